@@ -1,0 +1,10 @@
+#include "intake/PatientRecord.h"
+
+namespace vt {
+
+PatientRecord& Patient() {
+    static PatientRecord record;
+    return record;
+}
+
+}  // namespace vt

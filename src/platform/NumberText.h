@@ -1,0 +1,34 @@
+#pragma once
+// Numbers in and out of text, the same way everywhere in the program.
+// Pure C++: no locale, "." is always the decimal point.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vt {
+
+struct NumberRead {
+    double value = 0;       // 0 when the text does not begin with a number
+    bool overflow = false;  // the number lies beyond a double's range
+};
+
+// Reads the number a text box's text begins with: leading blanks skipped,
+// an optional sign, digits, a point, digits, an optional exponent.
+// "12abc" reads 12, "" and "abc" read 0.
+NumberRead ReadNumber(std::string_view text);
+
+// Rounds to the nearest 16-bit integer, halves to the even neighbour
+// (2.5 -> 2, 3.5 -> 4). Empty when the result does not fit.
+std::optional<std::int16_t> RoundToInt16(double value);
+
+// Default number-to-text conversion: shortest form of at most 15
+// significant digits, no trailing zeros, "0." before fractions (12, 12.5, 0.5).
+std::string NumberToText(double value);
+
+// Format patterns "#0.0", "#0", "#.00", "0.0": round half away from zero on
+// the 15-significant-digit form, never a negative zero.
+std::string FormatNumber(double value, std::string_view pattern);
+
+}  // namespace vt
