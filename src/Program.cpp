@@ -1,0 +1,7 @@
+#include "Program.h"
+
+namespace vt {
+
+void StartProgram() {}
+
+}  // namespace vt

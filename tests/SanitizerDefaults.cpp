@@ -1,0 +1,19 @@
+// Sanitizer settings built into the test program, so that every way of
+// running it (ctest, test discovery, by hand) uses the same ones.
+extern "C" {
+const char* __asan_default_options() { return "detect_leaks=1:abort_on_error=0"; }
+const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
+// Qt, fontconfig and the graphics stack keep caches alive until exit.
+const char* __lsan_default_suppressions() {
+    return "leak:libQt6\n"
+           "leak:libfontconfig\n"
+           "leak:libfreetype\n"
+           "leak:libglib\n"
+           "leak:libgobject\n"
+           "leak:libdbus\n"
+           "leak:libEGL\n"
+           "leak:libGLX\n"
+           "leak:libxcb\n"
+           "leak:libX11\n";
+}
+}
