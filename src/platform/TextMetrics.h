@@ -1,0 +1,15 @@
+#pragma once
+// Width of a printed text in millimetres, measured without hinting and
+// without reference to any device, so that a comment breaks at the same
+// words on screen, in the saved image and on paper.
+
+#include <string>
+#include <string_view>
+
+namespace vt {
+
+double TextWidthMm(const std::string& faceName, double points, std::string_view utf8);
+// Height of one line of the font in millimetres (ascent + descent).
+double LineHeightMm(const std::string& faceName, double points);
+
+}  // namespace vt
