@@ -1,0 +1,27 @@
+#include "platform/FileDialogs.h"
+
+#include <QFileDialog>
+
+namespace vt {
+
+namespace {
+std::function<std::optional<SaveAnswer>(const QString&)>& Answer() {
+    static std::function<std::optional<SaveAnswer>(const QString&)> answer;
+    return answer;
+}
+}  // namespace
+
+void SetSaveDialogAnswer(std::function<std::optional<SaveAnswer>(const QString&)> answer) {
+    Answer() = std::move(answer);
+}
+
+std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter, const QString& lastName) {
+    if (Answer()) return Answer()(filter);
+    QString selected;
+    const QString name = QFileDialog::getSaveFileName(owner, QString(), lastName, filter, &selected,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (name.isEmpty()) return std::nullopt;
+    return SaveAnswer{name, selected};
+}
+
+}  // namespace vt

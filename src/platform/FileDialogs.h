@@ -1,0 +1,23 @@
+#pragma once
+// The save dialog for a copy of a result page.
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace vt {
+
+// Asks for a file name with the given filter ("PNG Files (*.png);;...").
+// Returns the chosen name and the chosen filter, or nothing when cancelled.
+struct SaveAnswer {
+    QString fileName;
+    QString selectedFilter;
+};
+std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter, const QString& lastName);
+
+// Tests answer the dialog instead of the user.
+void SetSaveDialogAnswer(std::function<std::optional<SaveAnswer>(const QString& filter)> answer);
+
+}  // namespace vt

@@ -1,0 +1,55 @@
+#pragma once
+// The form runtime: every form exists once, as a global instance created
+// and loaded on first use. Forms are found by name, so a form can show a
+// form above it without including it.
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+namespace vt {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    // `name` becomes the objectName (frmPatientInfo, frmModel, ...).
+    explicit Form(const char* name);
+    // Runs once when the form is loaded, before it is first shown.
+    virtual void Form_Load() {}
+};
+
+namespace Forms {
+
+using Factory = std::function<Form*()>;
+
+// Tells the runtime how to create the form of this name.
+void Register(const std::string& name, Factory factory);
+
+// The loaded instance of the form; creates and loads it when it is not loaded.
+Form& Get(const std::string& name);
+// Typed access for code that knows the form's class.
+template <class T>
+T& Get() {
+    if (!IsRegistered(T::kName)) Register(T::kName, [] { return new T; });
+    return static_cast<T&>(Get(T::kName));
+}
+bool IsRegistered(const std::string& name);
+bool IsLoaded(const std::string& name);
+
+// Modeless show (loading first when needed) and hide.
+void Show(const std::string& name);
+void Hide(const std::string& name);
+// Discards the form's window and entries. Safe from the form's own handler:
+// the widget is deleted later; the next Get creates a new instance.
+void Unload(const std::string& name);
+// Unloads every form and deletes them now (tests and the end of the program).
+void UnloadAll();
+
+// Ends the program at once, without unloading or saving anything.
+void EndProgram();
+// Tests replace the ending so that the test process goes on.
+void SetEndProgramHandler(std::function<void()> handler);
+
+}  // namespace Forms
+
+}  // namespace vt

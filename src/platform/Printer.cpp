@@ -1,0 +1,47 @@
+#include "platform/Printer.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "platform/PainterSurface.h"
+
+namespace vt {
+
+namespace {
+QString& PrintFile() {
+    static QString path;
+    return path;
+}
+}  // namespace
+
+void SetPrintToFile(const QString& pdfPath) { PrintFile() = pdfPath; }
+
+bool PrintPage(const PageProcedure& page) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!PrintFile().isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(PrintFile());
+    } else {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) return false;
+        printer.setPrinterName(info.printerName());
+    }
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+    printer.setDocName(QStringLiteral("Veltrane"));
+    if (!printer.isValid()) return false;
+
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    // Millimetres from the sheet's corner, whatever the printer's resolution.
+    const double pixelsPerMm = printer.paperRect(QPrinter::DevicePixel).width() / 210.0;
+    PainterSurface surface(painter, 0, 0, pixelsPerMm);
+    if (page) page(surface);
+    return painter.end();
+}
+
+}  // namespace vt
