@@ -1,7 +1,37 @@
 #include "Program.h"
 
+#include "PlaceholderForm.h"
+#include "ceph/CephaloForm.h"
+#include "intake/PatientInfoForm.h"
+#include "intake/PreviewForm.h"
+#include "intake/PreviewPages.h"
+#include "platform/Forms.h"
+
 namespace vt {
 
-void StartProgram() {}
+namespace {
+
+template <class T>
+void RegisterForm() {
+    Forms::Register(T::kName, [] { return new T; });
+}
+
+// TEMPORARY: analysis forms not built yet.
+void RegisterPlaceholder(const char* name, const char* title) {
+    Forms::Register(name, [name, title] { return new PlaceholderForm(name, QString::fromUtf8(title)); });
+}
+
+}  // namespace
+
+void StartProgram() {
+    RegisterForm<PatientInfoForm>();
+    RegisterForm<PreviewForm>();
+    RegisterPlaceholder("frmModel", "Model 분석");
+    RegisterForm<CephaloForm>();
+    RegisterPageProcedure(2, &CephaloForm::DrawPage);
+    RegisterPlaceholder("frmImage", "Image Tracing");
+    RegisterPlaceholder("frmDiagnosis", "Diagnosis");
+    Forms::Show(PatientInfoForm::kName);
+}
 
 }  // namespace vt

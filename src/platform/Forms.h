@@ -25,6 +25,9 @@ using Factory = std::function<Form*()>;
 // Tells the runtime how to create the form of this name.
 void Register(const std::string& name, Factory factory);
 
+bool IsRegistered(const std::string& name);
+bool IsLoaded(const std::string& name);
+
 // The loaded instance of the form; creates and loads it when it is not loaded.
 Form& Get(const std::string& name);
 // Typed access for code that knows the form's class.
@@ -33,8 +36,6 @@ T& Get() {
     if (!IsRegistered(T::kName)) Register(T::kName, [] { return new T; });
     return static_cast<T&>(Get(T::kName));
 }
-bool IsRegistered(const std::string& name);
-bool IsLoaded(const std::string& name);
 
 // Modeless show (loading first when needed) and hide.
 void Show(const std::string& name);

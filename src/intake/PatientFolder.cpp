@@ -1,0 +1,37 @@
+#include "intake/PatientFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/NumberText.h"
+
+namespace vt {
+
+std::string PatientFolderName(const PatientRecord& patient) {
+    return patient.ChartNo + "(" + NumberToText(patient.AgeYear) + "Y" + std::to_string(patient.AgeMonth) + "M)";
+}
+
+QString PatientDataRoot() { return QDir(QDir::homePath()).filePath(QStringLiteral("Patient Data")); }
+
+QString PatientFolderPath(const PatientRecord& patient) {
+    return QDir(PatientDataRoot()).filePath(QString::fromStdString(PatientFolderName(patient)));
+}
+
+QString ResultFilePath(const PatientRecord& patient, const std::string& fileName) {
+    return QDir(PatientFolderPath(patient)).filePath(QString::fromStdString(fileName));
+}
+
+bool ChartNoIsSafe(const std::string& chartNo) {
+    if (chartNo == "." || chartNo == "..") return false;
+    for (unsigned char c : chartNo)
+        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7f) return false;
+    return true;
+}
+
+bool CreateNewDirectory(const QString& path) {
+    if (path.isEmpty()) return false;
+    QDir().mkpath(path);
+    return QFileInfo(path).isDir();
+}
+
+}  // namespace vt

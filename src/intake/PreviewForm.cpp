@@ -1,0 +1,200 @@
+#include "intake/PreviewForm.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include "intake/SaveResultPages.h"
+#include "platform/FileDialogs.h"
+#include "platform/FontMap.h"
+#include "platform/FormControls.h"
+#include "platform/ImageWriter.h"
+#include "platform/MessageBox.h"
+#include "platform/PainterSurface.h"
+#include "platform/Printer.h"
+
+namespace vt {
+
+namespace {
+
+constexpr float kSheetHeightMm = 297;
+constexpr float kScrollStepMm = 20;
+constexpr std::int16_t kTracingPage1 = 3, kTracingPage2 = 4, kTracingPage3 = 5;
+
+const QString kSaveFilter = QStringLiteral(
+    "PNG Files (*.png);;JPEG Files (*.jpg);;GIF Files (*.gif);;TIFF Files (*.tif);;BMP Files (*.bmp)");
+
+// The ending of a filter entry such as "JPEG Files (*.jpg)".
+QString FilterEnding(const QString& filter) {
+    const qsizetype star = filter.indexOf(QStringLiteral("(*"));
+    if (star < 0) return QStringLiteral(".png");
+    return filter.mid(star + 2, filter.indexOf(u')', star) - star - 2);
+}
+
+}  // namespace
+
+PagePicture::PagePicture(QWidget* parent) : QWidget(parent) {}
+
+void PagePicture::setPage(QImage image) {
+    page_ = std::move(image);
+    update();
+}
+
+void PagePicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!page_.isNull()) painter.drawImage(0, 0, page_);
+}
+
+PreviewForm::PreviewForm() : Form(kName) {
+    setWindowTitle(QStringLiteral("Analysis Preview"));
+    setFont(FormFont("돋움", 8.25));
+    const QFont buttonFont = FormFont("돋움", 11.25);
+    cmdNext = MakeButton(this, "cmdNext", QStringLiteral("다음 페이지"), {360, 1080, 1575, 495}, buttonFont);
+    cmdBefore = MakeButton(this, "cmdBefore", QStringLiteral("이전 페이지"), {360, 240, 1575, 495}, buttonFont);
+    cmdDownMove = MakeButton(this, "cmdDownMove", QStringLiteral("아래로 이동"), {360, 2760, 1575, 495}, buttonFont);
+    cmdUpMove = MakeButton(this, "cmdUpMove", QStringLiteral("위로 이동"), {360, 1920, 1575, 495}, buttonFont);
+    cmdSave = MakeButton(this, "cmdSave", QStringLiteral("따로 저장"), {360, 3600, 1575, 495}, buttonFont);
+    cmdPrint = MakeButton(this, "cmdPrint", QStringLiteral("인     쇄"), {360, 4440, 1575, 495}, buttonFont);
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("닫     기"), {360, 5280, 1575, 495}, buttonFont);
+    picPreview = new PagePicture(this);
+    picPreview->setObjectName(QStringLiteral("picPreview"));
+    SetTabOrder({cmdNext, cmdBefore, cmdDownMove, cmdUpMove, cmdSave, cmdPrint, cmdClose});
+
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    connect(cmdBefore, &QPushButton::clicked, this, [this] { cmdBefore_Click(); });
+    connect(cmdUpMove, &QPushButton::clicked, this, [this] { cmdUpMove_Click(); });
+    connect(cmdDownMove, &QPushButton::clicked, this, [this] { cmdDownMove_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+}
+
+void PreviewForm::Form_Load() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    resize(screen.size());
+    picPreview->setGeometry(2400 / 15, 0, screen.width() - 2495 / 15, screen.height() - 445 / 15);
+    visibleHeight_ = static_cast<float>(picPreview->height() / kScreenPixelsPerMm);
+    setButtonsForPage();
+}
+
+void PreviewForm::setVisibleHeightMm(float heightMm) {
+    visibleHeight_ = heightMm;
+    picPreview->resize(picPreview->width(), static_cast<int>(heightMm * kScreenPixelsPerMm + 0.5));
+}
+
+// Every page opens at the top of the sheet with the buttons that fit it.
+void PreviewForm::setButtonsForPage() {
+    scrollTop_ = 0;
+    cmdBefore->setEnabled(false);
+    cmdNext->setEnabled(State() == kTracingPage1);
+    cmdUpMove->setEnabled(false);
+    cmdDownMove->setEnabled(visibleHeight_ <= kSheetHeightMm);
+    cmdClose->setEnabled(true);
+}
+
+void PreviewForm::open(std::int16_t state) {
+    SetState(state);
+    Forms::Show(kName);
+    setButtonsForPage();
+    Offsets() = {0, 0};
+    redrawPreview();
+}
+
+void PreviewForm::redrawPreview() {
+    picPreview->setPage(DrawScreenPage(PageProcedureFor(State()), picPreview->width(), picPreview->height(),
+                                       scrollTop_));
+}
+
+QImage PreviewForm::drawSavedPage(std::int16_t state) {
+    if (state == kTracingPage1) Offsets() = {kSaveOriginMm, kSaveOriginMm};
+    QImage image = DrawSavedPage(PageProcedureFor(state));
+    if (state == kTracingPage1) Offsets() = {0, 0};
+    return image;
+}
+
+void PreviewForm::drawTracingPageOnBoth(std::int16_t state) {
+    scrollTop_ = 0;
+    SetState(state);
+    Offsets() = {0, 0};
+    redrawPreview();
+    savedPicture_ = drawSavedPage(state);
+    cmdUpMove->setEnabled(false);
+    cmdDownMove->setEnabled(visibleHeight_ <= kSheetHeightMm);
+}
+
+void PreviewForm::cmdNext_Click() {
+    if (State() == kTracingPage1) {
+        drawTracingPageOnBoth(kTracingPage2);
+        cmdBefore->setEnabled(true);
+        cmdNext->setEnabled(true);
+    } else if (State() == kTracingPage2) {
+        drawTracingPageOnBoth(kTracingPage3);
+        cmdBefore->setEnabled(true);
+        cmdNext->setEnabled(false);
+    }
+}
+
+void PreviewForm::cmdBefore_Click() {
+    if (State() == kTracingPage3) {
+        drawTracingPageOnBoth(kTracingPage2);
+        cmdBefore->setEnabled(true);
+        cmdNext->setEnabled(true);
+    } else if (State() == kTracingPage2) {
+        drawTracingPageOnBoth(kTracingPage1);
+        cmdBefore->setEnabled(false);
+        cmdNext->setEnabled(true);
+    }
+}
+
+void PreviewForm::cmdUpMove_Click() {
+    scrollTop_ -= kScrollStepMm;
+    cmdDownMove->setEnabled(true);
+    if (scrollTop_ <= 0) {
+        scrollTop_ = 0;
+        cmdUpMove->setEnabled(false);
+    }
+    Offsets() = {0, scrollTop_};
+    redrawPreview();
+}
+
+void PreviewForm::cmdDownMove_Click() {
+    scrollTop_ += kScrollStepMm;
+    cmdUpMove->setEnabled(true);
+    if (static_cast<float>(visibleHeight_ + scrollTop_) >= kSheetHeightMm) {
+        scrollTop_ = kSheetHeightMm - visibleHeight_;
+        cmdDownMove->setEnabled(false);
+    }
+    Offsets() = {0, scrollTop_};
+    redrawPreview();
+}
+
+void PreviewForm::cmdPrint_Click() {
+    if (State() == kTracingPage1) Offsets() = {0, 0};
+    PrintPage(PageProcedureFor(State()));
+}
+
+void PreviewForm::cmdSave_Click() {
+    // The copy is always the page shown.
+    savedPicture_ = drawSavedPage(State());
+    const std::optional<SaveAnswer> answer = AskSaveFileName(this, kSaveFilter, lastSaveName_);
+    if (!answer) return;
+    QString fileName = answer->fileName;
+    if (!MimeTypeForPath(fileName.toStdString())) fileName += FilterEnding(answer->selectedFilter);
+    lastSaveName_ = fileName;
+    bool written = false;
+    if (StartGdiPlus(1)) {
+        written = SaveBitmapAs(savedPicture_, fileName.toStdString());
+        ShutdownGdiPlus();
+    }
+    if (!written) ShowMessage(QStringLiteral("결과 페이지를 저장하지 못했습니다:\n") + fileName, this);
+}
+
+void PreviewForm::cmdClose_Click() {
+    const std::string form = FormForState(State());
+    if (!form.empty() && Forms::IsRegistered(form)) Forms::Show(form);
+    Forms::Unload(kName);
+}
+
+}  // namespace vt

@@ -1,0 +1,78 @@
+#pragma once
+// The result preview: one page on screen at real size, paging through the
+// tracing pages, scrolling in 20 millimetre steps, saving a copy, printing.
+
+#include <QImage>
+#include <QWidget>
+
+#include "intake/PreviewPages.h"
+#include "platform/Forms.h"
+
+class QPushButton;
+
+namespace vt {
+
+// The page on screen: shows the image the preview drew for it.
+class PagePicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit PagePicture(QWidget* parent);
+    void setPage(QImage image);
+    const QImage& page() const { return page_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QImage page_;
+};
+
+class PreviewForm : public Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kName = "frmAxPreview";
+    PreviewForm();
+    void Form_Load() override;
+
+    void cmdNext_Click();
+    void cmdBefore_Click();
+    void cmdUpMove_Click();
+    void cmdDownMove_Click();
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void cmdClose_Click();
+
+    // Shows the preview with the page of `state` from the top of the sheet,
+    // its buttons set for that page.
+    void open(std::int16_t state);
+
+    // The off-screen page `picSave`: the page last drawn for saving.
+    const QImage& savedPicture() const { return savedPicture_; }
+    void setSavedPicture(QImage image) { savedPicture_ = std::move(image); }
+
+    float scrollTop() const { return scrollTop_; }
+    float visibleHeight() const { return visibleHeight_; }
+    // Sizes the page on screen to show this many millimetres of the sheet.
+    void setVisibleHeightMm(float heightMm);
+
+private:
+    void setButtonsForPage();
+    void redrawPreview();
+    void drawTracingPageOnBoth(std::int16_t state);
+    QImage drawSavedPage(std::int16_t state);
+
+    QPushButton* cmdNext;
+    QPushButton* cmdBefore;
+    QPushButton* cmdDownMove;
+    QPushButton* cmdUpMove;
+    QPushButton* cmdSave;
+    QPushButton* cmdPrint;
+    QPushButton* cmdClose;
+    PagePicture* picPreview;
+    QImage savedPicture_;
+    QString lastSaveName_;
+    float scrollTop_ = 0;
+    float visibleHeight_ = 0;
+};
+
+}  // namespace vt
