@@ -1,0 +1,209 @@
+#include "ceph/CephaloForm.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <limits>
+
+#include "ceph/CephAxPage.h"
+#include "ceph/CephEval.h"
+#include "ceph/CephInputs.h"
+#include "ceph/EvalScores.h"
+#include "intake/NextPatient.h"
+#include "intake/PatientRecord.h"
+#include "intake/PreviewForm.h"
+#include "intake/SaveResultPages.h"
+#include "platform/FontMap.h"
+#include "platform/FormControls.h"
+#include "platform/MessageBox.h"
+#include "platform/NumberText.h"
+
+namespace vt {
+
+namespace {
+
+constexpr int kRowTops[] = {1800, 2280, 2760, 3240, 3720, 4200, 4680};
+
+// A number beyond a double's range becomes an infinity, which fails its range.
+double ReadBox(const QLineEdit* box) {
+    const NumberRead read = ReadNumber(box->text().toStdString());
+    if (read.overflow) return read.value < 0 ? -std::numeric_limits<double>::infinity()
+                                             : std::numeric_limits<double>::infinity();
+    return read.value;
+}
+
+QString Tenths(double value) { return QString::fromStdString(FormatNumber(value, "#0.0")); }
+
+}  // namespace
+
+QLineEdit* CephaloForm::addMeasurement(const char* caption, const char* boxName, int captionLeft, int fieldLeft,
+                                       int top, int captionWidth) {
+    const QFont font = FormFont("돋움", 12);
+    const std::string labelName = "Label2_" + std::to_string(captionCount_++);
+    MakeLabel(this, labelName.c_str(), MnemonicRichText(QString::fromUtf8(caption)), {captionLeft, top, captionWidth, 375},
+              font);
+    return MakeTextBox(this, boxName, {fieldLeft, top, 1215, 375}, font);
+}
+
+QLabel* CephaloForm::addResult(const char* caption, const char* labelName, int captionLeft, int fieldLeft, int top) {
+    const QFont font = FormFont("돋움", 12);
+    const std::string captionName = "Label2_" + std::to_string(captionCount_++);
+    MakeLabel(this, captionName.c_str(), MnemonicRichText(QString::fromUtf8(caption)), {captionLeft, top, 1095, 375},
+              font);
+    QLabel* label = MakeLabel(this, labelName, QString(), {fieldLeft, top, 1215, 375}, font);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+CephaloForm::CephaloForm() : Form(kName) {
+    setWindowTitle(QStringLiteral("Veltrane"));
+    SizeFormTwips(this, 11910, 8520);
+    const QFont font = FormFont("돋움", 12);
+    setFont(font);
+
+    QLabel* title = MakeLabel(this, "Label1", QStringLiteral("Cephalo 분석"), {360, 240, 6000, 720},
+                              FormFont("돋움", 24, true));
+    title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
+    MakeLabel(this, "Label2_0", MnemonicRichText(QStringLiteral("Skeletal Ax")), {720, 1200, 3000, 375}, font);
+    MakeLabel(this, "Label2_1", MnemonicRichText(QStringLiteral("Dental && Esthetic Ax")), {8160, 1200, 3600, 375},
+              font);
+    captionCount_ = 2;
+
+    const int* row = kRowTops;
+    QLineEdit* txtSNA = addMeasurement("SNA", "txtSNA", 1320, 2520, row[0]);
+    QLineEdit* txtPFH = addMeasurement("PFH", "txtPFH", 4800, 6120, row[0]);
+    QLineEdit* txtWits = addMeasurement("Wits", "txtWits", 8760, 9960, row[0]);
+    QLineEdit* txtSNB = addMeasurement("SNB", "txtSNB", 1320, 2520, row[1]);
+    QLineEdit* txtAFH = addMeasurement("AFH", "txtAFH", 4800, 6120, row[1]);
+    QLineEdit* txtUISN = addMeasurement("&1 / SN", "txtUISN", 8760, 9960, row[1]);
+    lblANB = addResult("ANB", "lblANB", 1320, 2520, row[2]);
+    lblPFHAFH = addResult("PFH/AFH", "lblPFHAFH", 4800, 6120, row[2]);
+    QLineEdit* txtIMPA = addMeasurement("IMPA", "txtIMPA", 8760, 9960, row[2]);
+    QLineEdit* txtFA = addMeasurement("Facial A", "txtFA", 1320, 2520, row[3], 1215);
+    QLineEdit* txtSNMP = addMeasurement("SN/MP", "txtSNMP", 4800, 6120, row[3]);
+    QLineEdit* txtUIFP = addMeasurement("&1 to FP", "txtUIFP", 8760, 9960, row[3]);
+    QLineEdit* txtABMP = addMeasurement("AB/MP", "txtABMP", 1320, 2520, row[4]);
+    QLineEdit* txtFMA = addMeasurement("FMA", "txtFMA", 4800, 6120, row[4]);
+    QLineEdit* txtLIFP = addMeasurement("1 to FP", "txtLIFP", 8760, 9960, row[4]);
+    lblODI = addResult("ODI", "lblODI", 1320, 2520, row[5]);
+    QLineEdit* txtPPMP = addMeasurement("PP/MP", "txtPPMP", 4800, 6120, row[5]);
+    QLineEdit* txtUL = addMeasurement("UL", "txtUL", 8760, 9960, row[5]);
+    lblAPDI = addResult("APDI", "lblAPDI", 1320, 2520, row[6]);
+    QLineEdit* txtOPMP = addMeasurement("OP/MP", "txtOPMP", 4800, 6120, row[6]);
+    QLineEdit* txtLL = addMeasurement("LL", "txtLL", 8760, 9960, row[6]);
+
+    // The bar over the 1 of "1 to FP" marks the lower incisor.
+    auto* line1 = new QFrame(this);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setGeometry(8760 / 15, 3720 / 15, (8880 - 8760) / 15, 1);
+    line1->setStyleSheet(QStringLiteral("background-color: black;"));
+
+    lblCephalo = MakeLabel(this, "lblCephalo", QString(), {720, 5400, 6735, 2775}, font);
+    lblCephalo->setWordWrap(true);
+
+    const QFont buttonFont = FormFont("돋움", 11.25);
+    cmdImage = MakeButton(this, "cmdImage", QStringLiteral("Image Tracing && 분석"), {7920, 5400, 3375, 495}, buttonFont);
+    cmdCephalo = MakeButton(this, "cmdCephalo", QStringLiteral("Ceph 분석"), {7920, 6120, 1575, 495}, buttonFont);
+    cmdPreview = MakeButton(this, "cmdPreview", QStringLiteral("결과인쇄 보기"), {9720, 6120, 1575, 495}, buttonFont);
+    cmdNext = MakeButton(this, "cmdNext", QStringLiteral("다음 분석으로"), {7920, 6840, 1575, 495}, buttonFont);
+    cmdTooth = MakeButton(this, "cmdTooth", QStringLiteral("Model 분석"), {9720, 6840, 1575, 495}, buttonFont);
+    cmdNextPatient = MakeButton(this, "cmdNextPatient", QStringLiteral("다음 환자"), {7920, 7560, 1575, 495}, buttonFont);
+    cmdExit = MakeButton(this, "cmdExit", QStringLiteral("종    료"), {9720, 7560, 1575, 495}, buttonFont);
+
+    SetTabOrder({txtSNA, txtSNB, txtFA, txtABMP, txtPFH, txtAFH, txtSNMP, txtFMA, txtPPMP, txtOPMP, txtWits, txtUISN,
+                 txtIMPA, txtUIFP, txtLIFP, txtUL, txtLL, cmdImage, cmdCephalo, cmdPreview, cmdNext, cmdTooth,
+                 cmdNextPatient, cmdExit});
+
+    connect(cmdCephalo, &QPushButton::clicked, this, [this] { cmdCephalo_Click(); });
+    connect(cmdImage, &QPushButton::clicked, this, [this] { cmdImage_Click(); });
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    connect(cmdPreview, &QPushButton::clicked, this, [this] { cmdPreview_Click(); });
+    connect(cmdTooth, &QPushButton::clicked, this, [this] { cmdTooth_Click(); });
+    connect(cmdNextPatient, &QPushButton::clicked, this, [this] { cmdNextPatient_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+}
+
+void CephaloForm::Form_Load() {
+    record_ = CephRecord{};
+    cmdPreview->setEnabled(false);
+    cmdNext->setEnabled(false);
+}
+
+void CephaloForm::cmdCephalo_Click() {
+    auto box = [this](const char* name) { return ReadBox(findChild<QLineEdit*>(QString::fromUtf8(name))); };
+    CephTyped typed;
+    typed.SNMP = box("txtSNMP");
+    typed.FMA = box("txtFMA");
+    typed.PPMP = box("txtPPMP");
+    typed.PFH = box("txtPFH");
+    typed.AFH = box("txtAFH");
+    typed.SNA = box("txtSNA");
+    typed.SNB = box("txtSNB");
+    typed.FA = box("txtFA");
+    typed.ABMP = box("txtABMP");
+    typed.Wits = box("txtWits");
+    typed.OPMP = box("txtOPMP");
+    typed.UISN = box("txtUISN");
+    typed.IMPA = box("txtIMPA");
+    typed.UIFP = box("txtUIFP");
+    typed.LIFP = box("txtLIFP");
+    typed.UL = box("txtUL");
+    typed.LL = box("txtLL");
+
+    // A refused run keeps the record, labels, comment and scores of the last
+    // accepted one, so nothing ever mixes two runs.
+    const std::optional<CephRecord> accepted = ApplyCephInputs(record_, typed);
+    if (!accepted) {
+        ShowMessage(QString::fromUtf8(kCephInputsRefused), this);
+        return;
+    }
+    record_ = *accepted;
+    lblODI->setText(Tenths(record_.ODI));
+    lblPFHAFH->setText(Tenths(record_.PFHAFH));
+    lblANB->setText(Tenths(record_.ANB));
+    lblAPDI->setText(Tenths(record_.APDI));
+
+    const CephEvalResult evaluation = CephEval(record_, Patient());
+    record_.MsgCephalo = evaluation.MsgCephalo;
+    Scores() = evaluation.scores;
+    lblCephalo->setText(QString::fromStdString(record_.MsgCephalo));
+
+    cmdPreview->setEnabled(true);
+    cmdNext->setEnabled(true);
+    SetState(2);
+    SaveResultPages({{&CephaloForm::DrawPage, "CephAx.png"}});
+}
+
+void CephaloForm::DrawPage(ResultSurface& surface) {
+    CephAx(surface, Forms::Get<CephaloForm>().record(), Patient());
+}
+
+void CephaloForm::cmdImage_Click() {
+    Forms::Show("frmImage");
+    hide();
+}
+
+void CephaloForm::cmdNext_Click() {
+    Forms::Show("frmDiagnosis");
+    hide();
+}
+
+void CephaloForm::cmdPreview_Click() {
+    Forms::Get<PreviewForm>().open(2);
+    hide();
+}
+
+void CephaloForm::cmdTooth_Click() {
+    Forms::Show("frmModel");
+    hide();
+    SetState(0);
+}
+
+void CephaloForm::cmdNextPatient_Click() { NextPatient(); }
+
+void CephaloForm::cmdExit_Click() { Forms::EndProgram(); }
+
+}  // namespace vt
