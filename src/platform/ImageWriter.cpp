@@ -1,0 +1,119 @@
+#include "platform/ImageWriter.h"
+
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <array>
+
+#include "platform/GifWriter.h"
+
+namespace vt {
+namespace {
+
+constexpr std::array<ImageEnding, 9> kEndings{{
+    {".png", "image/png"},
+    {".gif", "image/gif"},
+    {".jpg", "image/jpeg"},
+    {".jpeg", "image/jpeg"},
+    {".tif", "image/tiff"},
+    {".tiff", "image/tiff"},
+    {".bmp", "image/bmp"},
+    {".emf", "image/x-emf"},
+    {".wmf", "image/x-wmf"},
+}};
+
+// The encoders there are. EMF and WMF are vector formats nobody encodes.
+struct Encoder {
+    std::string_view mimeType;
+    const char* qtFormat;  // nullptr: written by our GIF writer
+    bool keepsAlpha;
+};
+
+constexpr std::array<Encoder, 5> kEncoders{{
+    {"image/png", "png", true},
+    {"image/gif", nullptr, false},
+    {"image/jpeg", "jpeg", false},
+    {"image/tiff", "tiff", true},
+    {"image/bmp", "bmp", false},
+}};
+
+bool gLibraryAvailable = true;
+ImageLibraryState gLibrary;
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view ending) {
+    if (text.size() < ending.size()) return false;
+    return std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()),
+                      [](char a, char b) { return Lower(a) == Lower(b); });
+}
+
+const Encoder* FindEncoder(std::string_view mimeType) {
+    for (const Encoder& encoder : kEncoders)
+        if (encoder.mimeType == mimeType) return &encoder;
+    return nullptr;
+}
+
+// Formats without alpha would show transparent parts in arbitrary colours;
+// pages lie on white paper.
+QImage OnWhite(const QImage& picture) {
+    if (!picture.hasAlphaChannel()) return picture;
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, picture);
+    return flat;
+}
+
+bool Encode(const QImage& picture, const Encoder& encoder, QIODevice& file) {
+    const QImage image = encoder.keepsAlpha ? picture : OnWhite(picture);
+    if (!encoder.qtFormat) return WriteGif(image, file);
+    QImageWriter writer(&file, encoder.qtFormat);
+    return writer.write(image);
+}
+
+}  // namespace
+
+std::span<const ImageEnding> ImageEndings() { return kEndings; }
+
+std::optional<std::string> MimeTypeForPath(std::string_view path) {
+    for (const ImageEnding& e : kEndings)
+        if (EndsWithIgnoringCase(path, e.ending)) return std::string(e.mimeType);
+    return std::nullopt;
+}
+
+bool StartGdiPlus(int version) {
+    ++gLibrary.starts;
+    gLibrary.started = gLibraryAvailable && version == 1;
+    return gLibrary.started;
+}
+
+void ShutdownGdiPlus() {
+    if (!gLibrary.started) return;
+    gLibrary.started = false;
+    ++gLibrary.shutdowns;
+}
+
+bool SaveBitmapAs(const QImage& picture, const std::string& path) {
+    const std::optional<std::string> mimeType = MimeTypeForPath(path);
+    if (!mimeType || picture.isNull()) return false;
+    const Encoder* encoder = FindEncoder(*mimeType);
+    if (!encoder) return false;
+    if (encoder->qtFormat && !QImageWriter::supportedImageFormats().contains(encoder->qtFormat)) return false;
+
+    // Written beside the target and renamed over it only when complete, so a
+    // failure leaves no file and never a half-written one.
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Without a commit the temporary file is removed.
+    return Encode(picture, *encoder, file) && file.commit();
+}
+
+void SetImageLibraryAvailable(bool available) { gLibraryAvailable = available; }
+
+ImageLibraryState CurrentImageLibraryState() { return gLibrary; }
+
+}  // namespace vt

@@ -1,0 +1,49 @@
+#pragma once
+// Writes a page picture as an image file whose format follows the ending of
+// the file name. The callers start the image library before writing and shut
+// it down afterwards; Qt needs no start-up, so the pair only keeps that
+// contract (and lets tests make the start fail).
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+class QImage;
+
+namespace vt {
+
+struct ImageEnding {
+    std::string_view ending;    // ".png", lower case
+    std::string_view mimeType;  // "image/png"
+};
+
+// The known endings in the order they are tried: .png .gif .jpg .jpeg .tif
+// .tiff .bmp .emf .wmf. The last two have no encoder and never write.
+std::span<const ImageEnding> ImageEndings();
+
+// The MIME type of the first ending that `path` ends with, in any letter case.
+std::optional<std::string> MimeTypeForPath(std::string_view path);
+
+// Starts the image library; true when it started. Only version 1 exists.
+bool StartGdiPlus(int version);
+// Shuts the library down when it was started; a second call does nothing.
+void ShutdownGdiPlus();
+
+// Writes `picture` to `path` (UTF-8, a full path) in the format its ending
+// selects, replacing a file of that name. False, and no file written, for an
+// unknown or encoder-less ending, a null picture, a missing or unwritable
+// folder, or a failed encoding.
+bool SaveBitmapAs(const QImage& picture, const std::string& path);
+
+// Test seam: an unavailable library makes every start fail.
+void SetImageLibraryAvailable(bool available);
+
+struct ImageLibraryState {
+    bool started = false;
+    int starts = 0;     // calls of StartGdiPlus since the program began
+    int shutdowns = 0;  // shut-downs of a started library
+};
+ImageLibraryState CurrentImageLibraryState();
+
+}  // namespace vt
