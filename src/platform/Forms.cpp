@@ -1,6 +1,7 @@
 #include "platform/Forms.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
@@ -58,8 +59,11 @@ Form& Get(const std::string& name) {
 void Show(const std::string& name) {
     Form& form = Get(name);
     form.show();
-    form.raise();
-    form.activateWindow();
+    // The offscreen platform of the tests cannot raise windows.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        form.raise();
+        form.activateWindow();
+    }
 }
 
 void Hide(const std::string& name) {

@@ -1,0 +1,85 @@
+#include "support/ProgramFixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "Program.h"
+#include "ceph/EvalScores.h"
+#include "intake/PatientRecord.h"
+#include "intake/PreviewPages.h"
+#include "platform/FileDialogs.h"
+#include "platform/HelpViewer.h"
+#include "platform/MessageBox.h"
+#include "platform/Printer.h"
+
+namespace vt::testing {
+
+void ProgramTest::SetUp() {
+    home_ = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(home_->isValid());
+    oldHome_ = qgetenv("HOME");
+    qputenv("HOME", home_->path().toLocal8Bit());
+    SetMessageSink([this](const QString& text) { messages << text; });
+    Forms::SetEndProgramHandler([this] { ++endRequests; });
+    Patient() = PatientRecord{};
+    Scores() = EvalScores{};
+    SetState(0);
+    Offsets() = {};
+    StartProgram();
+}
+
+void ProgramTest::TearDown() {
+    Forms::UnloadAll();
+    CloseHelp();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetMessageSink({});
+    SetSaveDialogAnswer({});
+    SetPrintToFile({});
+    Forms::SetEndProgramHandler({});
+    qputenv("HOME", oldHome_);
+}
+
+QWidget* ProgramTest::form(const char* name) { return Forms::IsLoaded(name) ? &Forms::Get(name) : nullptr; }
+
+void ProgramTest::type(const char* formName, const char* box, const QString& text) {
+    auto* edit = control<QLineEdit>(formName, box);
+    ASSERT_NE(edit, nullptr) << formName << "." << box;
+    edit->setText(text);
+}
+
+void ProgramTest::click(const char* formName, const char* button) {
+    auto* b = control<QAbstractButton>(formName, button);
+    ASSERT_NE(b, nullptr) << formName << "." << button;
+    b->click();
+}
+
+QString ProgramTest::labelText(const char* formName, const char* label) {
+    auto* l = control<QLabel>(formName, label);
+    return l ? l->text() : QStringLiteral("<missing>");
+}
+
+bool ProgramTest::isVisible(const char* formName) {
+    QWidget* f = form(formName);
+    return f && f->isVisible();
+}
+
+bool ProgramTest::isEnabled(const char* formName, const char* button) {
+    auto* b = control<QAbstractButton>(formName, button);
+    return b && b->isEnabled();
+}
+
+void ProgramTest::startPatient(const QString& name, const QString& chartNo, const QString& years,
+                               const QString& months, int sexOption) {
+    type("frmPatientInfo", "txtName", name);
+    type("frmPatientInfo", "txtChartNo", chartNo);
+    type("frmPatientInfo", "txtYear", years);
+    type("frmPatientInfo", "txtMonth", months);
+    if (sexOption >= 0) click("frmPatientInfo", sexOption == 0 ? "optSex_0" : "optSex_1");
+    click("frmPatientInfo", "cmdStart");
+}
+
+QString ProgramTest::patientFolder(const QString& folderName) const {
+    return QDir(home()).filePath(QStringLiteral("Patient Data/") + folderName);
+}
+
+}  // namespace vt::testing

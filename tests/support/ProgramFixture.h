@@ -1,0 +1,53 @@
+#pragma once
+// Runs the real program in-process for end-to-end tests: a temporary home
+// folder, recorded messages instead of dialogs, and controls found by name.
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+#include "platform/Forms.h"
+
+namespace vt::testing {
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The loaded form of this name, or null.
+    static QWidget* form(const char* name);
+    template <class T>
+    static T* control(const char* formName, const char* controlName) {
+        QWidget* f = form(formName);
+        return f ? f->findChild<T*>(QString::fromUtf8(controlName)) : nullptr;
+    }
+    // Types into a text box and clicks a button, as the clinician does.
+    static void type(const char* formName, const char* box, const QString& text);
+    static void click(const char* formName, const char* button);
+    static QString labelText(const char* formName, const char* label);
+    static bool isVisible(const char* formName);
+    static bool isEnabled(const char* formName, const char* button);
+
+    // Fills the start form and presses the start button.
+    static void startPatient(const QString& name, const QString& chartNo, const QString& years,
+                             const QString& months, int sexOption = -1);
+
+    QString home() const { return home_->path(); }
+    QString patientFolder(const QString& folderName) const;
+
+    QStringList messages;
+    int endRequests = 0;
+
+private:
+    std::unique_ptr<QTemporaryDir> home_;
+    QByteArray oldHome_;
+};
+
+}  // namespace vt::testing
