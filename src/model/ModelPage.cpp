@@ -1,0 +1,100 @@
+#include "model/ModelPage.h"
+
+#include <cmath>
+
+#include "ceph/DevMark.h"
+#include "ceph/PageFrame.h"
+#include "model/ToothOutlines.h"
+#include "model/ToothSizeNorms.h"
+#include "model/VirtualSetup.h"
+#include "platform/NumberText.h"
+
+namespace vt {
+
+namespace {
+
+// Columns of the tooth-size table.
+constexpr double kLabelX = 30, kMeanX = 90, kSdX = 110, kValueX = 140, kMarkX = 160;
+// Result lines print their text where the mean column stands.
+constexpr double kLineTextX = kMeanX;
+
+void PrintAt(ResultSurface& s, double x, double y, std::string_view text) {
+    s.setCurrentX(x);
+    s.setCurrentY(y);
+    s.print(text);
+}
+
+void PrintNormRow(ResultSurface& s, const ToothSizeNorm& row, double y, const ModelRecord& m, int sex) {
+    const double mean = row.mean(sex);
+    PrintAt(s, kLabelX, y, row.label);
+    PrintAt(s, kMeanX, y, FormatNumber(mean, "#0.0"));
+    PrintAt(s, kSdX, y, "±" + FormatNumber(row.sd, "#0.0"));
+    // A sum not yet computed leaves its value and mark cells empty.
+    const std::optional<double> value = row.value(m);
+    if (!value) return;
+    PrintAt(s, kValueX, y, FormatNumber(*value, "#0.0"));
+    // The deviation is formed in double precision and then rounded, like the sd.
+    PrintAt(s, kMarkX, y, DevMark(ToSingle(*value - mean), ToSingle(row.sd)));
+}
+
+void PrintResultLine(ResultSurface& s, double y, std::string_view heading, const std::string& text) {
+    PrintAt(s, kLabelX, y, heading);
+    PrintAt(s, kLineTextX, y, WithoutFirstCharacter(text));
+}
+
+// A paste the sheet cannot show (a width left from a refused entry) is
+// skipped rather than painted mirrored, empty or at no place.
+bool Paintable(const SheetRect& r) {
+    return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) && std::isfinite(r.height) &&
+           r.width > 0 && r.height > 0;
+}
+
+void DrawVirtualSetups(ResultSurface& s, const ModelRecord& m) {
+    const VirtualSetups plan = PlanVirtualSetups(m);
+    PrintAt(s, 30, 163, plan.title);
+    for (const SetupPlan& setup : plan.setups) {
+        PrintAt(s, setup.captionX, setup.captionY, setup.caption);
+        for (const SetupPaste& paste : setup.pastes)
+            if (Paintable(paste.rect)) s.paintPicture(ToothOutline(paste.picture), paste.rect);
+    }
+}
+
+}  // namespace
+
+std::string_view WithoutFirstCharacter(std::string_view text) {
+    if (text.empty()) return text;
+    // Skip one whole UTF-8 character, not just its first byte.
+    std::size_t n = 1;
+    while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) ++n;
+    return text.substr(n);
+}
+
+bool BasalArchBlockDrawn(const ModelRecord& m) {
+    return m.UBAW && m.LBAW && *m.UBAW > 10 && *m.UBAW < 80 && *m.LBAW > 10 && *m.LBAW < 80;
+}
+
+void ModelAx(ResultSurface& s, const ModelRecord& m, const PatientRecord& p) {
+    PrintPageFrame(s, p, true);
+
+    PrintAt(s, kLabelX, 33, "Model Analysis");
+    PrintAt(s, kMeanX, 33, "Mean");
+    PrintAt(s, kSdX, 33, "SD");
+    PrintAt(s, kValueX, 33, "Patient");
+
+    PrintAt(s, kLabelX, 43, "Tooth Size Analysis");
+    for (int k = 1; k <= kToothSizeRows; ++k) PrintNormRow(s, ToothSizeNorms[k - 1], 43 + 5 * k, m, p.Sex);
+
+    PrintResultLine(s, 123, "Sum of Incisor", m.SoiText);
+    PrintResultLine(s, 128, "Bolton Analysis", m.BoltonText);
+
+    if (BasalArchBlockDrawn(m)) {
+        PrintAt(s, kLabelX, 138, "Basal Arch Analysis");
+        PrintNormRow(s, ToothSizeNorms[kUpperBasalRow], 143, m, p.Sex);
+        PrintNormRow(s, ToothSizeNorms[kLowerBasalRow], 148, m, p.Sex);
+        PrintResultLine(s, 153, "Howes' Analysis", m.HowesText);
+    }
+
+    DrawVirtualSetups(s, m);
+}
+
+}  // namespace vt
