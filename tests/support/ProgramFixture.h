@@ -10,9 +10,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "platform/Forms.h"
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* os) { *os << list.join(u'|').toStdString(); }
 
 namespace vt::testing {
 
