@@ -1,0 +1,10 @@
+#include "ceph/EvalScores.h"
+
+namespace vt {
+
+EvalScores& Scores() {
+    static EvalScores scores;
+    return scores;
+}
+
+}  // namespace vt
