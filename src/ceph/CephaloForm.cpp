@@ -128,6 +128,9 @@ CephaloForm::CephaloForm() : Form(kName) {
 
 void CephaloForm::Form_Load() {
     record_ = CephRecord{};
+    // A fresh load starts a new patient: the last patient's scores must not
+    // reach this patient's diagnosis.
+    Scores() = EvalScores{};
     cmdPreview->setEnabled(false);
     cmdNext->setEnabled(false);
 }

@@ -151,6 +151,7 @@ TEST_F(CephaloFormTest, NavigationButtonsShowTheirFormsAndHideThisOne) {
 TEST_F(CephaloFormTest, NextPatientUnloadsTheAnalysesAndExitEnds) {
     typeAll(kPassing);
     click(kForm, "cmdCephalo");
+    Scores().SkelAP = 4;
     click(kForm, "cmdNextPatient");
     EXPECT_TRUE(isVisible("frmPatientInfo"));
     EXPECT_FALSE(Forms::IsLoaded(kForm));
@@ -159,6 +160,7 @@ TEST_F(CephaloFormTest, NextPatientUnloadsTheAnalysesAndExitEnds) {
     Forms::Show(kForm);
     EXPECT_TRUE(control<QLineEdit>(kForm, "txtSNA")->text().isEmpty());
     EXPECT_EQ(record().Wits, 100);
+    EXPECT_EQ(Scores().SkelAP, 0);  // no scores of the last patient
     click(kForm, "cmdExit");
     EXPECT_EQ(endRequests, 1);
 }
