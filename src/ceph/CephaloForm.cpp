@@ -41,7 +41,7 @@ QLineEdit* CephaloForm::addMeasurement(const char* caption, const char* boxName,
                                        int top, int captionWidth) {
     const QFont font = FormFont("돋움", 12);
     const std::string labelName = "Label2_" + std::to_string(captionCount_++);
-    MakeLabel(this, labelName.c_str(), MnemonicRichText(QString::fromUtf8(caption)), {captionLeft, top, captionWidth, 375},
+    MakeMnemonicLabel(this, labelName.c_str(), QString::fromUtf8(caption), {captionLeft, top, captionWidth, 375},
               font);
     return MakeTextBox(this, boxName, {fieldLeft, top, 1215, 375}, font);
 }
@@ -49,7 +49,7 @@ QLineEdit* CephaloForm::addMeasurement(const char* caption, const char* boxName,
 QLabel* CephaloForm::addResult(const char* caption, const char* labelName, int captionLeft, int fieldLeft, int top) {
     const QFont font = FormFont("돋움", 12);
     const std::string captionName = "Label2_" + std::to_string(captionCount_++);
-    MakeLabel(this, captionName.c_str(), MnemonicRichText(QString::fromUtf8(caption)), {captionLeft, top, 1095, 375},
+    MakeMnemonicLabel(this, captionName.c_str(), QString::fromUtf8(caption), {captionLeft, top, 1095, 375},
               font);
     QLabel* label = MakeLabel(this, labelName, QString(), {fieldLeft, top, 1215, 375}, font);
     label->setFrameShape(QFrame::Panel);
@@ -67,8 +67,8 @@ CephaloForm::CephaloForm() : Form(kName) {
     QLabel* title = MakeLabel(this, "Label1", QStringLiteral("Cephalo 분석"), {360, 240, 6000, 720},
                               FormFont("돋움", 24, true));
     title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
-    MakeLabel(this, "Label2_0", MnemonicRichText(QStringLiteral("Skeletal Ax")), {720, 1200, 3000, 375}, font);
-    MakeLabel(this, "Label2_1", MnemonicRichText(QStringLiteral("Dental && Esthetic Ax")), {8160, 1200, 3600, 375},
+    MakeMnemonicLabel(this, "Label2_0", QStringLiteral("Skeletal Ax"), {720, 1200, 3000, 375}, font);
+    MakeMnemonicLabel(this, "Label2_1", QStringLiteral("Dental && Esthetic Ax"), {8160, 1200, 3600, 375},
               font);
     captionCount_ = 2;
 

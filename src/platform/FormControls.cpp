@@ -29,6 +29,13 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, con
     return label;
 }
 
+QLabel* MakeMnemonicLabel(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
+                          const QFont& font) {
+    QLabel* label = MakeLabel(parent, name, MnemonicRichText(caption), rect, font);
+    label->setTextFormat(Qt::RichText);
+    return label;
+}
+
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const Twips& rect, const QFont& font) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromUtf8(name));

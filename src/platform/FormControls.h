@@ -33,6 +33,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
                          const QFont& font);
 
+// A label whose caption follows the mnemonic rule below.
+QLabel* MakeMnemonicLabel(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
+                          const QFont& font);
+
 // Caption text with the platform's mnemonic rule: "&x" underlines x,
 // "&&" is one ampersand. Returned as rich text for a label.
 QString MnemonicRichText(const QString& caption);
