@@ -73,33 +73,27 @@ double RecordingSurface::textWidth(std::string_view text) const {
     return width_(fontName_, fontSize_, text);
 }
 
-void RecordingSurface::line(double x1, double y1, double x2, double y2) {
-    RecordedOp op = stateOp(SurfaceOp::Line);
+void RecordingSurface::recordShape(SurfaceOp kind, double x1, double y1, double x2, double y2,
+                                   std::optional<int> paletteIndex) {
+    RecordedOp op = stateOp(kind);
     op.x = x1;
     op.y = y1;
     op.x2 = x2;
     op.y2 = y2;
+    if (paletteIndex) op.color = *paletteIndex;
     ops_.push_back(std::move(op));
+}
+
+void RecordingSurface::line(double x1, double y1, double x2, double y2) {
+    recordShape(SurfaceOp::Line, x1, y1, x2, y2, std::nullopt);
 }
 
 void RecordingSurface::line(double x1, double y1, double x2, double y2, int paletteIndex) {
-    RecordedOp op = stateOp(SurfaceOp::ColoredLine);
-    op.x = x1;
-    op.y = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.color = paletteIndex;
-    ops_.push_back(std::move(op));
+    recordShape(SurfaceOp::ColoredLine, x1, y1, x2, y2, paletteIndex);
 }
 
 void RecordingSurface::fillBox(double x1, double y1, double x2, double y2, int paletteIndex) {
-    RecordedOp op = stateOp(SurfaceOp::FillBox);
-    op.x = x1;
-    op.y = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.color = paletteIndex;
-    ops_.push_back(std::move(op));
+    recordShape(SurfaceOp::FillBox, x1, y1, x2, y2, paletteIndex);
 }
 
 void RecordingSurface::paintPicture(const Picture& picture, const SheetRect& dest,

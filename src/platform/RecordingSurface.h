@@ -109,6 +109,8 @@ public:
 
 private:
     RecordedOp stateOp(SurfaceOp kind) const;
+    // A line or box in the current colour, or in the given one.
+    void recordShape(SurfaceOp kind, double x1, double y1, double x2, double y2, std::optional<int> paletteIndex);
 
     double originX_, originY_;
     double x_ = 0, y_ = 0;
