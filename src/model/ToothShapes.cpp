@@ -12,12 +12,14 @@ constexpr bool S = true;  // a sharp point
 // Back teeth touch both sides of the picture at their contact points and
 // reach the occlusal line with their cusp tips; roots reach the far edge.
 const std::array<ToothShape, 12> kShapes{{
-    // Upper central incisor, side view: proclined chisel crown with its
-    // incisal edge near the labial (right) edge, cingulum, single long root.
+    // Upper central incisor, side view, proclined: chisel crown with a
+    // convex labial face on the right, lingual fossa and cingulum, single
+    // long root.
     {11.0, 17.8,
-     {{10.3, 0.0, S}, {10.95, 3.5}, {10.75, 7.0}, {9.9, 10.1, S}, {7.2, 13.8}, {4.6, 16.6}, {3.3, 17.8},
-      {2.5, 16.4}, {2.6, 12.2}, {3.6, 7.5, S}, {3.2, 6.6}, {4.4, 5.2}, {6.6, 3.0}, {9.0, 1.2}},
-     3, 9},
+     {{10.3, 0.3, S}, {11.0, 3.3}, {10.9, 5.9}, {10.4, 7.8}, {9.8, 9.2, S}, {8.6, 11.4}, {6.8, 14.0}, {5.1, 16.0},
+      {3.3, 17.8}, {3.0, 15.3}, {3.0, 12.6}, {3.3, 9.5}, {4.0, 6.6, S}, {4.0, 5.5}, {4.7, 4.7}, {6.7, 3.3},
+      {8.2, 1.7}, {9.3, 0.0, S}},
+     4, 12},
     // Upper canine: one pointed cusp, bulbous crown, the longest root.
     {7.4, 19.5,
      {{0.0, 4.0}, {1.2, 2.2}, {3.9, 0.0, S}, {6.4, 1.9}, {7.4, 3.2}, {7.1, 5.8}, {6.2, 8.2, S}, {6.1, 12.0},
@@ -47,11 +49,12 @@ const std::array<ToothShape, 12> kShapes{{
       {4.0, 11.5}, {3.4, 15.0}, {2.6, 17.6}, {1.5, 14.5}, {1.2, 10.0}, {1.3, 7.0, S}, {0.4, 5.0}},
      20, 8},
     // Lower central incisor, side view: small chisel crown, labial face on
-    // the right, single root.
+    // the right, single root; kept clear of the left part of the picture,
+    // which the canine covers in a normal arch.
     {8.4, 17.4,
-     {{7.7, 0.0, S}, {8.4, 2.6}, {8.3, 6.0}, {7.7, 9.5, S}, {5.4, 13.5}, {3.4, 16.4}, {2.3, 17.4},
-      {1.5, 15.6}, {1.7, 12.2}, {2.2, 7.7, S}, {1.9, 6.5}, {4.0, 3.2}, {6.5, 1.0}},
-     3, 9},
+     {{7.5, 0.2, S}, {8.2, 2.9}, {8.4, 5.5}, {8.0, 8.2, S}, {7.3, 10.3}, {6.1, 13.2}, {4.7, 15.5}, {3.4, 17.4},
+      {3.0, 15.2}, {2.7, 12.4}, {2.8, 9.4}, {3.0, 6.7, S}, {3.1, 5.7}, {4.3, 4.1}, {5.6, 2.3}, {6.7, 0.0, S}},
+     3, 11},
     // Lower canine: one pointed cusp, long root.
     {6.3, 19.5,
      {{0.0, 3.8}, {1.0, 2.0}, {3.4, 0.0, S}, {5.5, 1.6}, {6.3, 3.0}, {6.1, 5.8}, {5.3, 8.6, S}, {5.2, 12.5},
