@@ -5,6 +5,7 @@
 #include "intake/PatientInfoForm.h"
 #include "intake/PreviewForm.h"
 #include "intake/PreviewPages.h"
+#include "model/ModelForm.h"
 #include "platform/Forms.h"
 
 namespace vt {
@@ -26,7 +27,8 @@ void RegisterPlaceholder(const char* name, const char* title) {
 void StartProgram() {
     RegisterForm<PatientInfoForm>();
     RegisterForm<PreviewForm>();
-    RegisterPlaceholder("frmModel", "Model 분석");
+    RegisterForm<ModelForm>();
+    RegisterPageProcedure(1, &ModelForm::DrawPage);
     RegisterForm<CephaloForm>();
     RegisterPageProcedure(2, &CephaloForm::DrawPage);
     RegisterPlaceholder("frmImage", "Image Tracing");
