@@ -78,7 +78,9 @@ ModelForm::ModelForm() : Form(kName) {
     setFont(FormFont("돋움", 9.75));
     const QFont font = ControlFont();
 
-    QLabel* title = MakeLabel(this, "Label1", QStringLiteral("Model 분석, 가상 Setup"), {360, 240, 5775, 495},
+    // Taller than the given 495 twips: the substitute face's descenders
+    // would be cut off; nothing lies below the title until the first row.
+    QLabel* title = MakeLabel(this, "Label1", QStringLiteral("Model 분석, 가상 Setup"), {360, 240, 5775, 720},
                               FormFont("돋움", 24, true));
     title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
 

@@ -22,6 +22,8 @@ TEST(ModelPageRender, DISABLED_WritesModelPageImage) {
     ModelRun run = RunModelAnalysis(ModelRecord{}, e);
     ASSERT_TRUE(run.accepted);
     run.record.ExtChoice = static_cast<std::int16_t>(qEnvironmentVariableIntValue("VELTRANE_EXT"));
+    if (qEnvironmentVariableIsSet("VELTRANE_ARCH"))
+        run.record.ArchForm = static_cast<std::int16_t>(qEnvironmentVariableIntValue("VELTRANE_ARCH"));
     PatientRecord p{"홍길동", "A-17", 0, 12.5, 3};
 
     const double pxPerMm = 12;
@@ -66,6 +68,22 @@ TEST(ModelPageRender, DISABLED_WritesToothOutlineSheet) {
     painter.end();
     const QString dir = qEnvironmentVariable("VELTRANE_RENDER_DIR", QDir::tempPath());
     EXPECT_TRUE(image.save(dir + "/ToothOutlines.png"));
+}
+
+}  // namespace
+}  // namespace vt
+
+#include "model/ModelForm.h"
+
+namespace vt {
+namespace {
+
+// The model form as laid out, for looking at by eye.
+TEST(ModelPageRender, DISABLED_WritesModelFormImage) {
+    ModelForm form;
+    form.Form_Load();
+    const QString dir = qEnvironmentVariable("VELTRANE_RENDER_DIR", QDir::tempPath());
+    EXPECT_TRUE(form.grab().save(dir + "/ModelForm.png"));
 }
 
 }  // namespace
