@@ -42,11 +42,15 @@ void PrintResultLine(ResultSurface& s, double y, std::string_view heading, const
     PrintAt(s, kLineTextX, y, WithoutFirstCharacter(text));
 }
 
-// A paste the sheet cannot show (a width left from a refused entry) is
-// skipped rather than painted mirrored, empty or at no place.
+// A paste the sheet cannot show (positions or widths left from a refused
+// entry) is skipped rather than painted mirrored, empty, at no place or far
+// off the sheet, where the painter's device coordinates would overflow.
 bool Paintable(const SheetRect& r) {
-    return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) && std::isfinite(r.height) &&
-           r.width > 0 && r.height > 0;
+    constexpr double kSheetWidth = 210, kSheetHeight = 297;
+    const bool finite = std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
+                        std::isfinite(r.height);
+    return finite && r.width > 0 && r.height > 0 && r.width <= kSheetHeight && r.height <= kSheetHeight &&
+           r.left < kSheetWidth && r.left + r.width > 0 && r.top < kSheetHeight && r.top + r.height > 0;
 }
 
 void DrawVirtualSetups(ResultSurface& s, const ModelRecord& m) {

@@ -227,24 +227,33 @@ TEST(ModelPage, SetupsPastedInOrderAfterTheirCaptions) {
 // skipped and the rest of the page is drawn.
 TEST(ModelPage, UnpaintableRectanglesAreSkipped) {
     struct Case {
-        bool upper;  // which first molar is infinite
+        const char* what;
+        void (*spoil)(ModelRecord&);
         int pastes;
     };
-    // An infinite upper molar moves both rows off the sheet; an infinite
-    // lower one only the lower row behind its incisor.
-    const Case cases[] = {{true, 0}, {false, 7 + 6 + 6 + 7}};
+    const Case cases[] = {
+        // An infinite upper molar moves both rows off the sheet; an infinite
+        // lower one only the lower row behind its incisor.
+        {"U6 infinite", [](ModelRecord& m) { m.U6 = INFINITY; }, 0},
+        {"L6 infinite", [](ModelRecord& m) { m.L6 = INFINITY; }, 7 + 6 + 6 + 7},
+        // A refused incisor ratio keeps its huge width; every row lies far off.
+        {"U1 huge", [](ModelRecord& m) { m.U1 = 1e300; }, 0},
+        {"fresh record", [](ModelRecord& m) { m = ModelRecord{}; }, 4 * 2},  // only the incisors have a width
+    };
     for (const Case& c : cases) {
         ModelRecord m = WorkedExample();
-        (c.upper ? m.U6 : m.L6) = INFINITY;
+        c.spoil(m);
         RecordingSurface s;
         ModelAx(s, m, Patient(0));
         for (const RecordedOp& op : s.ops())
             if (op.kind == SurfaceOp::PaintPicture) {
-                EXPECT_TRUE(std::isfinite(op.dest.left) && std::isfinite(op.dest.width)) << op.pictureName;
-                EXPECT_GT(op.dest.width, 0);
+                EXPECT_TRUE(std::isfinite(op.dest.left) && std::isfinite(op.dest.width)) << c.what;
+                EXPECT_GT(op.dest.width, 0) << c.what;
+                EXPECT_LT(op.dest.left, 210) << c.what;
+                EXPECT_GT(op.dest.left + op.dest.width, 0) << c.what;
             }
-        EXPECT_EQ(s.count(SurfaceOp::PaintPicture), c.pastes);
-        EXPECT_TRUE(s.findText("[4] /44 발치"));
+        EXPECT_EQ(s.count(SurfaceOp::PaintPicture), c.pastes) << c.what;
+        EXPECT_TRUE(s.findText("[4] /44 발치")) << c.what;
     }
 }
 
