@@ -4,15 +4,6 @@
 
 namespace vt {
 
-namespace {
-
-void PrintAt(ResultSurface& s, double x, double y, std::string_view text) {
-    s.setCurrent(x, y);
-    s.print(text);
-}
-
-}  // namespace
-
 std::string AgeText(double ageYear, std::int16_t ageMonth) {
     return NumberToText(ageYear) + "Y " + NumberToText(ageMonth) + "M";
 }
@@ -26,13 +17,13 @@ void PrintPageFrame(ResultSurface& s, const PatientRecord& p, bool tableRules) {
     s.setFontSize(kPageFontSize);
     s.setForeColor(kTextColor);
 
-    PrintAt(s, 30, 20, "이름: " + p.PatientName);
-    PrintAt(s, 70, 20, p.Sex == 0 ? "성별: 남" : "성별: 여");
-    PrintAt(s, 100, 20, "나이: " + AgeText(p.AgeYear, p.AgeMonth));
-    PrintAt(s, 140, 20, "Chart No.: " + p.ChartNo);
+    s.printAt(30, 20, "이름: " + p.PatientName);
+    s.printAt(70, 20, p.Sex == 0 ? "성별: 남" : "성별: 여");
+    s.printAt(100, 20, "나이: " + AgeText(p.AgeYear, p.AgeMonth));
+    s.printAt(140, 20, "Chart No.: " + p.ChartNo);
 
     s.setFontSize(kFooterFontSize);
-    PrintAt(s, 80, 276, "Veltrane by TN Vask");
+    s.printAt(80, 276, "Veltrane by TN Vask");
     s.setFontSize(kPageFontSize);
 }
 

@@ -18,28 +18,22 @@ constexpr double kLabelX = 30, kMeanX = 90, kSdX = 110, kValueX = 140, kMarkX = 
 // Result lines print their text where the mean column stands.
 constexpr double kLineTextX = kMeanX;
 
-void PrintAt(ResultSurface& s, double x, double y, std::string_view text) {
-    s.setCurrentX(x);
-    s.setCurrentY(y);
-    s.print(text);
-}
-
 void PrintNormRow(ResultSurface& s, const ToothSizeNorm& row, double y, const ModelRecord& m, int sex) {
     const double mean = row.mean(sex);
-    PrintAt(s, kLabelX, y, row.label);
-    PrintAt(s, kMeanX, y, FormatNumber(mean, "#0.0"));
-    PrintAt(s, kSdX, y, "±" + FormatNumber(row.sd, "#0.0"));
+    s.printAt(kLabelX, y, row.label);
+    s.printAt(kMeanX, y, FormatNumber(mean, "#0.0"));
+    s.printAt(kSdX, y, "±" + FormatNumber(row.sd, "#0.0"));
     // A sum not yet computed leaves its value and mark cells empty.
     const std::optional<double> value = row.value(m);
     if (!value) return;
-    PrintAt(s, kValueX, y, FormatNumber(*value, "#0.0"));
+    s.printAt(kValueX, y, FormatNumber(*value, "#0.0"));
     // The deviation is formed in double precision and then rounded, like the sd.
-    PrintAt(s, kMarkX, y, DevMark(ToSingle(*value - mean), ToSingle(row.sd)));
+    s.printAt(kMarkX, y, DevMark(ToSingle(*value - mean), ToSingle(row.sd)));
 }
 
 void PrintResultLine(ResultSurface& s, double y, std::string_view heading, const std::string& text) {
-    PrintAt(s, kLabelX, y, heading);
-    PrintAt(s, kLineTextX, y, WithoutFirstCharacter(text));
+    s.printAt(kLabelX, y, heading);
+    s.printAt(kLineTextX, y, WithoutFirstCharacter(text));
 }
 
 // A paste the sheet cannot show (positions or widths left from a refused
@@ -55,9 +49,9 @@ bool Paintable(const SheetRect& r) {
 
 void DrawVirtualSetups(ResultSurface& s, const ModelRecord& m) {
     const VirtualSetups plan = PlanVirtualSetups(m);
-    PrintAt(s, 30, 163, plan.title);
+    s.printAt(30, 163, plan.title);
     for (const SetupPlan& setup : plan.setups) {
-        PrintAt(s, setup.captionX, setup.captionY, setup.caption);
+        s.printAt(setup.captionX, setup.captionY, setup.caption);
         for (const SetupPaste& paste : setup.pastes)
             if (Paintable(paste.rect)) s.paintPicture(ToothOutline(paste.picture), paste.rect);
     }
@@ -80,19 +74,19 @@ bool BasalArchBlockDrawn(const ModelRecord& m) {
 void ModelAx(ResultSurface& s, const ModelRecord& m, const PatientRecord& p) {
     PrintPageFrame(s, p, true);
 
-    PrintAt(s, kLabelX, 33, "Model Analysis");
-    PrintAt(s, kMeanX, 33, "Mean");
-    PrintAt(s, kSdX, 33, "SD");
-    PrintAt(s, kValueX, 33, "Patient");
+    s.printAt(kLabelX, 33, "Model Analysis");
+    s.printAt(kMeanX, 33, "Mean");
+    s.printAt(kSdX, 33, "SD");
+    s.printAt(kValueX, 33, "Patient");
 
-    PrintAt(s, kLabelX, 43, "Tooth Size Analysis");
+    s.printAt(kLabelX, 43, "Tooth Size Analysis");
     for (int k = 1; k <= kToothSizeRows; ++k) PrintNormRow(s, ToothSizeNorms[k - 1], 43 + 5 * k, m, p.Sex);
 
     PrintResultLine(s, 123, "Sum of Incisor", m.SoiText);
     PrintResultLine(s, 128, "Bolton Analysis", m.BoltonText);
 
     if (BasalArchBlockDrawn(m)) {
-        PrintAt(s, kLabelX, 138, "Basal Arch Analysis");
+        s.printAt(kLabelX, 138, "Basal Arch Analysis");
         PrintNormRow(s, ToothSizeNorms[kUpperBasalRow], 143, m, p.Sex);
         PrintNormRow(s, ToothSizeNorms[kLowerBasalRow], 148, m, p.Sex);
         PrintResultLine(s, 153, "Howes' Analysis", m.HowesText);

@@ -27,6 +27,8 @@ public:
     virtual double currentX() const = 0;
     virtual double currentY() const = 0;
     void setCurrent(double x, double y) { setCurrentX(x); setCurrentY(y); }
+    // Sets the current position and prints there, as the pages always do.
+    void printAt(double x, double y, std::string_view text) { setCurrent(x, y); print(text); }
 
     // Font face ("돋움", "돋움체"), size in points, text colour (palette index).
     virtual void setFontName(const std::string& name) = 0;
