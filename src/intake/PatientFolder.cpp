@@ -23,8 +23,12 @@ QString ResultFilePath(const PatientRecord& patient, const std::string& fileName
 
 bool ChartNoIsSafe(const std::string& chartNo) {
     if (chartNo == "." || chartNo == "..") return false;
-    for (unsigned char c : chartNo)
+    for (std::size_t i = 0; i < chartNo.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(chartNo[i]);
         if (c == '/' || c == '\\' || c < 0x20 || c == 0x7f) return false;
+        // U+0080..U+009F, the second set of control characters, in UTF-8.
+        if (c == 0xC2 && i + 1 < chartNo.size() && static_cast<unsigned char>(chartNo[i + 1]) <= 0x9F) return false;
+    }
     return true;
 }
 

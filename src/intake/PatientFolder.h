@@ -18,7 +18,7 @@ QString PatientFolderPath(const PatientRecord& patient);
 QString ResultFilePath(const PatientRecord& patient, const std::string& fileName);
 
 // A chart number names exactly one folder inside the patient data folder:
-// no separators, no control characters, not "." or "..".
+// no separators, no control characters (C0, DEL or C1), not "." or "..".
 bool ChartNoIsSafe(const std::string& chartNo);
 
 // Creates every missing level of the path; existing folders and their files

@@ -91,10 +91,10 @@ bool StartGdiPlus(int version) {
     return gLibrary.started;
 }
 
+// The flag keeps saying whether the last start succeeded; the next start
+// sets it again.
 void ShutdownGdiPlus() {
-    if (!gLibrary.started) return;
-    gLibrary.started = false;
-    ++gLibrary.shutdowns;
+    if (gLibrary.started) ++gLibrary.shutdowns;
 }
 
 bool SaveBitmapAs(const QImage& picture, const std::string& path) {

@@ -27,7 +27,8 @@ std::optional<std::string> MimeTypeForPath(std::string_view path);
 
 // Starts the image library; true when it started. Only version 1 exists.
 bool StartGdiPlus(int version);
-// Shuts the library down when it was started; a second call does nothing.
+// Shuts the library down when the last start succeeded; the started flag is
+// left as it is, so only a new start changes it.
 void ShutdownGdiPlus();
 
 // Writes `picture` to `path` (UTF-8, a full path) in the format its ending
@@ -40,7 +41,7 @@ bool SaveBitmapAs(const QImage& picture, const std::string& path);
 void SetImageLibraryAvailable(bool available);
 
 struct ImageLibraryState {
-    bool started = false;
+    bool started = false;  // the last start succeeded
     int starts = 0;     // calls of StartGdiPlus since the program began
     int shutdowns = 0;  // shut-downs of a started library
 };

@@ -164,16 +164,9 @@ std::string NumberToText(double value) {
     while (count > 1 && d.digits[static_cast<std::size_t>(count - 1)] == '0') --count;
     const std::string_view digits(d.digits.data(), static_cast<std::size_t>(count));
 
+    // Always written out, never in exponent form: 1E+20 is 100000000000000000000.
     std::string text = value < 0 ? "-" : "";
-    if (d.exponent >= 15 || d.exponent < -5) {
-        // Too long to write out: 1.5E+20, 1E-07.
-        text += digits[0];
-        if (count > 1) text += '.', text += digits.substr(1);
-        const int e = std::abs(d.exponent);
-        text += d.exponent < 0 ? "E-" : "E+";
-        if (e < 10) text += '0';
-        text += std::to_string(e);
-    } else if (d.exponent < 0) {
+    if (d.exponent < 0) {
         text += "0.";
         text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
         text += digits;

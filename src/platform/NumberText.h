@@ -25,10 +25,9 @@ NumberRead ReadNumber(std::string_view text);
 // (2.5 -> 2, 3.5 -> 4). Empty when the result does not fit.
 std::optional<std::int16_t> RoundToInt16(double value);
 
-// Default number-to-text conversion: shortest form of at most 15
-// significant digits, no trailing zeros, "0." before fractions (12, 12.5, 0.5).
-// Written out from 0.00001 up to 15 integer digits; beyond that in exponent
-// form with a signed two-digit exponent at least (1E+15, 1.5E-06).
+// Default number-to-text conversion: shortest plain decimal form of at most
+// 15 significant digits, no trailing zeros, "0." before fractions (12, 12.5,
+// 0.5, 0.000001), never an exponent (1E+20 gives 100000000000000000000).
 // Never "-0"; NaN and infinities give "NaN", "Inf", "-Inf".
 std::string NumberToText(double value);
 

@@ -110,6 +110,7 @@ TEST_F(StartFormTest, CreatesThePatientFolderNamedByChartAndAge) {
         {"", "12", "0", "(12Y0M)"},
         {"1234", "  12.5kg", "3", "1234(12.5Y3M)"},
         {"환자 7", "0.5", "11", "환자 7(0.5Y11M)"},
+        {"8", "0.000001", "0", "8(0.000001Y0M)"},  // written out, no exponent
     };
     for (const Row& row : rows) {
         startPatient(QStringLiteral("Lee"), QString::fromUtf8(row.chart), QString::fromUtf8(row.years),
@@ -118,7 +119,7 @@ TEST_F(StartFormTest, CreatesThePatientFolderNamedByChartAndAge) {
         EXPECT_TRUE(QFileInfo(patientFolder(QString::fromUtf8(row.folder))).isDir()) << row.folder;
         NextPatient();
     }
-    EXPECT_EQ(QDir(home() + QStringLiteral("/Patient Data")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 5);
+    EXPECT_EQ(QDir(home() + QStringLiteral("/Patient Data")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 6);
 }
 
 TEST_F(StartFormTest, LeavesAnExistingFolderAndItsFilesAlone) {
@@ -134,7 +135,7 @@ TEST_F(StartFormTest, LeavesAnExistingFolderAndItsFilesAlone) {
 }
 
 TEST_F(StartFormTest, RefusesChartNumbersThatLeaveThePatientFolder) {
-    for (const char* chart : {"a/b", "..", ".", "a\\b", "../x", "7\t7"}) {
+    for (const char* chart : {"a/b", "..", ".", "a\\b", "../x", "7\t7", "7\x7f", "7\u00857"}) {
         messages.clear();
         startPatient(QStringLiteral("Lee"), QString::fromUtf8(chart), QStringLiteral("12"), QStringLiteral("0"));
         ASSERT_EQ(messages.size(), 1) << chart;

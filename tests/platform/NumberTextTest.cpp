@@ -113,7 +113,7 @@ TEST(NumberTextTest, RoundToInt16RefusesWhatDoesNotFit) {
 TEST(NumberTextTest, NumberToTextGivesTheShortestForm) {
     const struct {
         double value;
-        const char* text;
+        std::string text;
     } cases[] = {
         {0, "0"},
         {-0.0, "0"},
@@ -129,17 +129,17 @@ TEST(NumberTextTest, NumberToTextGivesTheShortestForm) {
         {100, "100"},
         {1234567.125, "1234567.125"},
         {999999999999999, "999999999999999"},
-        {999999999999999.9, "1E+15"},          // rounding to 15 digits carries
-        {1e15, "1E+15"},
-        {1e20, "1E+20"},
-        {-1.5e20, "-1.5E+20"},
-        {1.23456789012345678e17, "1.23456789012346E+17"},
-        {1e100, "1E+100"},
+        {999999999999999.9, "1000000000000000"},  // rounding to 15 digits carries
+        {1e15, "1000000000000000"},
+        {1e20, "100000000000000000000"},        // never an exponent
+        {-1.5e20, "-150000000000000000000"},
+        {1.23456789012345678e17, "123456789012346000"},
+        {1e100, "1" + std::string(100, '0')},
         {0.00001, "0.00001"},
         {0.000012, "0.000012"},
-        {0.000001, "1E-06"},
-        {-2.5e-7, "-2.5E-07"},
-        {5e-324, "4.94065645841247E-324"},
+        {0.000001, "0.000001"},
+        {-2.5e-7, "-0.00000025"},
+        {5e-324, "0." + std::string(323, '0') + "494065645841247"},
         {std::numeric_limits<double>::quiet_NaN(), "NaN"},
         {std::numeric_limits<double>::infinity(), "Inf"},
         {-std::numeric_limits<double>::infinity(), "-Inf"},
