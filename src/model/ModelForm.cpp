@@ -78,11 +78,12 @@ ModelForm::ModelForm() : Form(kName) {
     setFont(FormFont("돋움", 9.75));
     const QFont font = ControlFont();
 
-    // Taller than the given 495 twips: the substitute face's descenders
-    // would be cut off; nothing lies below the title until the first row.
-    QLabel* title = MakeLabel(this, "Label1", QStringLiteral("Model 분석, 가상 Setup"), {360, 240, 5775, 720},
+    QLabel* title = MakeLabel(this, "Label1", QStringLiteral("Model 분석, 가상 Setup"), {360, 240, 5775, 495},
                               FormFont("돋움", 24, true));
     title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
+    // The substitute face's line is a little taller than the label: set on
+    // the label's bottom, only the blank above the glyphs is cut off.
+    title->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
     for (int i = 0; i < 12; ++i) {
         const std::string label = "Label2_" + std::to_string(i), box = "txtSize_" + std::to_string(i);

@@ -53,24 +53,27 @@ TEST_F(ModelFormTest, StartButtonShowsTheModelFormAsLoaded) {
     EXPECT_EQ(control<QAbstractButton>(kForm, "cmdExit")->text(), QStringLiteral("종    료"));
 }
 
+// Positions in twips, 15 to the pixel, relative to the container.
 TEST_F(ModelFormTest, ControlsSitAtTheirTwipPositions) {
     struct Row {
         const char* name;
-        QRect pixels;
+        int left, top, width, height;
     };
     const Row rows[] = {
-        {"txtSize_0", {184, 88, 65, 25}},     {"txtSize_5", {184, 248, 65, 25}},   {"txtSize_6", {184, 288, 65, 25}},
-        {"txtSize_11", {184, 448, 65, 25}},   {"Label2_11", {40, 448, 137, 25}},   {"lblSOI", {464, 88, 273, 25}},
-        {"lblHowes", {464, 192, 273, 25}},    {"txtUBAW", {464, 160, 89, 25}},     {"txtLBAW", {648, 160, 89, 25}},
-        {"fraSetup", {312, 232, 425, 241}},   {"frmExt", {24, 56, 369, 49}},       {"optExt_1", {144, 16, 97, 25}},
-        {"optArchform_2", {272, 16, 89, 17}}, {"optOverjet_4", {304, 8, 73, 25}},  {"Option1_2", {8, 16, 105, 25}},
-        {"cmdFourIncisor", {40, 496, 113, 41}}, {"cmdExit", {656, 496, 97, 41}},
+        {"Label1", 360, 240, 5775, 495},       {"txtSize_0", 2760, 1320, 975, 375},  {"txtSize_5", 2760, 3720, 975, 375},
+        {"txtSize_6", 2760, 4320, 975, 375},   {"txtSize_11", 2760, 6720, 975, 375}, {"lblSOI", 6960, 1320, 4095, 375},
+        {"lblHowes", 6960, 2880, 4095, 375},   {"txtUBAW", 6960, 2400, 1335, 375},   {"txtLBAW", 9720, 2400, 1335, 375},
+        {"fraSetup", 4680, 3480, 6375, 3615},  {"frmExt", 360, 840, 5535, 735},      {"optExt_1", 2160, 240, 1455, 375},
+        {"optArchform_2", 4080, 240, 1335, 255}, {"optOverjet_4", 4560, 120, 1095, 375}, {"Frame1_2", 4440, 360, 1695, 615},
+        {"cmdFourIncisor", 600, 7440, 1695, 615}, {"cmdExit", 9840, 7440, 1455, 615},
     };
     for (const Row& row : rows) {
         QWidget* w = control<QWidget>(kForm, row.name);
         ASSERT_NE(w, nullptr) << row.name;
-        EXPECT_EQ(w->geometry(), row.pixels) << row.name;
+        EXPECT_EQ(w->geometry(), QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15)) << row.name;
     }
+    EXPECT_EQ(labelText(kForm, "Label2_11"), QStringLiteral("하악 제1대구치"));
+    EXPECT_EQ(control<QWidget>(kForm, "Label2_11")->y(), control<QWidget>(kForm, "txtSize_11")->y());
 }
 
 TEST_F(ModelFormTest, TabOrderRunsThroughBoxesThenButtons) {
