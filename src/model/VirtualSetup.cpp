@@ -9,7 +9,7 @@ namespace {
 enum class UpperLength { All, NoFirstPremolar };
 enum class LowerLength { All, NoFirstPremolar, NoIncisor };
 
-struct SetupSpec {
+struct SetupKind {
     const char* caption;
     double captionX, captionY;
     double base;  // B: the x the upper row is centred on
@@ -18,14 +18,14 @@ struct SetupSpec {
     LowerLength lower;
 };
 
-constexpr std::array<SetupSpec, 3> kFixedSetups{{
+constexpr std::array<SetupKind, 3> kFixedSetups{{
     {"[1] 비발치", 40, 170.5, 65, 0, UpperLength::All, LowerLength::All},
     {"[2] 44/44 발치", 120, 170.5, 145, 0, UpperLength::NoFirstPremolar, LowerLength::NoFirstPremolar},
     {"[3] 44/ 발치", 40, 223, 70, 1, UpperLength::NoFirstPremolar, LowerLength::All},
 }};
 
 // The fourth set-up by the extraction pattern chosen on the form.
-constexpr std::array<SetupSpec, 3> kChosenSetups{{
+constexpr std::array<SetupKind, 3> kChosenSetups{{
     {"[4] /44 발치", 120, 223, 145, 1, UpperLength::All, LowerLength::NoFirstPremolar},
     {"[4] 44/1 발치", 120, 223, 150, 1, UpperLength::NoFirstPremolar, LowerLength::NoIncisor},
     {"[4] /1 발치", 120, 223, 145, 1, UpperLength::All, LowerLength::NoIncisor},
@@ -68,14 +68,14 @@ private:
     std::vector<SetupPaste> pastes_;
 };
 
-SetupPlan PlanSetup(const SetupSpec& spec, const ModelRecord& m, const ArchFormCoefs& c, const SetupLengths& len) {
-    const double lenU = spec.upper == UpperLength::All ? len.SU : len.SUx;
-    const double lenL = spec.lower == LowerLength::All ? len.SL : spec.lower == LowerLength::NoIncisor ? len.SLi : len.SLx;
-    const bool upperFirstPremolar = spec.upper == UpperLength::All;
-    const bool lowerFirstPremolar = spec.lower != LowerLength::NoFirstPremolar;
-    const double B = spec.base;
+SetupPlan PlanSetup(const SetupKind& kind, const ModelRecord& m, const ArchFormCoefs& c, const SetupLengths& len) {
+    const double lenU = kind.upper == UpperLength::All ? len.SU : len.SUx;
+    const double lenL = kind.lower == LowerLength::All ? len.SL : kind.lower == LowerLength::NoIncisor ? len.SLi : len.SLx;
+    const bool upperFirstPremolar = kind.upper == UpperLength::All;
+    const bool lowerFirstPremolar = kind.lower != LowerLength::NoFirstPremolar;
+    const double B = kind.base;
 
-    SetupBuilder b(spec.pair);
+    SetupBuilder b(kind.pair);
     // Upper row: the incisor picture ends the row, then the row from the
     // second molar forwards; the canine is pasted last so it shows over the
     // incisor picture where they overlap.
@@ -110,7 +110,7 @@ SetupPlan PlanSetup(const SetupSpec& spec, const ModelRecord& m, const ArchFormC
     }
     b.paste(ToothPic::Mn3, x, static_cast<double>(c.c6) * m.L3, kLowerCanine);
 
-    return {spec.caption, spec.captionX, spec.captionY, b.take()};
+    return {kind.caption, kind.captionX, kind.captionY, b.take()};
 }
 
 }  // namespace
@@ -144,7 +144,7 @@ VirtualSetups PlanVirtualSetups(const ModelRecord& m) {
     result.title = SetupTitle(m.ArchForm, m.Overjet);
     const ArchFormCoefs& c = kArchFormCoefs[ArchFormIndex(m.ArchForm)];
     const SetupLengths len = ComputeSetupLengths(m, c);
-    for (const SetupSpec& spec : kFixedSetups) result.setups.push_back(PlanSetup(spec, m, c, len));
+    for (const SetupKind& kind : kFixedSetups) result.setups.push_back(PlanSetup(kind, m, c, len));
     if (m.ExtChoice >= 0 && m.ExtChoice <= 2) result.setups.push_back(PlanSetup(kChosenSetups[m.ExtChoice], m, c, len));
     return result;
 }
