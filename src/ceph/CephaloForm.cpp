@@ -25,12 +25,11 @@ namespace {
 
 constexpr int kRowTops[] = {1800, 2280, 2760, 3240, 3720, 4200, 4680};
 
-// A number beyond a double's range becomes an infinity, which fails its range.
+// A number beyond a double's range becomes an infinity, which fails every
+// range, also those that hold the 0 such a number would otherwise read as.
 double ReadBox(const QLineEdit* box) {
     const NumberRead read = ReadNumber(box->text().toStdString());
-    if (read.overflow) return read.value < 0 ? -std::numeric_limits<double>::infinity()
-                                             : std::numeric_limits<double>::infinity();
-    return read.value;
+    return read.overflow ? std::numeric_limits<double>::infinity() : read.value;
 }
 
 QString Tenths(double value) { return QString::fromStdString(FormatNumber(value, "#0.0")); }

@@ -95,8 +95,9 @@ TEST_F(CephaloFormTest, RefusedRunAfterAPassingOneChangesNothing) {
     const QDateTime written = QFileInfo(cephPage()).lastModified();
     SetState(5);
 
+    // A number beyond a double's range fails also where 0 lies inside the range.
     const Typed refused[] = {{"txtSNMP", "68"}, {"txtWits", "-30"}, {"txtLL", "22"}, {"txtSNMP", ""},
-                             {"txtPFH", "1e999"}};
+                             {"txtFMA", "1e999"}, {"txtUL", "-1e999"}};
     for (const Typed& t : refused) {
         typeAll(kPassing);
         type(kForm, "txtSNB", QStringLiteral("70"));  // would change ANB if accepted
