@@ -72,6 +72,9 @@ bool Encode(const QImage& picture, const Encoder& encoder, QIODevice& file) {
     const QImage image = encoder.keepsAlpha ? picture : OnWhite(picture);
     if (!encoder.qtFormat) return WriteGif(image, file);
     QImageWriter writer(&file, encoder.qtFormat);
+    // Pages are flat colours on white: light PNG compression keeps them
+    // small and writes them several times faster than the default.
+    if (qstrcmp(encoder.qtFormat, "png") == 0) writer.setQuality(80);
     return writer.write(image);
 }
 
