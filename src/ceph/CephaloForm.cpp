@@ -36,21 +36,21 @@ QString Tenths(double value) { return QString::fromStdString(FormatNumber(value,
 
 }  // namespace
 
+// The next member of the caption array Label2.
+void CephaloForm::addCaption(const char* caption, const Twips& rect) {
+    const std::string name = "Label2_" + std::to_string(captionCount_++);
+    MakeMnemonicLabel(this, name.c_str(), QString::fromUtf8(caption), rect, FormFont("돋움", 12));
+}
+
 QLineEdit* CephaloForm::addMeasurement(const char* caption, const char* boxName, int captionLeft, int fieldLeft,
                                        int top, int captionWidth) {
-    const QFont font = FormFont("돋움", 12);
-    const std::string labelName = "Label2_" + std::to_string(captionCount_++);
-    MakeMnemonicLabel(this, labelName.c_str(), QString::fromUtf8(caption), {captionLeft, top, captionWidth, 375},
-              font);
-    return MakeTextBox(this, boxName, {fieldLeft, top, 1215, 375}, font);
+    addCaption(caption, {captionLeft, top, captionWidth, 375});
+    return MakeTextBox(this, boxName, {fieldLeft, top, 1215, 375}, FormFont("돋움", 12));
 }
 
 QLabel* CephaloForm::addResult(const char* caption, const char* labelName, int captionLeft, int fieldLeft, int top) {
-    const QFont font = FormFont("돋움", 12);
-    const std::string captionName = "Label2_" + std::to_string(captionCount_++);
-    MakeMnemonicLabel(this, captionName.c_str(), QString::fromUtf8(caption), {captionLeft, top, 1095, 375},
-              font);
-    QLabel* label = MakeLabel(this, labelName, QString(), {fieldLeft, top, 1215, 375}, font);
+    addCaption(caption, {captionLeft, top, 1095, 375});
+    QLabel* label = MakeLabel(this, labelName, QString(), {fieldLeft, top, 1215, 375}, FormFont("돋움", 12));
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

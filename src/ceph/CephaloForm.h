@@ -3,6 +3,7 @@
 // values and the evaluation comment; a crossroads of the navigation.
 
 #include "ceph/CephRecord.h"
+#include "platform/FormControls.h"
 #include "platform/Forms.h"
 #include "platform/ResultSurface.h"
 
@@ -35,6 +36,7 @@ public:
     static void DrawPage(ResultSurface& surface);
 
 private:
+    void addCaption(const char* caption, const Twips& rect);
     QLineEdit* addMeasurement(const char* caption, const char* boxName, int captionLeft, int fieldLeft, int top,
                               int captionWidth = 1095);
     QLabel* addResult(const char* caption, const char* labelName, int captionLeft, int fieldLeft, int top);

@@ -19,13 +19,23 @@ void SizeFormTwips(QWidget* form, int width, int height) {
     form->setFixedSize(width / kTwipsPerPixel, height / kTwipsPerPixel);
 }
 
+namespace {
+
+// Names, fonts and places a new control.
+template <class T>
+T* Named(T* control, const char* name, const Twips& rect, const QFont& font) {
+    control->setObjectName(QString::fromUtf8(name));
+    control->setFont(font);
+    PlaceTwips(control, rect);
+    return control;
+}
+
+}  // namespace
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
                   const QFont& font) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromUtf8(name));
-    label->setFont(font);
+    auto* label = Named(new QLabel(caption, parent), name, rect, font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(label, rect);
     return label;
 }
 
@@ -37,30 +47,19 @@ QLabel* MakeMnemonicLabel(QWidget* parent, const char* name, const QString& capt
 }
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const Twips& rect, const QFont& font) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setFont(font);
-    PlaceTwips(box, rect);
-    return box;
+    return Named(new QLineEdit(parent), name, rect, font);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
                         const QFont& font) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromUtf8(name));
-    button->setFont(font);
+    auto* button = Named(new QPushButton(caption, parent), name, rect, font);
     button->setAutoDefault(false);
-    PlaceTwips(button, rect);
     return button;
 }
 
 QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
                          const QFont& font) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(QString::fromUtf8(name));
-    option->setFont(font);
-    PlaceTwips(option, rect);
-    return option;
+    return Named(new QRadioButton(caption, parent), name, rect, font);
 }
 
 QString MnemonicRichText(const QString& caption) {
