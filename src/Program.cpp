@@ -4,6 +4,7 @@
 #include "ceph/CephaloForm.h"
 #include "intake/PatientInfoForm.h"
 #include "intake/PreviewForm.h"
+#include "intake/FormNames.h"
 #include "intake/PreviewPages.h"
 #include "model/ModelForm.h"
 #include "platform/Forms.h"
@@ -28,11 +29,11 @@ void StartProgram() {
     RegisterForm<PatientInfoForm>();
     RegisterForm<PreviewForm>();
     RegisterForm<ModelForm>();
-    RegisterPageProcedure(1, &ModelForm::DrawPage);
+    RegisterPageProcedure(PreviewState::ModelPage, &ModelForm::DrawPage);
     RegisterForm<CephaloForm>();
-    RegisterPageProcedure(2, &CephaloForm::DrawPage);
-    RegisterPlaceholder("frmImage", "Image Tracing");
-    RegisterPlaceholder("frmDiagnosis", "Diagnosis");
+    RegisterPageProcedure(PreviewState::CephPage, &CephaloForm::DrawPage);
+    RegisterPlaceholder(FormName::Image, "Image Tracing");
+    RegisterPlaceholder(FormName::Diagnosis, "Diagnosis");
     Forms::Show(PatientInfoForm::kName);
 }
 

@@ -1,8 +1,8 @@
 #include "ceph/CephAxPage.h"
 
 #include "ceph/CephNormTable.h"
-#include "ceph/PageFrame.h"
-#include "ceph/PrintWrapped.h"
+#include "pages/PageFrame.h"
+#include "pages/PrintWrapped.h"
 
 namespace vt {
 
@@ -11,18 +11,18 @@ double CephRowY(int k) { return kCephFirstRowY + kCephRowPitch * (k - 1); }
 void CephAx(ResultSurface& s, const CephRecord& r, const PatientRecord& p) {
     PrintPageFrame(s, p, /*tableRules=*/true);
 
-    s.printAt(kLabelColumnX, kCephHeadsY, "Cephalo Analysis");
-    s.printAt(kNormColumnX, kCephHeadsY, "Norm");
-    s.printAt(kSdColumnX, kCephHeadsY, "SD");
-    s.printAt(kValueColumnX, kCephHeadsY, "Patient");
+    s.printAt(kCephNormColumns.label, kCephHeadsY, "Cephalo Analysis");
+    s.printAt(kCephNormColumns.norm, kCephHeadsY, "Norm");
+    s.printAt(kCephNormColumns.sd, kCephHeadsY, "SD");
+    s.printAt(kCephNormColumns.value, kCephHeadsY, "Patient");
 
     int k = 1;
     for (const CephNormRow& row : CephNormTable) {
-        PrintNormRow(s, row, CephRowY(k), r.*row.value, p);
+        PrintNormRow(s, kCephNormColumns, CephNormRowFor(row, r.*row.value, p), CephRowY(k));
         ++k;
     }
 
-    s.printAt(kLabelColumnX, kCephCommentsY, "Comments:");
+    s.printAt(kCephNormColumns.label, kCephCommentsY, "Comments:");
     PrintWrapped(s, r.MsgCephalo, kCommentX, kCephCommentFirstY, kCephCommentPitch);
 }
 

@@ -1,10 +1,6 @@
 #include "ceph/CephNormTable.h"
 
 #include "ceph/AgeBand.h"
-#include "ceph/DevMark.h"
-#include "platform/NumberText.h"
-
-#include <string>
 
 namespace vt {
 
@@ -45,25 +41,8 @@ double NormOf(const CephNormRow& row, std::int16_t sex, double ageYear) {
     return row.norms[sexOffset + static_cast<std::size_t>(AgeBandOf(ageYear))];
 }
 
-void PrintNormRow(ResultSurface& s, const CephNormRow& row, double y, double value,
-                  const PatientRecord& p) {
-    s.setCurrent(kLabelColumnX, y);
-    s.print(row.label);
-
-    const double norm = NormOf(row, p.Sex, p.AgeYear);
-    s.setCurrent(kNormColumnX, y);
-    s.print(FormatNumber(norm, "#0.0"));
-    // Formed in double, rounded once to single precision for the mark.
-    const float dev = static_cast<float>(value - norm);
-
-    s.setCurrent(kSdColumnX, y);
-    s.print("±" + FormatNumber(row.sd, "#0"));
-
-    s.setCurrent(kValueColumnX, y);
-    s.print(FormatNumber(value, "#0.0"));
-
-    s.setCurrent(kMarkColumnX, y);
-    s.print(DevMark(dev, static_cast<float>(row.sd)));
+NormRow CephNormRowFor(const CephNormRow& row, double value, const PatientRecord& p) {
+    return {row.label, NormOf(row, p.Sex, p.AgeYear), static_cast<double>(row.sd), "#0", value};
 }
 
 }  // namespace vt

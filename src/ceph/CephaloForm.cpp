@@ -126,7 +126,7 @@ CephaloForm::CephaloForm() : Form(kName) {
 }
 
 void CephaloForm::Form_Load() {
-    record_ = CephRecord{};
+    Ceph() = CephRecord{};
     // A fresh load starts a new patient: the last patient's scores must not
     // reach this patient's diagnosis.
     Scores() = EvalScores{};
@@ -157,51 +157,53 @@ void CephaloForm::cmdCephalo_Click() {
 
     // A refused run keeps the record, labels, comment and scores of the last
     // accepted one, so nothing ever mixes two runs.
-    const std::optional<CephRecord> accepted = ApplyCephInputs(record_, typed);
+    const std::optional<CephRecord> accepted = ApplyCephInputs(Ceph(), typed);
     if (!accepted) {
         ShowMessage(QString::fromUtf8(kCephInputsRefused), this);
         return;
     }
-    record_ = *accepted;
-    lblODI->setText(Tenths(record_.ODI));
-    lblPFHAFH->setText(Tenths(record_.PFHAFH));
-    lblANB->setText(Tenths(record_.ANB));
-    lblAPDI->setText(Tenths(record_.APDI));
-
-    const CephEvalResult evaluation = CephEval(record_, Patient());
-    record_.MsgCephalo = evaluation.MsgCephalo;
-    Scores() = evaluation.scores;
-    lblCephalo->setText(QString::fromStdString(record_.MsgCephalo));
-
+    PublishEvaluation(*accepted);
     cmdPreview->setEnabled(true);
     cmdNext->setEnabled(true);
-    SetState(2);
+    SetState(PreviewState::CephPage);
     SaveResultPages({{&CephaloForm::DrawPage, "CephAx.png"}});
 }
 
-void CephaloForm::DrawPage(ResultSurface& surface) {
-    CephAx(surface, Forms::Get<CephaloForm>().record(), Patient());
+void CephaloForm::PublishEvaluation(const CephRecord& accepted) {
+    CephRecord& record = Ceph();
+    record = accepted;
+    lblODI->setText(Tenths(record.ODI));
+    lblPFHAFH->setText(Tenths(record.PFHAFH));
+    lblANB->setText(Tenths(record.ANB));
+    lblAPDI->setText(Tenths(record.APDI));
+
+    const CephEvalResult evaluation = CephEval(record, Patient());
+    record.MsgCephalo = evaluation.MsgCephalo;
+    Scores() = evaluation.scores;
+    lblCephalo->setText(QString::fromStdString(record.MsgCephalo));
 }
 
+void CephaloForm::DrawPage(ResultSurface& surface) { CephAx(surface, Ceph(), Patient()); }
+
 void CephaloForm::cmdImage_Click() {
-    Forms::Show("frmImage");
+    Forms::Show(FormName::Image);
     hide();
 }
 
 void CephaloForm::cmdNext_Click() {
-    Forms::Show("frmDiagnosis");
+    Forms::Show(FormName::Diagnosis);
     hide();
 }
 
 void CephaloForm::cmdPreview_Click() {
-    Forms::Get<PreviewForm>().open(2);
+    Forms::Get<PreviewForm>().open(PreviewState::CephPage);
     hide();
 }
 
 void CephaloForm::cmdTooth_Click() {
-    Forms::Show("frmModel");
+    Forms::Show(FormName::Model);
     hide();
-    SetState(0);
+    SetState(PreviewState::None);
 }
 
 void CephaloForm::cmdNextPatient_Click() { NextPatient(); }

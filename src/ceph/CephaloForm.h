@@ -2,6 +2,7 @@
 // The cephalometric form: 17 typed measurements, their check, the derived
 // values and the evaluation comment; a crossroads of the navigation.
 
+#include "intake/FormNames.h"
 #include "ceph/CephRecord.h"
 #include "platform/FormControls.h"
 #include "platform/Forms.h"
@@ -16,7 +17,7 @@ namespace vt {
 class CephaloForm : public Form {
     Q_OBJECT
 public:
-    static constexpr const char* kName = "frmCephalo";
+    static constexpr const char* kName = FormName::Cephalo;
     CephaloForm();
     void Form_Load() override;
 
@@ -28,9 +29,10 @@ public:
     void cmdNextPatient_Click();
     void cmdExit_Click();
 
-    // The cephalometric record, read and written by the other analyses.
-    CephRecord& record() { return record_; }
-    const CephRecord& record() const { return record_; }
+    // Publishes an accepted record: stores it as Ceph(), shows its derived
+    // values, runs the evaluation and shows its comment; the scores go to
+    // Scores(). Both the typed run and the tracing hand-over end with it.
+    void PublishEvaluation(const CephRecord& accepted);
 
     // The cephalometric page of the current record.
     static void DrawPage(ResultSurface& surface);
@@ -41,7 +43,6 @@ private:
                               int captionWidth = 1095);
     QLabel* addResult(const char* caption, const char* labelName, int captionLeft, int fieldLeft, int top);
 
-    CephRecord record_;
     int captionCount_ = 0;
     QLabel* lblANB;
     QLabel* lblPFHAFH;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "intake/AgeEntry.h"
+#include "intake/FormNames.h"
 #include "intake/PatientFolder.h"
 #include "intake/PatientRecord.h"
 #include "intake/StartPictures.h"
@@ -16,7 +18,6 @@
 #include "platform/FormControls.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
-#include "platform/NumberText.h"
 
 namespace vt {
 
@@ -91,16 +92,10 @@ void PatientInfoForm::cmdStart_Click() {
     PatientRecord& patient = Patient();
     patient.PatientName = Text(txtName);
     patient.ChartNo = Text(txtChartNo);
-    const NumberRead year = ReadNumber(Text(txtYear));
-    patient.AgeYear = year.value;
-    const NumberRead month = ReadNumber(Text(txtMonth));
-    const std::optional<std::int16_t> months = month.overflow ? std::nullopt : RoundToInt16(month.value);
-    // A month count beyond a 16-bit integer is no valid age either.
-    patient.AgeMonth = months.value_or(0);
-
-    const bool ageValid = !year.overflow && months && patient.AgeYear > 0 && patient.AgeYear < 100 &&
-                          patient.AgeMonth >= 0 && patient.AgeMonth < 12;
-    if (!ageValid) {
+    const AgeEntry age = ReadAgeEntry(Text(txtYear), Text(txtMonth));
+    patient.AgeYear = age.year;
+    patient.AgeMonth = age.month;
+    if (!age.valid) {
         ShowMessage(kAgeMessage, this);
         return;
     }
@@ -110,7 +105,7 @@ void PatientInfoForm::cmdStart_Click() {
         return;
     }
 
-    Forms::Show("frmModel");
+    Forms::Show(FormName::Model);
     Forms::Unload(kName);
     CreateNewDirectory(PatientDataRoot());
     const QString folder = PatientFolderPath(patient);

@@ -1,6 +1,7 @@
 #pragma once
 // The start form: the patient's name, chart number, sex and age.
 
+#include "intake/FormNames.h"
 #include "platform/Forms.h"
 
 class QLineEdit;
@@ -12,7 +13,7 @@ namespace vt {
 class PatientInfoForm : public Form {
     Q_OBJECT
 public:
-    static constexpr const char* kName = "frmPatientInfo";
+    static constexpr const char* kName = FormName::Start;
     PatientInfoForm();
     void Form_Load() override;
 

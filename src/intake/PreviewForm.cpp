@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "intake/PreviewPaging.h"
 #include "intake/SaveResultPages.h"
 #include "platform/FileDialogs.h"
 #include "platform/FontMap.h"
@@ -18,9 +19,6 @@ namespace vt {
 
 namespace {
 
-constexpr float kSheetHeightMm = 297;
-constexpr float kScrollStepMm = 20;
-constexpr std::int16_t kTracingPage1 = 3, kTracingPage2 = 4, kTracingPage3 = 5;
 
 const QString kSaveFilter = QStringLiteral(
     "PNG Files (*.png);;JPEG Files (*.jpg);;GIF Files (*.gif);;TIFF Files (*.tif);;BMP Files (*.bmp)");
@@ -88,13 +86,13 @@ void PreviewForm::setVisibleHeightMm(float heightMm) {
 void PreviewForm::setButtonsForPage() {
     scrollTop_ = 0;
     cmdBefore->setEnabled(false);
-    cmdNext->setEnabled(State() == kTracingPage1);
+    cmdNext->setEnabled(State() == PreviewState::Tracing1);
     cmdUpMove->setEnabled(false);
-    cmdDownMove->setEnabled(visibleHeight_ <= kSheetHeightMm);
+    cmdDownMove->setEnabled(CanScrollDownFromTop(visibleHeight_));
     cmdClose->setEnabled(true);
 }
 
-void PreviewForm::open(std::int16_t state) {
+void PreviewForm::open(PreviewState state) {
     SetState(state);
     Forms::Show(kName);
     setButtonsForPage();
@@ -107,71 +105,54 @@ void PreviewForm::redrawPreview() {
                                        scrollTop_));
 }
 
-QImage PreviewForm::drawSavedPage(std::int16_t state) {
-    if (state == kTracingPage1) Offsets() = {kSaveOriginMm, kSaveOriginMm};
+QImage PreviewForm::drawSavedPage(PreviewState state) {
+    if (state == PreviewState::Tracing1) Offsets() = {kSaveOriginMm, kSaveOriginMm};
     QImage image = DrawSavedPage(PageProcedureFor(state));
-    if (state == kTracingPage1) Offsets() = {0, 0};
+    if (state == PreviewState::Tracing1) Offsets() = {0, 0};
     return image;
 }
 
-void PreviewForm::drawTracingPageOnBoth(std::int16_t state) {
+void PreviewForm::drawTracingPageOnBoth(PreviewState state) {
     scrollTop_ = 0;
     SetState(state);
     Offsets() = {0, 0};
     redrawPreview();
     savedPicture_ = drawSavedPage(state);
     cmdUpMove->setEnabled(false);
-    cmdDownMove->setEnabled(visibleHeight_ <= kSheetHeightMm);
+    cmdDownMove->setEnabled(CanScrollDownFromTop(visibleHeight_));
 }
 
-void PreviewForm::cmdNext_Click() {
-    if (State() == kTracingPage1) {
-        drawTracingPageOnBoth(kTracingPage2);
-        cmdBefore->setEnabled(true);
-        cmdNext->setEnabled(true);
-    } else if (State() == kTracingPage2) {
-        drawTracingPageOnBoth(kTracingPage3);
-        cmdBefore->setEnabled(true);
-        cmdNext->setEnabled(false);
-    }
+void PreviewForm::turnTo(const std::optional<PageTurn>& turn) {
+    if (!turn) return;
+    drawTracingPageOnBoth(turn->state);
+    cmdBefore->setEnabled(turn->beforeEnabled);
+    cmdNext->setEnabled(turn->nextEnabled);
 }
 
-void PreviewForm::cmdBefore_Click() {
-    if (State() == kTracingPage3) {
-        drawTracingPageOnBoth(kTracingPage2);
-        cmdBefore->setEnabled(true);
-        cmdNext->setEnabled(true);
-    } else if (State() == kTracingPage2) {
-        drawTracingPageOnBoth(kTracingPage1);
-        cmdBefore->setEnabled(false);
-        cmdNext->setEnabled(true);
-    }
-}
+void PreviewForm::cmdNext_Click() { turnTo(NextPage(State())); }
+
+void PreviewForm::cmdBefore_Click() { turnTo(PreviousPage(State())); }
 
 void PreviewForm::cmdUpMove_Click() {
-    scrollTop_ -= kScrollStepMm;
+    const ScrollStep step = ScrollUp(scrollTop_);
+    scrollTop_ = step.top;
     cmdDownMove->setEnabled(true);
-    if (scrollTop_ <= 0) {
-        scrollTop_ = 0;
-        cmdUpMove->setEnabled(false);
-    }
+    if (step.atEnd) cmdUpMove->setEnabled(false);
     Offsets() = {0, scrollTop_};
     redrawPreview();
 }
 
 void PreviewForm::cmdDownMove_Click() {
-    scrollTop_ += kScrollStepMm;
+    const ScrollStep step = ScrollDown(scrollTop_, visibleHeight_);
+    scrollTop_ = step.top;
     cmdUpMove->setEnabled(true);
-    if (static_cast<float>(visibleHeight_ + scrollTop_) >= kSheetHeightMm) {
-        scrollTop_ = kSheetHeightMm - visibleHeight_;
-        cmdDownMove->setEnabled(false);
-    }
+    if (step.atEnd) cmdDownMove->setEnabled(false);
     Offsets() = {0, scrollTop_};
     redrawPreview();
 }
 
 void PreviewForm::cmdPrint_Click() {
-    if (State() == kTracingPage1) Offsets() = {0, 0};
+    if (State() == PreviewState::Tracing1) Offsets() = {0, 0};
     PrintPage(PageProcedureFor(State()));
 }
 

@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
-#include "intake/PreviewPages.h"
+#include "intake/FormNames.h"
+#include "intake/PreviewPaging.h"
 #include "platform/Forms.h"
 
 class QPushButton;
@@ -30,7 +31,7 @@ private:
 class PreviewForm : public Form {
     Q_OBJECT
 public:
-    static constexpr const char* kName = "frmAxPreview";
+    static constexpr const char* kName = FormName::Preview;
     PreviewForm();
     void Form_Load() override;
 
@@ -44,7 +45,7 @@ public:
 
     // Shows the preview with the page of `state` from the top of the sheet,
     // its buttons set for that page.
-    void open(std::int16_t state);
+    void open(PreviewState state);
 
     // The off-screen page `picSave`: the page last drawn for saving.
     const QImage& savedPicture() const { return savedPicture_; }
@@ -58,8 +59,9 @@ public:
 private:
     void setButtonsForPage();
     void redrawPreview();
-    void drawTracingPageOnBoth(std::int16_t state);
-    QImage drawSavedPage(std::int16_t state);
+    void drawTracingPageOnBoth(PreviewState state);
+    void turnTo(const std::optional<PageTurn>& turn);
+    QImage drawSavedPage(PreviewState state);
 
     QPushButton* cmdNext;
     QPushButton* cmdBefore;

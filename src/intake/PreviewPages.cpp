@@ -2,36 +2,42 @@
 
 #include <map>
 
+#include "intake/FormNames.h"
+
 namespace vt {
 
 namespace {
-std::int16_t gState = 0;
-std::map<std::int16_t, PageProcedure>& Pages() {
-    static std::map<std::int16_t, PageProcedure> pages;
+PreviewState& CurrentState() {
+    static PreviewState state = PreviewState::None;
+    return state;
+}
+std::map<PreviewState, PageProcedure>& Pages() {
+    static std::map<PreviewState, PageProcedure> pages;
     return pages;
 }
 }  // namespace
 
-std::int16_t State() { return gState; }
-void SetState(std::int16_t state) { gState = state; }
+PreviewState State() { return CurrentState(); }
+void SetState(PreviewState state) { CurrentState() = state; }
 
-void RegisterPageProcedure(std::int16_t state, PageProcedure page) { Pages()[state] = std::move(page); }
+void RegisterPageProcedure(PreviewState state, PageProcedure page) { Pages()[state] = std::move(page); }
 
-PageProcedure PageProcedureFor(std::int16_t state) {
+PageProcedure PageProcedureFor(PreviewState state) {
     auto it = Pages().find(state);
     return it == Pages().end() ? PageProcedure{} : it->second;
 }
 
-std::string FormForState(std::int16_t state) {
+std::string FormForState(PreviewState state) {
     switch (state) {
-        case 1: return "frmModel";
-        case 2: return "frmCephalo";
-        case 3:
-        case 4:
-        case 5: return "frmImage";
-        case 6: return "frmDiagnosis";
-        default: return {};
+        case PreviewState::ModelPage: return FormName::Model;
+        case PreviewState::CephPage: return FormName::Cephalo;
+        case PreviewState::Tracing1:
+        case PreviewState::Tracing2:
+        case PreviewState::Tracing3: return FormName::Image;
+        case PreviewState::DiagnosisPage: return FormName::Diagnosis;
+        case PreviewState::None: break;
     }
+    return {};
 }
 
 TracingOffsets& Offsets() {

@@ -10,17 +10,27 @@
 
 namespace vt {
 
-// 0 none, 1 model page, 2 cephalometric page, 3..5 tracing pages 1..3,
-// 6 diagnosis page. Kept when the preview closes.
-std::int16_t State();
-void SetState(std::int16_t state);
+// The page the preview shows, and so the form its close button returns to.
+// Kept when the preview closes.
+enum class PreviewState : std::int16_t {
+    None = 0,
+    ModelPage = 1,
+    CephPage = 2,
+    Tracing1 = 3,
+    Tracing2 = 4,
+    Tracing3 = 5,
+    DiagnosisPage = 6,
+};
 
-void RegisterPageProcedure(std::int16_t state, PageProcedure page);
+PreviewState State();
+void SetState(PreviewState state);
+
+void RegisterPageProcedure(PreviewState state, PageProcedure page);
 // The page procedure of a state; empty when none is registered.
-PageProcedure PageProcedureFor(std::int16_t state);
+PageProcedure PageProcedureFor(PreviewState state);
 
-// The form the preview's close button returns to; empty for state 0.
-std::string FormForState(std::int16_t state);
+// The form the preview's close button returns to; empty for None.
+std::string FormForState(PreviewState state);
 
 // Offsets that tracing page 1 adds to its radiograph's source position:
 // always the origin of the surface it is drawn on.

@@ -24,8 +24,10 @@ namespace vt {
 
 namespace {
 
-constexpr std::int16_t kModelPageState = 1;
-constexpr std::int16_t kCephaloState = 4;
+// The way on to the cephalometric form leaves the preview on tracing page 2,
+// as it always has; nothing reads it before the cephalometric form's own
+// runs set the state again.
+constexpr PreviewState kStateOnWayToCephalo = PreviewState::Tracing2;
 
 constexpr std::array<const char*, 12> kToothCaptions{
     "상악 중절치", "상악 측절치", "상악 견치", "상악 제1소구치", "상악 제2소구치", "상악 제1대구치",
@@ -206,14 +208,14 @@ void ModelForm::cmdTotalTeeth_Click() {
 void ModelForm::DrawPage(ResultSurface& surface) { ModelAx(surface, Model(), Patient()); }
 
 void ModelForm::cmdPreview_Click() {
-    Forms::Get<PreviewForm>().open(kModelPageState);
+    Forms::Get<PreviewForm>().open(PreviewState::ModelPage);
     hide();
 }
 
 void ModelForm::cmdNext_Click() {
-    Forms::Show("frmCephalo");
+    Forms::Show(FormName::Cephalo);
     hide();
-    SetState(kCephaloState);
+    SetState(kStateOnWayToCephalo);
 }
 
 void ModelForm::cmdNextPatient_Click() { NextPatient(); }

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "intake/FormNames.h"
 #include "platform/Forms.h"
 #include "platform/ResultSurface.h"
 
@@ -21,7 +22,7 @@ struct ModelEntries;
 class ModelForm : public Form {
     Q_OBJECT
 public:
-    static constexpr const char* kName = "frmModel";
+    static constexpr const char* kName = FormName::Model;
     ModelForm();
     void Form_Load() override;
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "ceph/DevMark.h"
-#include "ceph/PageFrame.h"
+#include "pages/NormRow.h"
+#include "pages/PageFrame.h"
 #include "model/ToothOutlines.h"
 #include "model/ToothSizeNorms.h"
 #include "model/VirtualSetup.h"
@@ -18,17 +18,10 @@ constexpr double kLabelX = 30, kMeanX = 90, kSdX = 110, kValueX = 140, kMarkX = 
 // Result lines print their text where the mean column stands.
 constexpr double kLineTextX = kMeanX;
 
-void PrintNormRow(ResultSurface& s, const ToothSizeNorm& row, double y, const ModelRecord& m, int sex) {
-    const double mean = row.mean(sex);
-    s.printAt(kLabelX, y, row.label);
-    s.printAt(kMeanX, y, FormatNumber(mean, "#0.0"));
-    s.printAt(kSdX, y, "±" + FormatNumber(row.sd, "#0.0"));
+void PrintToothSizeRow(ResultSurface& s, const ToothSizeNorm& row, double y, const ModelRecord& m, int sex) {
     // A sum not yet computed leaves its value and mark cells empty.
-    const std::optional<double> value = row.value(m);
-    if (!value) return;
-    s.printAt(kValueX, y, FormatNumber(*value, "#0.0"));
-    // The deviation is formed in double precision and then rounded, like the sd.
-    s.printAt(kMarkX, y, DevMark(ToSingle(*value - mean), ToSingle(row.sd)));
+    PrintNormRow(s, {kLabelX, kMeanX, kSdX, kValueX, kMarkX}, {row.label, row.mean(sex), row.sd, "#0.0", row.value(m)},
+                 y);
 }
 
 void PrintResultLine(ResultSurface& s, double y, std::string_view heading, const std::string& text) {
@@ -80,15 +73,15 @@ void ModelAx(ResultSurface& s, const ModelRecord& m, const PatientRecord& p) {
     s.printAt(kValueX, 33, "Patient");
 
     s.printAt(kLabelX, 43, "Tooth Size Analysis");
-    for (int k = 1; k <= kToothSizeRows; ++k) PrintNormRow(s, ToothSizeNorms[k - 1], 43 + 5 * k, m, p.Sex);
+    for (int k = 1; k <= kToothSizeRows; ++k) PrintToothSizeRow(s, ToothSizeNorms[k - 1], 43 + 5 * k, m, p.Sex);
 
     PrintResultLine(s, 123, "Sum of Incisor", m.SoiText);
     PrintResultLine(s, 128, "Bolton Analysis", m.BoltonText);
 
     if (BasalArchBlockDrawn(m)) {
         s.printAt(kLabelX, 138, "Basal Arch Analysis");
-        PrintNormRow(s, ToothSizeNorms[kUpperBasalRow], 143, m, p.Sex);
-        PrintNormRow(s, ToothSizeNorms[kLowerBasalRow], 148, m, p.Sex);
+        PrintToothSizeRow(s, ToothSizeNorms[kUpperBasalRow], 143, m, p.Sex);
+        PrintToothSizeRow(s, ToothSizeNorms[kLowerBasalRow], 148, m, p.Sex);
         PrintResultLine(s, 153, "Howes' Analysis", m.HowesText);
     }
 

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/SinglePrecision.h"
+
 namespace vt {
 
 struct ModelRecord {
@@ -42,9 +44,5 @@ struct ModelRecord {
 
 // The model form's record, program-wide; a fresh load of the form resets it.
 ModelRecord& Model();
-
-// Single precision as the record stores it; values beyond its range become
-// infinite instead of being undefined.
-float ToSingle(double value);
 
 }  // namespace vt

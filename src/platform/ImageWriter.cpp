@@ -40,8 +40,14 @@ constexpr std::array<Encoder, 5> kEncoders{{
     {"image/bmp", "bmp", false},
 }};
 
-bool gLibraryAvailable = true;
-ImageLibraryState gLibrary;
+struct ImageLibrary {
+    bool available = true;
+    ImageLibraryState state;
+};
+ImageLibrary& Library() {
+    static ImageLibrary library;
+    return library;
+}
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
@@ -89,15 +95,16 @@ std::optional<std::string> MimeTypeForPath(std::string_view path) {
 }
 
 bool StartGdiPlus(int version) {
-    ++gLibrary.starts;
-    gLibrary.started = gLibraryAvailable && version == 1;
-    return gLibrary.started;
+    ImageLibraryState& state = Library().state;
+    ++state.starts;
+    state.started = Library().available && version == 1;
+    return state.started;
 }
 
 // The flag keeps saying whether the last start succeeded; the next start
 // sets it again.
 void ShutdownGdiPlus() {
-    if (gLibrary.started) ++gLibrary.shutdowns;
+    if (Library().state.started) ++Library().state.shutdowns;
 }
 
 bool SaveBitmapAs(const QImage& picture, const std::string& path) {
@@ -115,8 +122,8 @@ bool SaveBitmapAs(const QImage& picture, const std::string& path) {
     return Encode(picture, *encoder, file) && file.commit();
 }
 
-void SetImageLibraryAvailable(bool available) { gLibraryAvailable = available; }
+void SetImageLibraryAvailable(bool available) { Library().available = available; }
 
-ImageLibraryState CurrentImageLibraryState() { return gLibrary; }
+ImageLibraryState CurrentImageLibraryState() { return Library().state; }
 
 }  // namespace vt

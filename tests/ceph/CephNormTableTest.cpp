@@ -60,7 +60,7 @@ TEST(PrintNormRow, PrintsFiveColumnsAtTheRowsY) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.value) + " " + std::to_string(c.patientValue));
         RecordingSurface s;
-        PrintNormRow(s, Row(c.value), 93, c.patientValue, Patient(c.sex, c.ageYear));
+        PrintNormRow(s, kCephNormColumns, CephNormRowFor(Row(c.value), c.patientValue, Patient(c.sex, c.ageYear)), 93);
         EXPECT_EQ(s.count(SurfaceOp::SetFontName) + s.count(SurfaceOp::SetFontSize) + s.count(SurfaceOp::SetForeColor), 0);
         const auto printed = s.texts();
         ASSERT_EQ(printed.size(), 5u);

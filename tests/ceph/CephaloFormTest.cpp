@@ -40,7 +40,7 @@ protected:
                                {"txtUL", "-1.5"}, {"txtLL", "0.5"}};
         for (const Pair& t : values) type(kForm, t.name, QString::fromUtf8(t.text));
     }
-    CephRecord& record() { return Forms::Get<CephaloForm>().record(); }
+    CephRecord& record() { return Ceph(); }
     QString cephPage() const { return patientFolder(QStringLiteral("55(12.5Y3M)/CephAx.png")); }
 };
 
@@ -56,7 +56,7 @@ TEST_F(CephaloFormTest, PassingRunThenRefusedRunsThatChangeNothing) {
     EXPECT_EQ(Scores().SkelAP, expected.scores.SkelAP);
     EXPECT_EQ(Scores().SkelVert, expected.scores.SkelVert);
     EXPECT_TRUE(isEnabled(kForm, "cmdPreview") && isEnabled(kForm, "cmdNext"));
-    EXPECT_EQ(State(), 2);
+    EXPECT_EQ(State(), PreviewState::CephPage);
     QImageReader page(cephPage());
     EXPECT_EQ(page.format(), QByteArray("png"));
     EXPECT_EQ(page.size(), QSize(680, 1009));
@@ -66,7 +66,7 @@ TEST_F(CephaloFormTest, PassingRunThenRefusedRunsThatChangeNothing) {
     const EvalScores scoresBefore = Scores();
     const QString comment = labelText(kForm, "lblCephalo");
     const QDateTime written = QFileInfo(cephPage()).lastModified();
-    SetState(5);
+    SetState(PreviewState::Tracing3);
     // A number beyond a double's range fails also where 0 lies inside the range.
     for (const Pair& t : {Pair{"txtSNMP", "68"}, {"txtWits", "-30"}, {"txtLL", "22"}, {"txtSNMP", ""},
                           {"txtFMA", "1e999"}, {"txtUL", "-1e999"}}) {
@@ -83,7 +83,7 @@ TEST_F(CephaloFormTest, PassingRunThenRefusedRunsThatChangeNothing) {
         EXPECT_EQ(labelText(kForm, "lblCephalo"), comment);
         EXPECT_EQ(Scores().SkelAP, scoresBefore.SkelAP);
         EXPECT_TRUE(isEnabled(kForm, "cmdPreview"));
-        EXPECT_EQ(State(), 5);
+        EXPECT_EQ(State(), PreviewState::Tracing3);
         EXPECT_EQ(QFileInfo(cephPage()).lastModified(), written);
     }
 }
@@ -93,25 +93,25 @@ TEST_F(CephaloFormTest, NavigationNextPatientAndExit) {
     click(kForm, "cmdCephalo");
     for (const Pair& row : {Pair{"cmdImage", "frmImage"}, {"cmdNext", "frmDiagnosis"}, {"cmdTooth", "frmModel"},
                             {"cmdPreview", "frmAxPreview"}}) {
-        SetState(2);
+        SetState(PreviewState::CephPage);
         Forms::Show(kForm);
         click(kForm, row.name);
         EXPECT_TRUE(isVisible(row.text) && !isVisible(kForm)) << row.name;
         Forms::Hide(row.text);
     }
-    EXPECT_EQ(State(), 2);  // the preview was opened last
+    EXPECT_EQ(State(), PreviewState::CephPage);  // the preview was opened last
     click("frmAxPreview", "cmdClose");
     EXPECT_TRUE(isVisible(kForm));
     EXPECT_EQ(control<QLineEdit>(kForm, "txtSNA")->text(), QStringLiteral("80"));  // still loaded
     click(kForm, "cmdTooth");
-    EXPECT_EQ(State(), 0);
+    EXPECT_EQ(State(), PreviewState::None);
 
     Forms::Show(kForm);
-    SetState(2);
+    SetState(PreviewState::CephPage);
     click(kForm, "cmdNextPatient");
     EXPECT_TRUE(isVisible("frmPatientInfo"));
     EXPECT_FALSE(Forms::IsLoaded(kForm) || Forms::IsLoaded("frmModel"));
-    EXPECT_EQ(State(), 0);
+    EXPECT_EQ(State(), PreviewState::None);
 
     Forms::Show(kForm);
     EXPECT_TRUE(control<QLineEdit>(kForm, "txtSNA")->text().isEmpty());

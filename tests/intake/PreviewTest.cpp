@@ -27,17 +27,17 @@ class PreviewTest : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        for (std::int16_t state = 1; state <= 6; ++state)
-            RegisterPageProcedure(state, [this, state](ResultSurface& s) {
+        for (int state = 1; state <= 6; ++state)
+            RegisterPageProcedure(PreviewState(state), [this, state](ResultSurface& s) {
                 calls.push_back({state, s.originY(), Offsets()});
             });
     }
     void TearDown() override {
-        for (std::int16_t state = 1; state <= 6; ++state) RegisterPageProcedure(state, {});
+        for (int state = 1; state <= 6; ++state) RegisterPageProcedure(PreviewState(state), {});
         ProgramTest::TearDown();
     }
     PreviewForm& preview() { return Forms::Get<PreviewForm>(); }
-    void open(float visibleHeight, std::int16_t state) {
+    void open(float visibleHeight, PreviewState state) {
         preview().setVisibleHeightMm(visibleHeight);
         preview().open(state);
     }
@@ -53,7 +53,7 @@ protected:
 };
 
 TEST_F(PreviewTest, ScrollsInTwentyMillimetreStepsWithinTheSheet) {
-    open(250, 1);
+    open(250, PreviewState::ModelPage);
     EXPECT_EQ(buttons(), "---D");
     const struct { const char* button; float top; const char* buttons; } steps[] = {{"cmdDownMove", 20, "--UD"}, {"cmdDownMove", 40, "--UD"}, {"cmdDownMove", 47, "--U-"},
                  {"cmdUpMove", 27, "--UD"},   {"cmdUpMove", 7, "--UD"},    {"cmdUpMove", 0, "---D"}};
@@ -70,30 +70,30 @@ TEST_F(PreviewTest, ScrollsInTwentyMillimetreStepsWithinTheSheet) {
 }
 
 TEST_F(PreviewTest, ASheetThatJustFitsScrollsOnceAndATallerViewNotAtAll) {
-    open(297, 2);
+    open(297, PreviewState::CephPage);
     EXPECT_EQ(buttons(), "---D");
     click("frmAxPreview", "cmdDownMove");
     EXPECT_FLOAT_EQ(preview().scrollTop(), 0);
     EXPECT_EQ(buttons(), "--U-");
-    open(277, 1);  // 277 + 20 reaches the foot of the sheet exactly
+    open(277, PreviewState::ModelPage);  // 277 + 20 reaches the foot of the sheet exactly
     click("frmAxPreview", "cmdDownMove");
     EXPECT_FLOAT_EQ(preview().scrollTop(), 20);
     EXPECT_EQ(buttons(), "--U-");
     click("frmAxPreview", "cmdUpMove");  // back to 0 exactly
     EXPECT_EQ(buttons(), "---D");
-    open(297.01f, 6);
+    open(297.01f, PreviewState::DiagnosisPage);
     EXPECT_EQ(buttons(), "----");
 }
 
 TEST_F(PreviewTest, PagesThroughTheTracingPagesFromTheTopOnBothPictures) {
-    open(250, 3);
+    open(250, PreviewState::Tracing1);
     EXPECT_EQ(buttons(), "-N-D");
     const struct { const char* button; int state; const char* buttons; } steps[] = {{"cmdNext", 4, "BN-D"}, {"cmdNext", 5, "B--D"}, {"cmdBefore", 4, "BN-D"}, {"cmdBefore", 3, "-N-D"}};
     for (const auto& step : steps) {
         click("frmAxPreview", "cmdDownMove");
         calls.clear();
         click("frmAxPreview", step.button);
-        EXPECT_EQ(State(), step.state) << step.button;
+        EXPECT_EQ(State(), PreviewState(step.state)) << step.button;
         EXPECT_EQ(buttons(), step.buttons) << step.state;
         EXPECT_FLOAT_EQ(preview().scrollTop(), 0);
         // The screen page from the top, then the saved page.
@@ -109,7 +109,7 @@ TEST_F(PreviewTest, PagesThroughTheTracingPagesFromTheTopOnBothPictures) {
     EXPECT_DOUBLE_EQ(Offsets().Ychange, 0);
     // Every opener sets the buttons for its own page.
     click("frmAxPreview", "cmdDownMove");
-    preview().open(2);
+    preview().open(PreviewState::CephPage);
     EXPECT_EQ(buttons(), "---D");
     EXPECT_FLOAT_EQ(preview().scrollTop(), 0);
 }
@@ -119,11 +119,11 @@ TEST_F(PreviewTest, CloseShowsTheFormThatStateNames) {
                                                 {5, "frmImage"}, {6, "frmDiagnosis"}};
     for (const auto& [state, formName] : rows) {
         Forms::Hide(formName);
-        preview().open(static_cast<std::int16_t>(state));
+        preview().open(PreviewState(state));
         click("frmAxPreview", "cmdClose");
         EXPECT_TRUE(isVisible(formName)) << state;
         EXPECT_FALSE(Forms::IsLoaded("frmAxPreview"));
-        EXPECT_EQ(State(), state);
+        EXPECT_EQ(State(), PreviewState(state));
     }
 }
 
@@ -134,7 +134,7 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
         {"c", "BMP Files (*.bmp)", "c.bmp", "bmp"},      {"d.tiff", "GIF Files (*.gif)", "d.tiff", "tiff"},
         {"e", "GIF Files (*.gif)", "e.gif", "gif"},
     };
-    preview().open(5);
+    preview().open(PreviewState::Tracing3);
     for (const auto& row : rows) {
         calls.clear();
         const SaveAnswer answer{dir.filePath(QString::fromUtf8(row.typed)), QString::fromUtf8(row.filter)};
@@ -161,7 +161,7 @@ TEST_F(PreviewTest, PrintsOneA4PageFromTheSheetCornerWhateverTheScroll) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
     SetPrintToFile(pdf);
-    open(250, 3);
+    open(250, PreviewState::Tracing1);
     click("frmAxPreview", "cmdDownMove");
     calls.clear();
     click("frmAxPreview", "cmdPrint");

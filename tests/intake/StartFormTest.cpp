@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "intake/FormNames.h"
 #include "intake/NextPatient.h"
 #include "intake/PatientRecord.h"
 #include "intake/PreviewPages.h"
@@ -127,15 +128,25 @@ TEST_F(StartFormTest, SexIsMaleWithoutAnOptionAndNextPatientGivesAFreshForm) {
     NextPatient();
     startPatient(QStringLiteral("Kim"), QStringLiteral("1"), QStringLiteral("12"), QStringLiteral("4"), 1);
     EXPECT_EQ(Patient().Sex, 1);
-    SetState(2);
+    SetState(PreviewState::CephPage);
     click("frmModel", "cmdNextPatient");
     expectFreshForm();
     for (const char* f : {"frmModel", "frmCephalo", "frmImage", "frmDiagnosis"}) EXPECT_FALSE(Forms::IsLoaded(f)) << f;
-    EXPECT_EQ(State(), 0);
+    EXPECT_EQ(State(), PreviewState::None);
     EXPECT_EQ(Patient().Sex, 0);
     EXPECT_EQ(Patient().AgeYear, 0);
     EXPECT_EQ(Patient().AgeMonth, 0);
     EXPECT_EQ(Patient().PatientName, "Kim");  // kept until the next start
+}
+
+TEST_F(StartFormTest, EveryFormThatNavigationNamesIsRegistered) {
+    for (const char* name : {FormName::Start, FormName::Preview, FormName::Model, FormName::Cephalo, FormName::Image,
+                             FormName::Diagnosis})
+        EXPECT_TRUE(Forms::IsRegistered(name)) << name;
+    for (int state = 1; state <= 6; ++state)
+        EXPECT_TRUE(Forms::IsRegistered(FormForState(PreviewState(state)))) << state;
+    for (PreviewState state : {PreviewState::ModelPage, PreviewState::CephPage})
+        EXPECT_TRUE(PageProcedureFor(state)) << int(state);
 }
 
 TEST_F(StartFormTest, HelpOpensTheHelpDocumentAndExitEndsTheProgram) {

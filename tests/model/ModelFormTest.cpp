@@ -87,7 +87,7 @@ TEST_F(ModelFormTest, SequenceOfAcceptedAndRefusedRuns) {
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(labels(), kWorkedResults);
     EXPECT_TRUE(isEnabled(kForm, "cmdPreview"));
-    EXPECT_EQ(State(), 0);
+    EXPECT_EQ(State(), PreviewState::None);
     const QImage page(modelPage());
     EXPECT_EQ(page.size(), QSize(680, 1009));
     int drawn = 0;  // the header and the blue rule beneath it cross this column
@@ -137,12 +137,12 @@ TEST_F(ModelFormTest, OptionsPreviewAndNextAnalysis) {
     run("cmdTotalTeeth");
     click(kForm, "cmdPreview");
     EXPECT_TRUE(isVisible("frmAxPreview") && !isVisible(kForm));
-    EXPECT_EQ(State(), 1);
+    EXPECT_EQ(State(), PreviewState::ModelPage);
     EXPECT_FALSE(control<PagePicture>("frmAxPreview", "picPreview")->page().isNull());
     click("frmAxPreview", "cmdClose");
     click(kForm, "cmdNext");
     EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm));
-    EXPECT_EQ(State(), 4);
+    EXPECT_EQ(State(), PreviewState::Tracing2);
     click("frmCephalo", "cmdTooth");
     EXPECT_TRUE(isVisible(kForm));
     EXPECT_EQ(control<QLineEdit>(kForm, "txtUBAW")->text(), "46.5");
@@ -157,11 +157,11 @@ TEST_F(ModelFormTest, NextPatientStartsAFreshModelForm) {
     typeWidths();
     run("cmdTotalTeeth");
     click(kForm, "optExt_2");
-    SetState(1);
+    SetState(PreviewState::ModelPage);
     click(kForm, "cmdNextPatient");
     EXPECT_TRUE(isVisible("frmPatientInfo"));
     EXPECT_FALSE(Forms::IsLoaded(kForm));
-    EXPECT_EQ(State(), 0);
+    EXPECT_EQ(State(), PreviewState::None);
 
     startPatient("Lee", "78", "9", "0", 1);
     EXPECT_TRUE(control<QLineEdit>(kForm, "txtSize_0")->text().isEmpty());

@@ -23,7 +23,7 @@ void ProgramTest::SetUp() {
     Forms::SetEndProgramHandler([this] { ++endRequests; });
     Patient() = PatientRecord{};
     Scores() = EvalScores{};
-    SetState(0);
+    SetState(PreviewState::None);
     Offsets() = {};
     StartProgram();
 }

@@ -1,4 +1,4 @@
-#include "ceph/DevMark.h"
+#include "pages/DevMark.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // Comment wrapping: where lines break and at which y they stand. Widths are
 // 1 mm per character so that the breaks do not depend on installed fonts.
-#include "ceph/PrintWrapped.h"
+#include "pages/PrintWrapped.h"
 #include "platform/RecordingSurface.h"
 
 #include <gtest/gtest.h>

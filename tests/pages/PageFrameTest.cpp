@@ -1,6 +1,6 @@
 // The page frame: rules, header and footer in their order, places, fonts
 // and colours, and the font state it leaves for the page.
-#include "ceph/PageFrame.h"
+#include "pages/PageFrame.h"
 #include "platform/RecordingSurface.h"
 
 #include <gtest/gtest.h>

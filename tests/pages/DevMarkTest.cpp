@@ -1,5 +1,5 @@
 // The deviation mark: strict bounds, upward marks first, single precision.
-#include "ceph/DevMark.h"
+#include "pages/DevMark.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ceph/PageFrame.h"
+#include "pages/PageFrame.h"
 
 #include "platform/NumberText.h"
 

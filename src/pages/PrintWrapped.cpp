@@ -1,4 +1,4 @@
-#include "ceph/PrintWrapped.h"
+#include "pages/PrintWrapped.h"
 
 namespace vt {
 
