@@ -9,6 +9,7 @@
 #include "intake/PreviewPages.h"
 #include "platform/FileDialogs.h"
 #include "platform/HelpViewer.h"
+#include "platform/ImageWriter.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 
@@ -35,6 +36,7 @@ void ProgramTest::TearDown() {
     SetMessageSink({});
     SetSaveDialogAnswer({});
     SetPrintToFile({});
+    SetImageLibraryAvailable(true);
     Forms::SetEndProgramHandler({});
     qputenv("HOME", oldHome_);
 }
