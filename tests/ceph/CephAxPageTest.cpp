@@ -1,5 +1,5 @@
-// The cephalometric page on the recording surface: every text at its place
-// in its font, the rules, and the comment below the table.
+// The cephalometric page on the recording surface: the 28 norm rows in order,
+// each with its own record value, the norms by sex and age band, the comment.
 #include "ceph/CephAxPage.h"
 #include "platform/RecordingSurface.h"
 
@@ -19,86 +19,79 @@ CephRecord Record() {
     r.OPMP = 19.8, r.ODI = 64.1, r.APDI = 74.6, r.Wits = 5.1, r.UISN = 112.7, r.UIPP = 115, r.IMPA = 101.3;
     r.FMIA = 47.5, r.IIA = 108.8, r.UIOP = 50.2, r.LIOP = 63.9, r.UIFP = 11.4, r.LIFP = 9.7, r.UL = 2.25;
     r.LL = -0.04;
-    r.MsgCephalo = "상하 입술이 돌출되어 있습니다. ";
+    r.MsgCephalo = std::string(60, 'x') + " 상하 입술이 돌출되어 있습니다. ";
     return r;
 }
 
-PatientRecord Patient(std::int16_t sex, double ageYear, std::int16_t ageMonth) {
-    PatientRecord p;
-    p.PatientName = "김민준";
-    p.ChartNo = "2024";
-    p.Sex = sex;
-    p.AgeYear = ageYear;
-    p.AgeMonth = ageMonth;
-    return p;
-}
-
 // 2 mm per character: a comment line breaks at the first blank after 60.
-RecordingSurface Draw(const CephRecord& r, const PatientRecord& p) {
+RecordingSurface Draw(const CephRecord& r, std::int16_t sex, double ageYear) {
     RecordingSurface s;
     s.setWidthFunction(RecordingSurface::FixedWidth(2.0));
-    CephAx(s, r, p);
+    CephAx(s, r, PatientRecord{"김민준", "2024", sex, ageYear, 6});
     return s;
 }
 
-// Rows 1 to 28 for a boy of 12 years and 6 months: label, norm, SD, value, mark.
-const char* const kRows[28][5] = {
-    {"SNA", "82.0", "±3", "84.3", ""},                    {"SNB", "78.5", "±3", "77.1", ""},
-    {"ANB", "3.5", "±2", "7.2", "↑"},                     {"SNPg", "79.5", "±3", "77.9", ""},
-    {"Facial Angle", "86.5", "±3", "83.0", "↓"},          {"AB Plane Angle", "-6.0", "±3", "-11.4", "↓"},
-    {"AB/MP", "71.5", "±4", "66.2", "↓"},                 {"Sum", "395.0", "±4", "403.5", "↑↑"},
-    {"Post Face Height", "82.0", "±5", "74.8", "↓"},      {"Ant Face Height", "124.0", "±6", "128.4", ""},
-    {"Post/Ant Face Ht Ratio", "66.0", "±4", "58.3", "↓"}, {"SN/MP", "35.0", "±4", "43.5", "↑↑"},
-    {"FH/MP (FMA)", "28.0", "±4", "36.0", "↑"},           {"PP/MP", "27.0", "±4", "30.5", ""},
-    {"OP/MP", "15.0", "±4", "19.8", "↑"},                 {"ODI", "72.5", "±5", "64.1", "↓"},
-    {"APDI", "81.5", "±4", "74.6", "↓"},                  {"Wits (AO/BO)", "-2.0", "±2", "5.1", "↑↑↑"},
-    {"UI to SN", "106.0", "±5", "112.7", "↑"},            {"LI to MP (IMPA)", "95.0", "±5", "101.3", "↑"},
-    {"LI to FH (FMIA)", "57.0", "±5", "47.5", "↓"},       {"Dent Convexity (IIA)", "124.0", "±7", "108.8", "↓↓"},
-    {"UI to OP", "54.0", "±4", "50.2", ""},               {"LI to OP", "70.0", "±4", "63.9", "↓"},
-    {"UI to FP (mm)", "9.0", "±3", "11.4", ""},           {"LI to FP (mm)", "6.0", "±3", "9.7", "↑"},
-    {"Upper Lip", "0.5", "±2", "2.3", ""},                {"Lower Lip", "2.5", "±2", "0.0", "↓"},
-};
-
-TEST(CephAx, EveryTextAtItsPlaceInItsFontAndThreeBlueRules) {
-    const RecordingSurface s = Draw(Record(), Patient(0, 12, 6));
-    struct Text { double x, y; std::string text; };
-    std::vector<Text> expected = {
-        {30, 20, "이름: 김민준"}, {70, 20, "성별: 남"}, {100, 20, "나이: 12Y 6M"}, {140, 20, "Chart No.: 2024"},
-        {80, 276, "Veltrane by TN Vask"}, {30, 33, "Cephalo Analysis"}, {90, 33, "Norm"}, {115, 33, "SD"},
-        {140, 33, "Patient"},
-    };
-    const double columns[] = {30, 90, 115, 140, 160};
-    for (int k = 0; k < 28; ++k)
-        for (int c = 0; c < 5; ++c) expected.push_back({columns[c], 48.0 + 5 * k, kRows[k][c]});
-    expected.push_back({30, 198, "Comments:"});
-    expected.push_back({40, 208, "상하 입술이 돌출되어 있습니다. "});
-    const auto printed = s.texts();
-    ASSERT_EQ(printed.size(), expected.size());
-    EXPECT_EQ(printed[144].y, 183);  // row 28
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE("text " + std::to_string(i) + " \"" + expected[i].text + "\"");
-        EXPECT_EQ(printed[i].text, expected[i].text);
-        EXPECT_EQ(printed[i].x, expected[i].x);
-        EXPECT_EQ(printed[i].y, expected[i].y);
-        EXPECT_EQ(printed[i].fontName, "돋움체");
-        EXPECT_EQ(printed[i].fontSize, expected[i].y == 276 ? 8 : 11);
-        EXPECT_EQ(printed[i].color, 0);
-    }
-    const auto lines = s.lines();
-    ASSERT_EQ(lines.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        const double y = std::vector<double>{30, 40, 275}[i];
-        EXPECT_TRUE(lines[i].x1 == 20 && lines[i].x2 == 190 && lines[i].y1 == y && lines[i].y2 == y) << y;
-        EXPECT_EQ(lines[i].color, 9);
-    }
-    EXPECT_EQ(s.count(SurfaceOp::FillBox) + s.count(SurfaceOp::PaintPicture) + s.count(SurfaceOp::Line), 0);
+// The texts printed on one line, as "x:text" joined by "|".
+std::string Line(const RecordingSurface& s, double y) {
+    std::string out;
+    for (const PrintedText& t : s.textsAtY(y)) out += (out.empty() ? "" : "|") + std::to_string(int(t.x)) + ":" + t.text;
+    return out;
 }
 
-TEST(CephAx, BandFollowsAgeYearAloneAndSexChangesOnlyFiveRows) {
-    const RecordingSurface younger = Draw(Record(), Patient(0, 10.99, 11));
-    EXPECT_EQ(younger.textsAtY(53)[1].text, "78.0");  // SNB, band below 11
-    const auto girl = Draw(Record(), Patient(1, 15, 0)).texts();
-    const auto boy = Draw(Record(), Patient(0, 15, 0)).texts();
+// One column of the 28 rows, y 48 to 183, joined by "|"; "-" where nothing is printed.
+std::string Column(const RecordingSurface& s, double x) {
+    std::string out;
+    for (int k = 0; k < 28; ++k) {
+        std::string cell = "-";
+        for (const PrintedText& t : s.textsAtY(48 + 5 * k))
+            if (t.x == x) cell = t.text;
+        out += (k ? "|" : "") + cell;
+    }
+    return out;
+}
+
+TEST(CephAx, EveryRowShowsItsOwnValueAndMarkForABoyOfTwelve) {
+    const RecordingSurface s = Draw(Record(), 0, 12);
+    EXPECT_EQ(Column(s, 140), "84.3|77.1|7.2|77.9|83.0|-11.4|66.2|403.5|74.8|128.4|58.3|43.5|36.0|30.5|19.8|64.1|"
+                              "74.6|5.1|112.7|101.3|47.5|108.8|50.2|63.9|11.4|9.7|2.3|0.0");
+    EXPECT_EQ(Column(s, 160), "||↑||↓|↓|↓|↑↑|↓||↓|↑↑|↑||↑|↓|↓|↑↑↑|↑|↑|↓|↓↓||↓||↑||↓");
+    const std::pair<double, std::string> lines[] = {
+        {33, "30:Cephalo Analysis|90:Norm|115:SD|140:Patient"},
+        {48, "30:SNA|90:82.0|115:±3|140:84.3|160:"},
+        {98, "30:Post/Ant Face Ht Ratio|90:66.0|115:±4|140:58.3|160:↓"},
+        {183, "30:Lower Lip|90:2.5|115:±2|140:0.0|160:↓"},
+        {198, "30:Comments:"},
+        {208, "40:" + std::string(60, 'x') + " "},
+        {213, "40:상하 입술이 돌출되어 있습니다. "},
+    };
+    for (const auto& [y, line] : lines) EXPECT_EQ(Line(s, y), line) << y;
+    EXPECT_EQ(s.texts().size(), 5u + 4 + 28 * 5 + 3);  // frame, heads, rows, comment
+    EXPECT_TRUE(s.findText("이름: 김민준"));
+    for (const PrintedText& t : s.texts())
+        if (t.y != 276) {
+            EXPECT_EQ(std::tie(t.fontName, t.fontSize, t.color), std::tuple("돋움체", 11, 0)) << t.text;
+        }
+    EXPECT_EQ(s.lines().size(), 3u);  // the frame's rules only
+    EXPECT_EQ(s.count(SurfaceOp::FillBox) + s.count(SurfaceOp::PaintPicture), 0);
+}
+
+// SNB (row 2) and the posterior face height (row 9) by AgeYear alone, the
+// months play no part; any Sex but 0 takes the female norms.
+TEST(CephAx, NormsBySexAndAgeBand) {
+    const struct { std::int16_t sex; double ageYear; const char *snb, *pfh; } rows[] = {
+        {0, 10.99, "78.0", "76.0"}, {0, 11, "78.5", "82.0"}, {0, 13.99, "78.5", "82.0"}, {0, 14, "79.0", "96.0"},
+        {1, 10.99, "78.0", "74.0"}, {1, 13.99, "78.5", "79.0"}, {2, 14, "79.0", "87.0"},
+    };
+    for (const auto& row : rows) {
+        const RecordingSurface s = Draw(Record(), row.sex, row.ageYear);
+        EXPECT_EQ(s.textsAtY(53)[1].text + " " + s.textsAtY(88)[1].text, std::string(row.snb) + " " + row.pfh)
+            << row.sex << " " << row.ageYear;
+    }
+}
+
+TEST(CephAx, SexChangesOnlyFiveRowsAndTheHeader) {
+    const auto girl = Draw(Record(), 1, 15).texts();
+    const auto boy = Draw(Record(), 0, 15).texts();
     ASSERT_EQ(girl.size(), boy.size());
     std::vector<std::string> changes;
     for (std::size_t i = 0; i < girl.size(); ++i)
@@ -110,26 +103,6 @@ TEST(CephAx, BandFollowsAgeYearAloneAndSexChangesOnlyFiveRows) {
         "90 98 67.0|69.0",        "90 178 -1.0|-0.5", "90 183 1.0|1.5",
     };
     EXPECT_EQ(changes, expected);
-}
-
-TEST(CephAx, ALongCommentRunsPastTheFooterAndAnEmptyOneLeavesTheAreaBlank) {
-    CephRecord r = Record();
-    const std::string word = std::string(60, 'x') + " ";  // 122 mm: one line each
-    r.MsgCephalo.clear();
-    for (int i = 0; i < 14; ++i) r.MsgCephalo += word;
-    r.MsgCephalo += "끝";
-    std::vector<PrintedText> comment;
-    for (const PrintedText& t : Draw(r, Patient(0, 12, 0)).texts())
-        if (t.x == 40) comment.push_back(t);
-    ASSERT_EQ(comment.size(), 15u);
-    EXPECT_EQ(comment[13].y, 273);
-    EXPECT_EQ(comment[13].text, word);
-    EXPECT_EQ(comment[14].y, 278);
-    EXPECT_EQ(comment[14].text, "끝");
-    r.MsgCephalo.clear();
-    const auto empty = Draw(r, Patient(0, 12, 0)).texts();
-    EXPECT_EQ(empty.back().text, "");
-    EXPECT_EQ(empty.back().y, 208);
 }
 
 }  // namespace

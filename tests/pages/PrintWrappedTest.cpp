@@ -48,14 +48,15 @@ TEST(PrintWrapped, BreaksOnlyAtTheFirstBlankBeyond120) {
     for (const auto& c : cases) EXPECT_EQ(Lines(c.text), c.lines) << c.name;
 }
 
-TEST(PrintWrapped, LinesStandAtX40FromTheFirstYAtThePitch) {
-    const std::string a120 = Repeat("a", 120);
-    const std::string text = a120 + " " + a120 + " end";
-    for (const auto& [firstY, pitch, thirdY] : {std::tuple{208.0, 5.0, 218.0}, std::tuple{236.5, 4.5, 245.5}}) {
+// A long comment is never cut: its lines run on past the footer at 276.
+TEST(PrintWrapped, LinesStandAtX40FromTheFirstYAtThePitchPastTheFooter) {
+    const std::string text = Repeat(Repeat("a", 120) + " ", 14) + "끝";
+    for (const auto& [firstY, pitch, lastY] : {std::tuple{208.0, 5.0, 278.0}, std::tuple{236.5, 4.5, 299.5}}) {
         const auto printed = Wrap(text, firstY, pitch);
-        ASSERT_EQ(printed.size(), 3u);
+        ASSERT_EQ(printed.size(), 15u);
         EXPECT_EQ(printed[0].y, firstY);
-        EXPECT_EQ(printed[2].y, thirdY);
+        EXPECT_EQ(printed[14].y, lastY);
+        EXPECT_EQ(printed[14].text, "끝");
         for (const PrintedText& t : printed) EXPECT_EQ(t.x, 40);
     }
     EXPECT_EQ(Wrap("", 236.5, 4.5)[0].y, 236.5);
