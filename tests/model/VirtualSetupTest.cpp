@@ -43,10 +43,7 @@ TEST(ModelVirtualSetup, LengthsByArchForm) {
     const SetupLengths normal = ComputeSetupLengths(MeanMale(), kArchFormCoefs[1]);
     EXPECT_NEAR(normal.upperIncExtra, 1.7331, kTol);
     EXPECT_NEAR(normal.lowerIncExtra, 0.7061, kTol);
-    // c6 enters as the single-precision 0.87f, not the decimal.
-    const ModelRecord m = MeanMale();
-    EXPECT_EQ(normal.SL, 0.34 * m.L1 + 0.57 * m.L2 + 0.8700000047683716 * m.L3 + m.L4 + m.L5 + 1.93 * m.L6 +
-                             0.7 * (m.L1 + m.L2) / 11.4);
+    EXPECT_NEAR(normal.SL, 48.5851396489729, 1e-9);  // c6 as the single-precision 0.87f: 3.4e-8 more than 0.87
 }
 
 // The worked examples: set-up [1], and set-up [4] for pattern 1.
@@ -103,27 +100,26 @@ TEST(ModelVirtualSetup, CaptionsAndPasteOrder) {
     EXPECT_EQ(PlanVirtualSetups(MeanMale(1, 3)).setups.size(), 3u);
 }
 
-// Every arch form, pattern and overjet: the upper row centred on the base x
-// and as long as its projected length, the incisor at its end; the lower row
-// ending the overjet short of it, as long as its own length; and the teeth of
-// each row side by side from the second molar on.
+// Every arch form, pattern and overjet: the upper row centred on the
+// set-up's base x; the lower incisor ending the overjet short of the upper
+// one; each row as long as the length (pinned above) that its set-up leaves;
+// and the teeth of each row side by side from the second molar on.
 TEST(ModelVirtualSetup, RowsAreCentredAndClosed) {
     for (std::int16_t form = 0; form < 3; ++form)
         for (std::int16_t ext = 0; ext < 3; ++ext)
             for (float overjet : {2.0f, 3.5f}) {
-                const ModelRecord m = MeanMale(form, ext, overjet);
-                const SetupLengths len = ComputeSetupLengths(m, kArchFormCoefs[form]);
-                const VirtualSetups plan = PlanVirtualSetups(m);
+                const VirtualSetups plan = PlanVirtualSetups(MeanMale(form, ext, overjet));
+                const SetupLengths len = ComputeSetupLengths(MeanMale(form), kArchFormCoefs[form]);
                 const double bases[] = {65, 145, 70, ext == 1 ? 150.0 : 145.0};
                 const double upper[] = {len.SU, len.SUx, len.SUx, ext == 1 ? len.SUx : len.SU};
                 const double lower[] = {len.SL, len.SLx, len.SL, ext == 0 ? len.SLx : len.SLi};
                 for (int i = 0; i < 4; ++i) {
                     const SetupPlan& s = plan.setups[i];
-                    const double rowEnd = Rect(s, ToothPic::Mx1).left + 11, lowerEnd = Rect(s, ToothPic::Mn1).left + 8.4;
-                    EXPECT_NEAR(rowEnd - Rect(s, ToothPic::Mx7).left, upper[i], 1e-9) << form << ext << i;
-                    EXPECT_NEAR(rowEnd - upper[i] / 2, bases[i], 1e-9) << form << ext << i;
-                    EXPECT_NEAR(lowerEnd, rowEnd - overjet, 1e-9);
-                    EXPECT_NEAR(lowerEnd - Rect(s, ToothPic::Mn7).left, lower[i], 1e-9) << form << ext << i;
+                    const double upperEnd = Rect(s, ToothPic::Mx1).left + 11;
+                    EXPECT_NEAR((upperEnd + Rect(s, ToothPic::Mx7).left) / 2, bases[i], 1e-9) << form << ext << i;
+                    EXPECT_NEAR(upperEnd - Rect(s, ToothPic::Mx7).left, upper[i], 1e-9) << form << ext << i;
+                    EXPECT_NEAR(Rect(s, ToothPic::Mn1).left + 8.4, upperEnd - overjet, 1e-9) << form << ext << i;
+                    EXPECT_NEAR(upperEnd - overjet - Rect(s, ToothPic::Mn7).left, lower[i], 1e-9) << form << ext << i;
                     for (std::size_t k = 2; k < s.pastes.size(); ++k) {
                         const ToothPic pic = s.pastes[k].picture, prev = s.pastes[k - 1].picture;
                         if (pic == ToothPic::Mn1 || pic == ToothPic::Mn7 || prev == ToothPic::Mn1) continue;
