@@ -1,15 +1,15 @@
-// The small platform layer: fonts and text widths, mnemonic captions, the
-// form runtime and the painter surface's placement of text and pictures.
+// The small platform layer: fonts and text widths, mnemonic captions and the
+// painter surface's placement of text and pictures. The form runtime is
+// exercised by every form test: one instance loaded on first use, deferred
+// deletion (the next-patient order test sees it), a fresh load after unload.
 
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include "platform/FontMap.h"
 #include "platform/FormControls.h"
-#include "platform/Forms.h"
 #include "platform/PageImage.h"
 #include "platform/Picture.h"
 #include "platform/TextMetrics.h"
@@ -32,30 +32,6 @@ TEST(Fonts, ProgramFacesAreTheInstalledKoreanFontsMeasuredDeviceFree) {
 TEST(FormControls, MnemonicCaptionsUnderlineAndEscape) {
     EXPECT_EQ(MnemonicRichText(QStringLiteral("&1 / SN")), QStringLiteral("<u>1</u> / SN"));
     EXPECT_EQ(MnemonicRichText(QStringLiteral("a && b<&")), QStringLiteral("a &amp; b&lt;&amp;"));
-}
-
-class TestForm : public Form {
-public:
-    static constexpr const char* kName = "frmTest";
-    TestForm() : Form(kName) { ++created; }
-    void Form_Load() override { ++loads; }
-    static inline int created = 0, loads = 0;
-};
-
-TEST(FormRuntime, OneInstanceLoadedOnFirstUseAndAfreshAfterUnloadFromItsOwnHandler) {
-    TestForm::created = TestForm::loads = 0;
-    TestForm& first = Forms::Get<TestForm>();
-    EXPECT_EQ(&Forms::Get("frmTest"), &first);
-    EXPECT_EQ(TestForm::loads, 1);
-    auto* button = new QPushButton(&first);
-    QObject::connect(button, &QPushButton::clicked, [] { Forms::Unload("frmTest"); });
-    button->click();  // the widget outlives its own handler
-    EXPECT_FALSE(Forms::IsLoaded("frmTest"));
-    Forms::Show("frmTest");
-    EXPECT_TRUE(Forms::Get("frmTest").isVisible());
-    EXPECT_EQ(TestForm::created, 2);
-    EXPECT_EQ(TestForm::loads, 2);
-    Forms::UnloadAll();
 }
 
 // A 10 x 10 mm picture that paints red and remembers its source rectangles.
