@@ -109,31 +109,36 @@ TEST(ModelPage, FreshRecordDrawsTheWholePage) {
     EXPECT_TRUE(s.findText("Veltrane by TN Vask"));
 }
 
-// Each set-up's caption, then its outlines, whole pictures; the fourth
-// follows the extraction pattern. The first outline stands where the set-up
-// plan's worked example for the male means puts it.
+// Each set-up's caption at its place, then its outlines in paste order,
+// whole pictures; the fourth follows the extraction pattern, and a pattern
+// the form never sets leaves it out. The first outline stands where the
+// set-up plan's worked example for the male means puts it.
 TEST(ModelPage, SetupsPastedAfterTheirCaptions) {
-    const char* expected[] = {"[1] 비발치 12 [2] 44/44 발치 10 [3] 44/ 발치 11 [4] /44 발치 11",
-                              "[1] 비발치 12 [2] 44/44 발치 10 [3] 44/ 발치 11 [4] 44/1 발치 11",
-                              "[1] 비발치 12 [2] 44/44 발치 10 [3] 44/ 발치 11 [4] /1 발치 12"};
-    for (std::int16_t ext = 0; ext < 3; ++ext) {
+    const std::string all = "Mx1 Mx7 Mx6 Mx5 Mx4 Mx3 Mn1 Mn7 Mn6 Mn5 Mn4 Mn3",
+                      noFours = "Mx1 Mx7 Mx6 Mx5 Mx3 Mn1 Mn7 Mn6 Mn5 Mn3",
+                      noUpperFours = "Mx1 Mx7 Mx6 Mx5 Mx3 Mn1 Mn7 Mn6 Mn5 Mn4 Mn3",
+                      noLowerFours = "Mx1 Mx7 Mx6 Mx5 Mx4 Mx3 Mn1 Mn7 Mn6 Mn5 Mn3";
+    const std::string fixed = "[1] 비발치 " + all + " [2] 44/44 발치 " + noFours + " [3] 44/ 발치 " + noUpperFours;
+    const std::string fourth[] = {"[4] /44 발치", "[4] 44/1 발치", "[4] /1 발치"}, fourthPastes[] = {noLowerFours, noUpperFours, all};
+    for (std::int16_t ext = 0; ext < 4; ++ext) {
         ModelRecord m = Analysed({"8.6", "7.1", "8.1", "7.4", "6.9", "10.4", "5.4", "6.1", "7.2", "7.2", "7.1", "11.4"});
         m.ExtChoice = ext;
         const RecordingSurface s = Page(m);
         std::string order;
-        int pastes = -1;
         for (const RecordedOp& op : s.ops()) {
-            if (op.kind == SurfaceOp::Print && op.text.starts_with("["))
-                order += (pastes < 0 ? "" : " " + std::to_string(pastes) + " ") + op.text, pastes = 0;
+            if (op.kind == SurfaceOp::Print && op.text.starts_with("[")) order += (order.empty() ? "" : " ") + op.text;
             if (op.kind != SurfaceOp::PaintPicture) continue;
             EXPECT_FALSE(op.source) << op.pictureName;
-            if (pastes++ == 0 && order == "[1] 비발치") {
+            if (order == "[1] 비발치") {
                 EXPECT_EQ(op.pictureName, "picMx1");
                 EXPECT_NEAR(op.dest.left, 80.1076, 5e-5);
                 EXPECT_EQ(std::tuple(op.dest.top, op.dest.width, op.dest.height), std::tuple(double(178.2f), 11.0, 17.8));
             }
+            order += " " + op.pictureName.substr(3);
         }
-        EXPECT_EQ(order + " " + std::to_string(pastes), expected[ext]);
+        EXPECT_EQ(order, fixed + (ext < 3 ? " " + fourth[ext] + " " + fourthPastes[ext] : ""));
+        EXPECT_EQ(Line(s, 170.5), "40:[1] 비발치|120:[2] 44/44 발치");
+        EXPECT_EQ(Line(s, 223), "40:[3] 44/ 발치" + (ext < 3 ? "|120:" + fourth[ext] : "")) << ext;
     }
 }
 
