@@ -1,0 +1,15 @@
+#pragma once
+// The radiograph opened on the digitizing form, kept in memory from the
+// moment it is opened: the tracing pages paint it from here and nothing
+// reads its file again. Empty before an image is opened and after the
+// digitizing form is unloaded.
+
+#include <QImage>
+
+namespace vt {
+
+// The picture at full size, as read from its file (stored orientation).
+// Its size in picture units is its pixel size times kTwipsPerPixel (15).
+QImage& Radiograph();
+
+}  // namespace vt
