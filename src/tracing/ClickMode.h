@@ -1,0 +1,82 @@
+#pragma once
+// What a click on the cephalogram display means, and how the tool buttons
+// and the mouse move it on. Pure: each handler takes the form's digitizing
+// state and the tracing record, changes them, and returns what the form
+// must then do to its controls.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tracing/ToolEnabling.h"
+#include "tracing/TracingRecord.h"
+#include "tracing/ViewTransform.h"
+
+namespace vt {
+
+// Values of ClickMode. Landmark k is placed in mode 10 + k and placed again
+// in mode 40 + k.
+namespace ClickModes {
+inline constexpr std::int16_t Idle = 0;
+inline constexpr std::int16_t ScaleStart = 1;
+inline constexpr std::int16_t ScaleEnd = 2;
+inline constexpr std::int16_t FirstLandmark = 11;
+inline constexpr std::int16_t LastLandmark = 35;
+inline constexpr std::int16_t FirstReplace = 41;
+inline constexpr std::int16_t LastReplace = 65;
+inline constexpr std::int16_t Pan = 91;
+inline constexpr std::int16_t AllPlaced = 100;
+}  // namespace ClickModes
+
+// Pointer styles over the display, numbered as the platform numbers them.
+enum class PointerShape : std::int16_t { Arrow = 0, Crosshair = 2, FourWay = 5 };
+
+// Mouse buttons as the handlers number them; a move reports the sum of the
+// buttons held.
+inline constexpr std::int16_t kLeftButton = 1;
+inline constexpr std::int16_t kRightButton = 2;
+inline constexpr std::int16_t kMiddleButton = 4;
+
+// The digitizing form's own state, apart from the record.
+struct DigitizeState {
+    std::int16_t ClickMode = 0;
+    std::int16_t SavedMode = 0;
+    View view;                     // Zoom, ViewX, ViewY
+    double DragX = 0, DragY = 0;   // picture point grabbed for a pan
+    double MouseX = 0, MouseY = 0; // pointer position / Zoom during a pan
+};
+
+inline constexpr char kScaleStartPrompt[] = "시작점";
+inline constexpr char kScaleEndPrompt[] = "끝점";
+// Two scale clicks on one point would give no scale.
+inline constexpr char kSameScalePoints[] = "Scale의 시작점과 끝점이 같습니다. 끝점을 다시 눌러 주세요.";
+
+// What the form does after a handler. Unset fields leave the control as it is.
+struct Reaction {
+    std::optional<std::string> lblScale;
+    std::optional<std::string> lblLandmark;
+    std::optional<PointerShape> pointer;
+    std::optional<ToolEvent> tools;
+    bool clearDisplay = false;   // wipe the display before repainting
+    std::vector<View> repaints;  // repaint the display at each view, in order
+    std::string message;         // shown in a message box when not empty
+};
+
+// A picture of the given sizes was opened: fitted whole, every point unplaced.
+Reaction OnOpened(DigitizeState& state, TracingRecord& record, const DisplaySizes& sizes);
+// The scale button with the scale list's text.
+Reaction OnScaleButton(DigitizeState& state, TracingRecord& record, std::string_view scaleText);
+Reaction OnLandmarkButton(DigitizeState& state);
+// The re-place button with the landmark list's text.
+Reaction OnModifyButton(DigitizeState& state, std::string_view landmarkText);
+Reaction OnMagnifyButton(DigitizeState& state, const DisplaySizes& sizes);
+Reaction OnMoveButton(DigitizeState& state);
+
+// Mouse events on the display; X and Y in display units.
+Reaction OnMouseDown(DigitizeState& state, TracingRecord& record, std::int16_t button, float X, float Y);
+Reaction OnMouseMove(DigitizeState& state, std::int16_t buttons, float X, float Y, const DisplaySizes& sizes);
+Reaction OnMouseUp(DigitizeState& state);
+
+}  // namespace vt

@@ -1,0 +1,29 @@
+#include "tracing/ViewTransform.h"
+
+#include "platform/Palette.h"
+
+namespace vt {
+
+double DisplayToPixels(double displayUnits) { return displayUnits / kTwipsPerPixel; }
+float PixelsToDisplay(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+
+double WidthFit(const DisplaySizes& s) { return static_cast<double>(s.boxWidth) / static_cast<double>(s.W); }
+double HeightFit(const DisplaySizes& s) { return static_cast<double>(s.boxHeight) / static_cast<double>(s.H); }
+
+// The fits are compared as single-precision numbers, as the sizes are.
+double OpeningZoom(const DisplaySizes& s) {
+    const double width = WidthFit(s);
+    const double height = HeightFit(s);
+    return static_cast<float>(width) > static_cast<float>(height) ? height : width;
+}
+
+double ToggledZoom(double zoom, const DisplaySizes& s) {
+    const double height = HeightFit(s);
+    return static_cast<float>(zoom) == static_cast<float>(height) ? WidthFit(s) : height;
+}
+
+bool PanAccepted(double v, float extent, double zoom, float box) {
+    return static_cast<float>(extent * zoom) > box && v >= 0 && (extent - v) * zoom >= box;
+}
+
+}  // namespace vt
