@@ -1,6 +1,7 @@
 #include "tracing/ViewTransform.h"
 
 #include "platform/Palette.h"
+#include "platform/SinglePrecision.h"
 
 namespace vt {
 
@@ -14,16 +15,16 @@ double HeightFit(const DisplaySizes& s) { return static_cast<double>(s.boxHeight
 double OpeningZoom(const DisplaySizes& s) {
     const double width = WidthFit(s);
     const double height = HeightFit(s);
-    return static_cast<float>(width) > static_cast<float>(height) ? height : width;
+    return ToSingle(width) > ToSingle(height) ? height : width;
 }
 
 double ToggledZoom(double zoom, const DisplaySizes& s) {
     const double height = HeightFit(s);
-    return static_cast<float>(zoom) == static_cast<float>(height) ? WidthFit(s) : height;
+    return ToSingle(zoom) == ToSingle(height) ? WidthFit(s) : height;
 }
 
 bool PanAccepted(double v, float extent, double zoom, float box) {
-    return static_cast<float>(extent * zoom) > box && v >= 0 && (extent - v) * zoom >= box;
+    return ToSingle(extent * zoom) > box && v >= 0 && (extent - v) * zoom >= box;
 }
 
 }  // namespace vt
