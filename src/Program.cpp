@@ -8,6 +8,7 @@
 #include "intake/PreviewPages.h"
 #include "model/ModelForm.h"
 #include "platform/Forms.h"
+#include "tracing/ImageForm.h"
 
 namespace vt {
 
@@ -32,7 +33,7 @@ void StartProgram() {
     RegisterPageProcedure(PreviewState::ModelPage, &ModelForm::DrawPage);
     RegisterForm<CephaloForm>();
     RegisterPageProcedure(PreviewState::CephPage, &CephaloForm::DrawPage);
-    RegisterPlaceholder(FormName::Image, "Image Tracing");
+    RegisterForm<ImageForm>();
     RegisterPlaceholder(FormName::Diagnosis, "Diagnosis");
     Forms::Show(PatientInfoForm::kName);
 }

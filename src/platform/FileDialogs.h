@@ -1,5 +1,6 @@
 #pragma once
-// The save dialog for a copy of a result page.
+// The save dialog for a copy of a result page, and the open dialog for a
+// radiograph.
 
 #include <QString>
 #include <functional>
@@ -19,5 +20,14 @@ std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter,
 
 // Tests answer the dialog instead of the user.
 void SetSaveDialogAnswer(std::function<std::optional<SaveAnswer>(const QString& filter)> answer);
+
+// Asks for an existing file to open, with the given title and filter
+// ("JPEG Files (*.jpg *.JPG);;..."), starting at the last chosen name.
+// Returns the chosen name, or nothing when cancelled.
+std::optional<QString> AskOpenFileName(QWidget* owner, const QString& title, const QString& filter,
+                                       const QString& lastName);
+
+// Tests answer the open dialog instead of the user.
+void SetOpenDialogAnswer(std::function<std::optional<QString>(const QString& title, const QString& filter)> answer);
 
 }  // namespace vt

@@ -35,6 +35,8 @@ void ProgramTest::TearDown() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetMessageSink({});
     SetSaveDialogAnswer({});
+    SetOpenDialogAnswer({});
+    SetTitledMessageSink({});
     SetPrintToFile({});
     SetImageLibraryAvailable(true);
     Forms::SetEndProgramHandler({});

@@ -1,0 +1,217 @@
+#include "tracing/ImageForm.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "intake/PreviewPages.h"
+#include "platform/FileDialogs.h"
+#include "platform/FontMap.h"
+#include "platform/FormControls.h"
+#include "platform/MessageBox.h"
+#include "platform/Palette.h"
+#include "tracing/CephDisplay.h"
+#include "tracing/Geometry.h"
+#include "tracing/Landmarks.h"
+#include "tracing/Radiograph.h"
+#include "tracing/RepaintItems.h"
+#include "tracing/ToolEnabling.h"
+#include "tracing/TracingRecord.h"
+
+namespace vt {
+
+namespace {
+
+// Linux names are case-sensitive, so each filter lists both cases.
+const QString kOpenFilter = QStringLiteral(
+    "JPEG Files (*.jpg *.JPG *.jpeg *.JPEG);;GIF Files (*.gif *.GIF);;BMP Files (*.bmp *.BMP)");
+const char kUnreadable[] = "그림 파일을 열 수 없습니다: ";
+
+// The picture at its stored orientation; null when it cannot be read.
+QImage ReadPicture(const QString& fileName) {
+    QImageReader reader(fileName);
+    reader.setAutoTransform(false);
+    return reader.read();
+}
+
+QComboBox* MakeCombo(QWidget* parent, const char* name, const Twips& rect, const QFont& font, bool editable) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromUtf8(name));
+    combo->setFont(font);
+    combo->setEditable(editable);
+    if (editable) combo->setInsertPolicy(QComboBox::NoInsert);
+    PlaceTwips(combo, rect);
+    return combo;
+}
+
+QLabel* MakePrompt(QWidget* parent, const char* name, const Twips& rect, const QFont& font) {
+    QLabel* label = MakeLabel(parent, name, QString(), rect, font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    return label;
+}
+
+}  // namespace
+
+ImageForm::ImageForm() : Form(kName) {
+    setWindowTitle(QStringLiteral("Veltrane"));
+    const QFont font = FormFont("돋움", 11.25);
+    setFont(font);
+    cmdOpen = MakeButton(this, "cmdOpen", QStringLiteral("Image 열기"), {360, 240, 1695, 495}, font);
+    cmdScale = MakeButton(this, "cmdScale", QStringLiteral("Scale 설정"), {360, 1440, 1695, 495}, font);
+    // Only the three entries can be chosen, so a set scale is always 20, 50
+    // or 100 millimetres long.
+    cboScale = MakeCombo(this, "cboScale", {360, 960, 1695, 345}, font, false);
+    cmdLandmark = MakeButton(this, "cmdLandmark", QStringLiteral("Landmark 설정"), {360, 2520, 1695, 495}, font);
+    cmdModify = MakeButton(this, "cmdModify", QStringLiteral("Landmark 수정"), {360, 4080, 1695, 495}, font);
+    cboLandmark = MakeCombo(this, "cboLandmark", {360, 3600, 1695, 345}, font, true);
+    cmdMagnify = MakeButton(this, "cmdMagnify", QStringLiteral("Image 확대축소"), {360, 4800, 1695, 495}, font);
+    cmdMove = MakeButton(this, "cmdMove", QStringLiteral("Image 이동"), {360, 5520, 1695, 495}, font);
+    cmdPreview = MakeButton(this, "cmdPreview", QStringLiteral("결과인쇄 보기"), {360, 6240, 1695, 495}, font);
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("닫    기"), {360, 6960, 1695, 495}, font);
+    lblScale = MakePrompt(this, "lblScale", {360, 2040, 1575, 255}, font);
+    lblLandmark = MakePrompt(this, "lblLandmark", {360, 3120, 1575, 255}, font);
+    picCeph = new CephDisplay(this);
+    PlaceTwips(picCeph, {2520, 0, 9735, 9015});
+    picCeph->setPicture(&Radiograph());
+    SetTabOrder({cmdOpen, cmdScale, cboScale, cmdLandmark, cmdModify, cboLandmark, cmdMagnify, cmdMove, cmdPreview,
+                 cmdClose, picCeph});
+
+    connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
+    connect(cboScale, &QComboBox::activated, this, [this] { cboScale_Click(); });
+    connect(cmdScale, &QPushButton::clicked, this, [this] { cmdScale_Click(); });
+    connect(cmdLandmark, &QPushButton::clicked, this, [this] { cmdLandmark_Click(); });
+    connect(cboLandmark, &QComboBox::activated, this, [this] { cboLandmark_Click(); });
+    connect(cmdModify, &QPushButton::clicked, this, [this] { cmdModify_Click(); });
+    connect(cmdMagnify, &QPushButton::clicked, this, [this] { cmdMagnify_Click(); });
+    connect(cmdMove, &QPushButton::clicked, this, [this] { cmdMove_Click(); });
+    connect(cmdPreview, &QPushButton::clicked, this, [this] { cmdPreview_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    connect(picCeph, &CephDisplay::mouseDown, this, &ImageForm::picCeph_MouseDown);
+    connect(picCeph, &CephDisplay::mouseMove, this, &ImageForm::picCeph_MouseMove);
+    connect(picCeph, &CephDisplay::mouseUp, this, &ImageForm::picCeph_MouseUp);
+
+    // Overflow in the geometry is reported under the procedure's own name.
+    SetGeometryErrorSink([](std::string_view procedure, std::string_view text) {
+        ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), nullptr,
+                    QString::fromUtf8(procedure.data(), static_cast<qsizetype>(procedure.size())));
+    });
+}
+
+ImageForm::~ImageForm() {
+    // The radiograph is kept while its form is loaded. A form loaded anew
+    // before this one is deleted keeps its own.
+    if (!Forms::IsLoaded(kName)) Radiograph() = QImage();
+}
+
+void ImageForm::Form_Load() {
+    Tracing() = TracingRecord{};
+    Radiograph() = QImage();
+    picCeph->setPicture(&Radiograph());
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    resize(screen.size());
+    picCeph->resize(screen.width() - TwipsToPixels(2495), screen.height() - TwipsToPixels(445));
+
+    for (const char* entry : {"2 cm", "5 cm", "10 cm"}) cboScale->addItem(QString::fromUtf8(entry));
+    cboScale->setCurrentIndex(0);
+    cboScale_Click();
+    for (const Landmark& landmark : kLandmarks) cboLandmark->addItem(QString::fromUtf8(landmark.name));
+    cboLandmark->setCurrentIndex(-1);
+    cboLandmark->setEditText(QString());
+    applyTools(ToolEvent::FormLoad);
+}
+
+DisplaySizes ImageForm::sizes() const {
+    const QImage& picture = Radiograph();
+    return {picCeph->outerWidth(), picCeph->outerHeight(), PixelsToDisplay(picture.width()),
+            PixelsToDisplay(picture.height())};
+}
+
+void ImageForm::apply(const Reaction& r) {
+    if (r.lblScale) lblScale->setText(QString::fromStdString(*r.lblScale));
+    if (r.lblLandmark) lblLandmark->setText(QString::fromStdString(*r.lblLandmark));
+    if (r.pointer) picCeph->setPointer(*r.pointer);
+    if (r.tools) applyTools(*r.tools);
+    if (r.clearDisplay) picCeph->clear();
+    for (const View& view : r.repaints) paintAt(view);
+    if (!r.message.empty()) ShowMessage(QString::fromStdString(r.message), this);
+}
+
+void ImageForm::applyTools(ToolEvent event) {
+    QWidget* const tools[kToolCount] = {cboScale, cmdScale, cmdLandmark, cboLandmark,
+                                        cmdModify, cmdMagnify, cmdMove, cmdPreview};
+    ToolStates states;
+    for (int i = 0; i < kToolCount; ++i) states[static_cast<std::size_t>(i)] = tools[i]->isEnabled();
+    states = ApplyToolEvent(states, event);
+    for (int i = 0; i < kToolCount; ++i) tools[i]->setEnabled(states[static_cast<std::size_t>(i)]);
+}
+
+void ImageForm::paintAt(const View& view) { picCeph->draw(view, RepaintLines(Tracing(), view)); }
+
+void ImageForm::PicCephPaint() { paintAt(state_.view); }
+
+void ImageForm::cmdOpen_Click() {
+    const std::optional<QString> chosen =
+        AskOpenFileName(this, QStringLiteral("Open Ceph Image"), kOpenFilter, imageFile_);
+    if (!chosen) return;
+    imageFile_ = *chosen;
+    QImage picture = ReadPicture(*chosen);
+    if (picture.isNull()) {
+        ShowMessage(QString::fromUtf8(kUnreadable) + *chosen, this);
+        return;
+    }
+    Radiograph() = std::move(picture);
+    picCeph->setPicture(&Radiograph());
+    const Reaction opened = OnOpened(state_, Tracing(), sizes());
+    Offsets() = TracingOffsets{};
+    // The new picture alone; the marks come with the next repaint.
+    picCeph->clear();
+    picCeph->draw(state_.view, {});
+    apply(opened);
+}
+
+void ImageForm::cboScale_Click() { applyTools(ToolEvent::ScaleChosen); }
+
+void ImageForm::cmdScale_Click() { apply(OnScaleButton(state_, Tracing(), cboScale->currentText().toStdString())); }
+
+void ImageForm::cmdLandmark_Click() { apply(OnLandmarkButton(state_)); }
+
+void ImageForm::cboLandmark_Click() { applyTools(ToolEvent::LandmarkChosen); }
+
+void ImageForm::cmdModify_Click() { apply(OnModifyButton(state_, cboLandmark->currentText().toStdString())); }
+
+void ImageForm::cmdMagnify_Click() { apply(OnMagnifyButton(state_, sizes())); }
+
+void ImageForm::cmdMove_Click() { apply(OnMoveButton(state_)); }
+
+void ImageForm::cmdPreview_Click() {}
+
+void ImageForm::cmdClose_Click() {
+    Forms::Show(FormName::Cephalo);
+    hide();
+}
+
+void ImageForm::picCeph_MouseDown(std::int16_t button, float X, float Y) {
+    apply(OnMouseDown(state_, Tracing(), button, X, Y));
+}
+
+void ImageForm::picCeph_MouseMove(std::int16_t buttons, float X, float Y) {
+    apply(OnMouseMove(state_, buttons, X, Y, sizes()));
+}
+
+void ImageForm::picCeph_MouseUp(std::int16_t, float, float) { apply(OnMouseUp(state_)); }
+
+// The close box does what the close button does.
+void ImageForm::closeEvent(QCloseEvent* event) {
+    if (!event->spontaneous()) return;
+    event->ignore();
+    cmdClose_Click();
+}
+
+}  // namespace vt
