@@ -52,6 +52,12 @@ QColor CephDisplay::background() const { return palette().color(QPalette::Button
 
 void CephDisplay::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
+    fitCanvas();
+}
+
+// The drawing follows the drawing area's size, keeping what it shows. A
+// hidden widget learns of its size late, so drawing checks it too.
+void CephDisplay::fitCanvas() {
     const QSize size = contentsRect().size();
     if (canvas_.size() == size) return;
     QImage canvas(size, QImage::Format_RGB32);
@@ -71,6 +77,7 @@ void CephDisplay::setPicture(const QImage* picture) {
 }
 
 void CephDisplay::clear() {
+    fitCanvas();
     canvas_.fill(background());
     update();
 }
@@ -91,6 +98,7 @@ void CephDisplay::prepareScaled(double zoom) {
 
 void CephDisplay::draw(const View& view, const std::vector<DisplayLine>& lines) {
     if (!picture_ || picture_->isNull() || !(view.Zoom > 0)) return;
+    fitCanvas();
     prepareScaled(view.Zoom);
     const float W = PixelsToDisplay(picture_->width());
     const float H = PixelsToDisplay(picture_->height());

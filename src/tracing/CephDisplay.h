@@ -49,6 +49,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void fitCanvas();
     void prepareScaled(double zoom);
     QColor background() const;
 

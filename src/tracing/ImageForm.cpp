@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,13 +30,6 @@ namespace {
 const QString kOpenFilter = QStringLiteral(
     "JPEG Files (*.jpg *.JPG *.jpeg *.JPEG);;GIF Files (*.gif *.GIF);;BMP Files (*.bmp *.BMP)");
 const char kUnreadable[] = "그림 파일을 열 수 없습니다: ";
-
-// The picture at its stored orientation; null when it cannot be read.
-QImage ReadPicture(const QString& fileName) {
-    QImageReader reader(fileName);
-    reader.setAutoTransform(false);
-    return reader.read();
-}
 
 QComboBox* MakeCombo(QWidget* parent, const char* name, const Twips& rect, const QFont& font, bool editable) {
     auto* combo = new QComboBox(parent);
@@ -161,7 +153,7 @@ void ImageForm::cmdOpen_Click() {
         AskOpenFileName(this, QStringLiteral("Open Ceph Image"), kOpenFilter, imageFile_);
     if (!chosen) return;
     imageFile_ = *chosen;
-    QImage picture = ReadPicture(*chosen);
+    QImage picture = ReadRadiograph(*chosen);
     if (picture.isNull()) {
         ShowMessage(QString::fromUtf8(kUnreadable) + *chosen, this);
         return;

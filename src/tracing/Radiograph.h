@@ -12,4 +12,8 @@ namespace vt {
 // Its size in picture units is its pixel size times kTwipsPerPixel (15).
 QImage& Radiograph();
 
+// Reads a picture file at its stored orientation (no EXIF rotation); null
+// when the file is not a picture, cannot be read or is too large to hold.
+QImage ReadRadiograph(const QString& fileName);
+
 }  // namespace vt

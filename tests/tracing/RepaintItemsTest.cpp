@@ -15,10 +15,7 @@ namespace {
 // Every point placed at a distinct spot: landmark k at (100 k, 50 k + 7).
 TracingRecord AllPlaced() {
     TracingRecord r;
-    r.ScaleX1 = 10;
-    r.ScaleY1 = 20;
-    r.ScaleX2 = 30;
-    r.ScaleY2 = 20;
+    r.ScaleX1 = 10, r.ScaleY1 = 20, r.ScaleX2 = 30, r.ScaleY2 = 20;
     for (const Landmark& l : kLandmarks) {
         r.*l.x = 100.0 * l.k;
         r.*l.y = 50.0 * l.k + 7;
@@ -64,23 +61,6 @@ TEST(RepaintItems, PointsOnOrBeyondTheTopOrLeftEdgeAreNotPlaced) {
         r.SellaX = row.x, r.SellaY = row.y;
         EXPECT_EQ(RepaintLines(r, View{1, 0, 0}).size(), row.lines) << row.x << "," << row.y;
     }
-}
-
-TEST(RepaintItems, MarksKeepTheirSizeAndMoveWithTheView) {
-    TracingRecord r;
-    r.PorionX = 1000, r.PorionY = 600;
-    for (const View& v : {View{0.5, 0, 0}, View{3, 0, 0}, View{3, 1, 0}}) {
-        const auto lines = RepaintLines(r, v);
-        ASSERT_EQ(lines.size(), 2u);
-        const float x = static_cast<float>((1000 - v.ViewX) * v.Zoom);
-        EXPECT_EQ(lines[0].x1 - lines[0].x2, 100);
-        EXPECT_EQ(lines[0].x1, x + 50);
-    }
-    const PictureTarget t = PictureTargetOf(View{3, 100, 40}, 2000, 1000);
-    EXPECT_EQ(t.left, -300);
-    EXPECT_EQ(t.top, -120);
-    EXPECT_EQ(t.width, 6000);
-    EXPECT_EQ(t.height, 3000);
 }
 
 }  // namespace

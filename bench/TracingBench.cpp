@@ -1,0 +1,136 @@
+// How fast the cephalogram display follows the clinician with a 12-megapixel
+// radiograph: opening it (decode and fit), a repaint at each fit with every
+// landmark placed, a pan step, and a bare drawImage of the same scaled
+// picture for the ratio.
+
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include "platform/Palette.h"
+#include "tracing/CephDisplay.h"
+#include "tracing/ClickMode.h"
+#include "tracing/Landmarks.h"
+#include "tracing/Radiograph.h"
+#include "tracing/RepaintItems.h"
+
+namespace {
+
+// A 1920 x 1080 screen: the display is the screen less the tool strip.
+constexpr int kDisplayWidth = 1920 - 2495 / 15;
+constexpr int kDisplayHeight = 1080 - 445 / 15;
+
+// A 4000 x 3000 JPEG with soft structure and grain, like a radiograph.
+const QString& SampleJpeg() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        QImage img(4000, 3000, QImage::Format_RGB32);
+        QRandomGenerator rng(7);
+        for (int y = 0; y < img.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+            for (int x = 0; x < img.width(); ++x) {
+                const int v = (x * 160 / 4000 + y * 60 / 3000 + static_cast<int>(rng.bounded(24))) & 0xff;
+                line[x] = qRgb(v, v, v);
+            }
+        }
+        const QString p = dir.filePath(QStringLiteral("ceph.jpg"));
+        img.save(p, "JPEG", 90);
+        return p;
+    }();
+    return path;
+}
+
+vt::TracingRecord AllPlaced() {
+    vt::TracingRecord r;
+    r.ScaleX1 = 3000, r.ScaleY1 = 3000, r.ScaleX2 = 30000, r.ScaleY2 = 3000;
+    for (const vt::Landmark& l : vt::kLandmarks) {
+        r.*l.x = 2000.0 * l.k;
+        r.*l.y = 1500.0 * l.k;
+    }
+    return r;
+}
+
+struct Scene {
+    vt::CephDisplay display{nullptr};
+    QImage picture = vt::ReadRadiograph(SampleJpeg());
+    vt::DisplaySizes sizes;
+    Scene() {
+        display.resize(kDisplayWidth, kDisplayHeight);
+        display.setPicture(&picture);
+        sizes = {display.outerWidth(), display.outerHeight(), vt::PixelsToDisplay(picture.width()),
+                 vt::PixelsToDisplay(picture.height())};
+    }
+};
+
+Scene& SharedScene() {
+    static Scene scene;
+    return scene;
+}
+
+void BM_OpenAndFit(benchmark::State& state) {
+    vt::CephDisplay display(nullptr);
+    display.resize(kDisplayWidth, kDisplayHeight);
+    for (auto _ : state) {
+        QImage picture = vt::ReadRadiograph(SampleJpeg());
+        display.setPicture(&picture);
+        const vt::DisplaySizes sizes{display.outerWidth(), display.outerHeight(),
+                                     vt::PixelsToDisplay(picture.width()), vt::PixelsToDisplay(picture.height())};
+        display.clear();
+        display.draw(vt::View{vt::OpeningZoom(sizes), 0, 0}, {});
+        benchmark::DoNotOptimize(display.drawing().constBits());
+    }
+}
+BENCHMARK(BM_OpenAndFit)->Unit(benchmark::kMillisecond);
+
+// Arg 0: the opening (height) fit; 1: the width fit.
+double FitZoom(const vt::DisplaySizes& sizes, int which) {
+    return which == 0 ? vt::OpeningZoom(sizes) : vt::ToggledZoom(vt::OpeningZoom(sizes), sizes);
+}
+
+void BM_RepaintAllPlaced(benchmark::State& state) {
+    Scene& s = SharedScene();
+    const vt::TracingRecord record = AllPlaced();
+    const vt::View view{FitZoom(s.sizes, static_cast<int>(state.range(0))), 0, 0};
+    s.display.draw(view, {});  // the scaled copy is made once per zoom
+    for (auto _ : state) s.display.draw(view, vt::RepaintLines(record, view));
+}
+BENCHMARK(BM_RepaintAllPlaced)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One mouse move while panning the width-fitted picture downwards.
+void BM_PanStep(benchmark::State& state) {
+    Scene& s = SharedScene();
+    const vt::TracingRecord record = AllPlaced();
+    vt::DigitizeState d;
+    d.view = {FitZoom(s.sizes, 1), 0, 0};
+    d.ClickMode = vt::ClickModes::Pan;
+    s.display.draw(d.view, {});
+    vt::TracingRecord unused;
+    vt::OnMouseDown(d, unused, vt::kLeftButton, 3000, 6000);
+    float y = 6000;
+    for (auto _ : state) {
+        y = y > 3000 ? y - 15 : 6000;  // one pixel a step, starting over at the bottom
+        const vt::Reaction r = vt::OnMouseMove(d, vt::kLeftButton, 3000, y, s.sizes);
+        for (const vt::View& v : r.repaints) s.display.draw(v, vt::RepaintLines(record, v));
+    }
+}
+BENCHMARK(BM_PanStep)->Unit(benchmark::kMillisecond);
+
+// The floor: Qt's own drawImage of the same scaled picture on a canvas of
+// the display's size.
+void BM_BareDrawImage(benchmark::State& state) {
+    Scene& s = SharedScene();
+    const double zoom = FitZoom(s.sizes, static_cast<int>(state.range(0)));
+    const QImage scaled = s.picture.convertToFormat(QImage::Format_RGB32)
+                              .scaled(qRound(s.picture.width() * zoom), qRound(s.picture.height() * zoom),
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage canvas(kDisplayWidth - 4, kDisplayHeight - 4, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&canvas);
+        painter.drawImage(QPoint(0, 0), scaled);
+    }
+}
+BENCHMARK(BM_BareDrawImage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
