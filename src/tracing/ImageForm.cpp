@@ -96,9 +96,11 @@ ImageForm::ImageForm() : Form(kName) {
 }
 
 ImageForm::~ImageForm() {
-    // The radiograph is kept while its form is loaded. A form loaded anew
-    // before this one is deleted keeps its own.
-    if (!Forms::IsLoaded(kName)) Radiograph() = QImage();
+    // The radiograph and the tracing live while their form is loaded. A form
+    // loaded anew before this one is deleted keeps its own.
+    if (Forms::IsLoaded(kName)) return;
+    Radiograph() = QImage();
+    Tracing() = TracingRecord{};
 }
 
 void ImageForm::Form_Load() {

@@ -53,8 +53,9 @@ struct TracingRecord {
     double SoftPogonionX = kNotPlaced, SoftPogonionY = kNotPlaced;
 };
 
-// The one program-wide digitized tracing. A freshly loaded digitizing form
-// (the first one, or the first after the next patient) starts it afresh.
+// The one program-wide digitized tracing. It lives while the digitizing form
+// is loaded: a fresh load starts it afresh, and unloading the form (the next
+// patient) clears it.
 TracingRecord& Tracing();
 
 }  // namespace vt
