@@ -26,7 +26,7 @@ TracingPoints PointsOnSheet(const TracingInput& input) {
     const double offsetY = kSellaSheetY - sella.y * m;
 
     TracingPoints p;
-    for (std::size_t k = 0; k < kLandmarkCount; ++k) {
+    for (std::size_t k = 0; k < kLandmarkPoints.size(); ++k) {
         const Point& q = input.landmarks[k];
         p.*kLandmarkPoints[k] = {offsetX + q.x * m, offsetY + q.y * m};
     }

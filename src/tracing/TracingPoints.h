@@ -14,12 +14,11 @@ struct Point {
     double y = 0;
 };
 
-inline constexpr std::size_t kLandmarkCount = 25;
 
 // What the digitizing form hands to the measurement: the landmarks in their
 // placing order (Nasion first, Soft Pogonion last) and the scale.
 struct TracingInput {
-    std::array<Point, kLandmarkCount> landmarks{};
+    std::array<Point, 25> landmarks{};
     double MmPerPixel = 0;
 };
 
@@ -38,7 +37,7 @@ struct TracingPoints {
 
 // The landmark fields in placing order: TracingInput::landmarks[k] lands on
 // kLandmarkPoints[k].
-inline constexpr std::array<Point TracingPoints::*, kLandmarkCount> kLandmarkPoints{
+inline constexpr std::array<Point TracingPoints::*, 25> kLandmarkPoints{
     &TracingPoints::Nasion,     &TracingPoints::Sella,      &TracingPoints::Porion,
     &TracingPoints::Orbitale,   &TracingPoints::ANS,        &TracingPoints::PNS,
     &TracingPoints::APoint,     &TracingPoints::BPoint,     &TracingPoints::Pogonion,

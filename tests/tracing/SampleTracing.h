@@ -9,7 +9,7 @@
 namespace vt::testing {
 
 // In placing order, Nasion first.
-inline constexpr Point kSampleSheet[kLandmarkCount] = {
+inline constexpr Point kSampleSheet[25] = {
     {140, 80},  {70, 90},   {48, 103},  {125, 102}, {145, 130},  // N S Po Or ANS
     {95, 133},  {143, 140}, {137, 185}, {137, 200}, {128, 210},  // PNS A B Pog Me
     {90, 193},  {72, 170},  {62, 118},                           // CL RD Ar
@@ -26,7 +26,7 @@ inline TracingInput SampleInput(double mmPerPixel, Point sella = {3000, 4000}, d
     const double t = degrees * 3.14159265358979323846 / 180;
     TracingInput in;
     in.MmPerPixel = mmPerPixel;
-    for (std::size_t k = 0; k < kLandmarkCount; ++k) {
+    for (std::size_t k = 0; k < 25; ++k) {
         double dx = kSampleSheet[k].x - 70, dy = kSampleSheet[k].y - 90;
         if (mirrored) dx = -dx;
         const double rx = dx * std::cos(t) + dy * std::sin(t);
