@@ -1,0 +1,43 @@
+#pragma once
+// The part of the radiograph that tracing page 1 shows: 170 x 210 mm of
+// anatomy from 50 mm left of and above Sella, life-size on the sheet.
+// Cut once per accepted tracing, at the resolution of the saved and
+// on-screen pages, so drawing a page is a plain copy; a finer device (the
+// printer) is served from the whole radiograph.
+
+#include <QImage>
+
+#include "platform/Picture.h"
+#include "platform/ResultSurface.h"
+
+namespace vt {
+
+// Picture units are twips: 15 per pixel, 1440 per inch.
+inline constexpr double kMmPerPictureUnit = 25.4 / 1440;
+
+// Where the window lies on the radiograph, in millimetres of the picture at
+// its nominal size; the destination on the sheet is kRadiographSheetRect.
+SheetRect RadiographWindowMm(double sellaX, double sellaY, double mmPerPixel);
+inline constexpr SheetRect kRadiographSheetRect{20, 40, 170, 210};
+
+class RadiographWindow : public Picture {
+public:
+    // Cuts the window out of `radiograph` at `pixelsPerMm` of the sheet.
+    // Where the window reaches beyond the radiograph it stays white.
+    RadiographWindow(QImage radiograph, const SheetRect& windowMm, double pixelsPerMm);
+
+    std::string name() const override { return "picTemp"; }
+    double widthMm() const override;
+    double heightMm() const override;
+    bool isEmpty() const override { return radiograph_.isNull(); }
+    void draw(QPainter& painter, const QRectF& target, const QRectF& sourceMm) const override;
+
+    const QImage& cut() const { return cut_; }
+
+private:
+    QImage radiograph_;  // shared with the digitizing form, never copied
+    SheetRect windowMm_;
+    QImage cut_;
+};
+
+}  // namespace vt
