@@ -9,6 +9,7 @@
 #include "model/ModelForm.h"
 #include "platform/Forms.h"
 #include "tracing/ImageForm.h"
+#include "tracing/TracingPages.h"
 
 namespace vt {
 
@@ -34,6 +35,7 @@ void StartProgram() {
     RegisterForm<CephaloForm>();
     RegisterPageProcedure(PreviewState::CephPage, &CephaloForm::DrawPage);
     RegisterForm<ImageForm>();
+    RegisterTracingPages();
     RegisterPlaceholder(FormName::Diagnosis, "Diagnosis");
     Forms::Show(PatientInfoForm::kName);
 }

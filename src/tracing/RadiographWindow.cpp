@@ -16,12 +16,6 @@ QRectF PictureMmToPixels(const QRectF& mm) {
 
 }  // namespace
 
-SheetRect RadiographWindowMm(double sellaX, double sellaY, double m) {
-    // Divided by the scale first, then turned into millimetres of the picture.
-    return {(sellaX - 50 / m) * 25.4 / 1440, (sellaY - 50 / m) * 25.4 / 1440, (170 / m) * 25.4 / 1440,
-            (210 / m) * 25.4 / 1440};
-}
-
 RadiographWindow::RadiographWindow(QImage radiograph, const SheetRect& windowMm, double pixelsPerMm)
     : radiograph_(std::move(radiograph)), windowMm_(windowMm) {
     if (radiograph_.isNull()) return;

@@ -9,20 +9,14 @@
 
 #include "platform/Picture.h"
 #include "platform/ResultSurface.h"
+#include "tracing/TracingDrawingPages.h"
 
 namespace vt {
 
-// Picture units are twips: 15 per pixel, 1440 per inch.
-inline constexpr double kMmPerPictureUnit = 25.4 / 1440;
-
-// Where the window lies on the radiograph, in millimetres of the picture at
-// its nominal size; the destination on the sheet is kRadiographSheetRect.
-SheetRect RadiographWindowMm(double sellaX, double sellaY, double mmPerPixel);
-inline constexpr SheetRect kRadiographSheetRect{20, 40, 170, 210};
-
 class RadiographWindow : public Picture {
 public:
-    // Cuts the window out of `radiograph` at `pixelsPerMm` of the sheet.
+    // Cuts the window (RadiographWindowMm) out of `radiograph` at `pixelsPerMm`
+    // of the sheet.
     // Where the window reaches beyond the radiograph it stays white.
     RadiographWindow(QImage radiograph, const SheetRect& windowMm, double pixelsPerMm);
 

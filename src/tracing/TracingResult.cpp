@@ -1,0 +1,10 @@
+#include "tracing/TracingResult.h"
+
+namespace vt {
+
+TracingResult& LastTracing() {
+    static TracingResult result;
+    return result;
+}
+
+}  // namespace vt
