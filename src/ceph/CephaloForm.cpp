@@ -34,6 +34,20 @@ double ReadBox(const QLineEdit* box) {
 
 QString Tenths(double value) { return QString::fromStdString(FormatNumber(value, "#0.0")); }
 
+// The text boxes and the record values they show.
+struct BoxValue {
+    const char* box;
+    double CephRecord::*value;
+};
+constexpr BoxValue kBoxes[] = {
+    {"txtSNA", &CephRecord::SNA},   {"txtSNB", &CephRecord::SNB},   {"txtFA", &CephRecord::FA},
+    {"txtABMP", &CephRecord::ABMP}, {"txtPFH", &CephRecord::PFH},   {"txtAFH", &CephRecord::AFH},
+    {"txtSNMP", &CephRecord::SNMP}, {"txtFMA", &CephRecord::FMA},   {"txtPPMP", &CephRecord::PPMP},
+    {"txtWits", &CephRecord::Wits}, {"txtOPMP", &CephRecord::OPMP}, {"txtUISN", &CephRecord::UISN},
+    {"txtIMPA", &CephRecord::IMPA}, {"txtUIFP", &CephRecord::UIFP}, {"txtLIFP", &CephRecord::LIFP},
+    {"txtUL", &CephRecord::UL},     {"txtLL", &CephRecord::LL},
+};
+
 }  // namespace
 
 // The next member of the caption array Label2.
@@ -181,6 +195,14 @@ void CephaloForm::PublishEvaluation(const CephRecord& accepted) {
     record.MsgCephalo = evaluation.MsgCephalo;
     Scores() = evaluation.scores;
     lblCephalo->setText(QString::fromStdString(record.MsgCephalo));
+}
+
+void CephaloForm::PublishTraced(const CephRecord& traced) {
+    cmdCephalo->setEnabled(false);
+    cmdPreview->setEnabled(false);
+    for (const BoxValue& b : kBoxes) findChild<QLineEdit*>(QString::fromUtf8(b.box))->setText(Tenths(traced.*b.value));
+    PublishEvaluation(traced);
+    cmdNext->setEnabled(true);
 }
 
 void CephaloForm::DrawPage(ResultSurface& surface) { CephAx(surface, Ceph(), Patient()); }

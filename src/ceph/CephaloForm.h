@@ -34,6 +34,12 @@ public:
     // Scores(). Both the typed run and the tracing hand-over end with it.
     void PublishEvaluation(const CephRecord& accepted);
 
+    // Takes a record measured on a tracing: shows its 17 measurements and
+    // four derived values with one decimal, publishes it unrounded, and
+    // closes the typed analysis and its page, leaving the way on to the
+    // diagnosis open.
+    void PublishTraced(const CephRecord& traced);
+
     // The cephalometric page of the current record.
     static void DrawPage(ResultSurface& surface);
 
