@@ -19,8 +19,10 @@
 #include "tracing/Landmarks.h"
 #include "tracing/Radiograph.h"
 #include "tracing/RepaintItems.h"
+#include "tracing/ResultButton.h"
 #include "tracing/ToolEnabling.h"
 #include "tracing/TracingRecord.h"
+#include "tracing/TracingResult.h"
 
 namespace vt {
 
@@ -105,6 +107,7 @@ ImageForm::~ImageForm() {
 
 void ImageForm::Form_Load() {
     Tracing() = TracingRecord{};
+    LastTracing() = TracingResult{};
     Radiograph() = QImage();
     picCeph->setPicture(&Radiograph());
 
@@ -184,7 +187,7 @@ void ImageForm::cmdMagnify_Click() { apply(OnMagnifyButton(state_, sizes())); }
 
 void ImageForm::cmdMove_Click() { apply(OnMoveButton(state_)); }
 
-void ImageForm::cmdPreview_Click() {}
+void ImageForm::cmdPreview_Click() { PressResultButton(InputOf(Tracing()), Radiograph(), this); }
 
 void ImageForm::cmdClose_Click() {
     Forms::Show(FormName::Cephalo);

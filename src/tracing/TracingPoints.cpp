@@ -1,6 +1,8 @@
 #include "tracing/TracingPoints.h"
 
 #include "tracing/Geometry.h"
+#include "tracing/Landmarks.h"
+#include "tracing/TracingRecord.h"
 
 namespace vt {
 
@@ -17,6 +19,13 @@ Point Foot(const Point& p, const Point& a, const Point& b) {
 Point Mid(const Point& a, const Point& b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
 
 }  // namespace
+
+TracingInput InputOf(const TracingRecord& clicked) {
+    TracingInput in;
+    for (const Landmark& l : kLandmarks) in.landmarks[static_cast<std::size_t>(l.k - 1)] = {clicked.*l.x, clicked.*l.y};
+    in.MmPerPixel = clicked.MmPerPixel;
+    return in;
+}
 
 TracingPoints PointsOnSheet(const TracingInput& input) {
     const double m = input.MmPerPixel;

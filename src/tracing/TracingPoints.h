@@ -22,6 +22,10 @@ struct TracingInput {
     double MmPerPixel = 0;
 };
 
+struct TracingRecord;
+// The landmarks and scale as the digitizing form holds them.
+TracingInput InputOf(const TracingRecord& clicked);
+
 // Sheet millimetres of every landmark and constructed point.
 struct TracingPoints {
     // The landmarks, in placing order.

@@ -1,6 +1,6 @@
 #pragma once
 // A plausible tracing of an upright face looking right, in sheet
-// millimetres with Sella at (70, 90), and ways to lay it on a radiograph.
+// millimetres with Sella at (70, 90), and a way to click it on a radiograph.
 
 #include <cmath>
 
@@ -8,8 +8,7 @@
 
 namespace vt::testing {
 
-// In placing order, Nasion first.
-inline constexpr Point kSampleSheet[25] = {
+inline constexpr Point kSampleSheet[25] = {  // in placing order
     {140, 80},  {70, 90},   {48, 103},  {125, 102}, {145, 130},  // N S Po Or ANS
     {95, 133},  {143, 140}, {137, 185}, {137, 200}, {128, 210},  // PNS A B Pog Me
     {90, 193},  {72, 170},  {62, 118},                           // CL RD Ar
@@ -18,20 +17,15 @@ inline constexpr Point kSampleSheet[25] = {
     {170, 125}, {160, 160}, {157, 178}, {150, 208},              // Prn UL' LL' Pog'
 };
 
-// The sample as clicked on a radiograph of `mmPerPixel`, with Sella at
-// picture point `sella`, turned by `degrees` about Sella (counter-clockwise
-// as seen) and mirrored left-right when asked.
-inline TracingInput SampleInput(double mmPerPixel, Point sella = {3000, 4000}, double degrees = 0,
-                                bool mirrored = false) {
+// The sample clicked on a radiograph of `mmPerPixel` with Sella at `sella`,
+// the head turned `degrees` counter-clockwise and mirrored when asked.
+inline TracingInput SampleInput(double mmPerPixel, Point sella = {3000, 4000}, double degrees = 0, bool mirrored = false) {
     const double t = degrees * 3.14159265358979323846 / 180;
-    TracingInput in;
-    in.MmPerPixel = mmPerPixel;
+    TracingInput in{{}, mmPerPixel};
     for (std::size_t k = 0; k < 25; ++k) {
-        double dx = kSampleSheet[k].x - 70, dy = kSampleSheet[k].y - 90;
-        if (mirrored) dx = -dx;
-        const double rx = dx * std::cos(t) + dy * std::sin(t);
-        const double ry = -dx * std::sin(t) + dy * std::cos(t);
-        in.landmarks[k] = {sella.x + rx / mmPerPixel, sella.y + ry / mmPerPixel};
+        const double dx = (mirrored ? -1 : 1) * (kSampleSheet[k].x - 70), dy = kSampleSheet[k].y - 90;
+        in.landmarks[k] = {sella.x + (dx * std::cos(t) + dy * std::sin(t)) / mmPerPixel,
+                           sella.y + (dy * std::cos(t) - dx * std::sin(t)) / mmPerPixel};
     }
     return in;
 }
