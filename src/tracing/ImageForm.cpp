@@ -103,6 +103,7 @@ ImageForm::~ImageForm() {
     if (Forms::IsLoaded(kName)) return;
     Radiograph() = QImage();
     Tracing() = TracingRecord{};
+    LastTracing() = TracingResult{};  // its radiograph window holds the picture too
 }
 
 void ImageForm::Form_Load() {
