@@ -4,6 +4,7 @@
 
 #include "diagnosis/DiagnosisSections.h"
 #include "diagnosis/ExtractionAnalysis.h"
+#include "platform/SinglePrecision.h"
 
 namespace vt {
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "diagnosis/DiagnosisSections.h"
-#include "model/ModelRecord.h"
+#include "platform/SinglePrecision.h"
 
 namespace vt {
 
