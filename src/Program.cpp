@@ -1,7 +1,7 @@
 #include "Program.h"
 
-#include "PlaceholderForm.h"
 #include "ceph/CephaloForm.h"
+#include "diagnosis/DiagnosisForm.h"
 #include "intake/PatientInfoForm.h"
 #include "intake/PreviewForm.h"
 #include "intake/FormNames.h"
@@ -19,11 +19,6 @@ void RegisterForm() {
     Forms::Register(T::kName, [] { return new T; });
 }
 
-// TEMPORARY: analysis forms not built yet.
-void RegisterPlaceholder(const char* name, const char* title) {
-    Forms::Register(name, [name, title] { return new PlaceholderForm(name, QString::fromUtf8(title)); });
-}
-
 }  // namespace
 
 void StartProgram() {
@@ -34,7 +29,8 @@ void StartProgram() {
     RegisterForm<CephaloForm>();
     RegisterPageProcedure(PreviewState::CephPage, &CephaloForm::DrawPage);
     RegisterForm<ImageForm>();
-    RegisterPlaceholder(FormName::Diagnosis, "Diagnosis");
+    RegisterForm<DiagnosisForm>();
+    RegisterPageProcedure(PreviewState::DiagnosisPage, &DiagnosisForm::DrawPage);
     Forms::Show(PatientInfoForm::kName);
 }
 
