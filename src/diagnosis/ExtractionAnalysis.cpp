@@ -58,14 +58,21 @@ const char* JarabakVerdict(double jarabakVal) { return PickSentence(kJarabakVerd
 const char* KimsVerdict(double ei) { return PickSentence(kKimsVerdict, ei); }
 
 std::string JarabakLine(double aldMn, double cos, double lifp, double jarabakVal) {
-    return " " + F(aldMn) + "/2 + " + F(cos) + "/2 + (" + F(lifp) + "-5) = " + F(jarabakVal) +
-           JarabakVerdict(jarabakVal);
+    std::string line = " ";
+    for (const std::string& piece : {F(aldMn), std::string("/2 + "), F(cos), std::string("/2 + ("), F(lifp),
+                                     std::string("-5) = "), F(jarabakVal)})
+        line += piece;
+    return line + JarabakVerdict(jarabakVal);
 }
 
 std::string KimsLine(const CephRecord& c, std::string_view kimEI) {
     const double ei = KimEIValue(kimEI);
-    return " " + F(c.ODI) + " + " + F(c.APDI) + " - (125-" + F(c.IIA) + ")/5 - (" + F(c.UL) + "+" + F(c.LL) +
-           ") = " + F(ei) + KimsVerdict(ei);
+    std::string line = " ";
+    for (const std::string& piece : {F(c.ODI), std::string(" + "), F(c.APDI), std::string(" - (125-"), F(c.IIA),
+                                     std::string(")/5 - ("), F(c.UL), std::string("+"), F(c.LL), std::string(") = "),
+                                     F(ei)})
+        line += piece;
+    return line + KimsVerdict(ei);
 }
 
 void ComputeExtraction(FindingsRecord& r, const CephRecord& ceph) {
