@@ -75,11 +75,12 @@ Facts FactsOf(const FindingsRecord& r, const DiagnosisSources& s) {
     return f;
 }
 
-void Climb(std::span<const Rung> ladder, const AgeGroups& groups, FindingsRecord& r, const DiagnosisSources& s) {
+Step Climb(std::span<const Rung> ladder, const AgeGroups& groups, FindingsRecord& r, const DiagnosisSources& s) {
     const Step step = Walk(ladder, GroupOf(groups, s.patient.Sex, s.patient.AgeYear), FactsOf(r, s));
     r.DxText += step.say.first;
     r.DxText += step.say.second;
     r.Severity = Apply(step.effect, r.Severity);
+    return step;
 }
 
 void ClosingStep(FindingsRecord& r, const DiagnosisSources& s) {

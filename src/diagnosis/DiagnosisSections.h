@@ -19,12 +19,13 @@ void CorrectedIndices(FindingsRecord& r, const EvalScores& scores);
 // What the ladders look at, from the record as it stands.
 Facts FactsOf(const FindingsRecord& r, const DiagnosisSources& s);
 
-// Walks one ladder for the patient's group and appends its pieces.
-void Climb(std::span<const Rung> ladder, const AgeGroups& groups, FindingsRecord& r, const DiagnosisSources& s);
+// Walks one ladder for the patient's group, appends its pieces and moves
+// Severity; the rung it took.
+Step Climb(std::span<const Rung> ladder, const AgeGroups& groups, FindingsRecord& r, const DiagnosisSources& s);
 
-void TransverseStep(FindingsRecord& r, const DiagnosisSources& s);
-void VerticalStep(FindingsRecord& r, const DiagnosisSources& s);
-void SagittalStep(FindingsRecord& r, const DiagnosisSources& s);
+Step TransverseStep(FindingsRecord& r, const DiagnosisSources& s);
+Step VerticalStep(FindingsRecord& r, const DiagnosisSources& s);
+Step SagittalStep(FindingsRecord& r, const DiagnosisSources& s);
 // ULc, LLc and the Jarabak value adjusted for sex and vertical pattern.
 void LipsAndJarabak(FindingsRecord& r, const DiagnosisSources& s);
 void GrowthTimingStep(FindingsRecord& r, const DiagnosisSources& s);

@@ -137,6 +137,6 @@ static_assert(WellFormed(kSagittal));
 
 }  // namespace
 
-void SagittalStep(FindingsRecord& r, const DiagnosisSources& s) { Climb(kSagittal, kSagittalGroups, r, s); }
+Step SagittalStep(FindingsRecord& r, const DiagnosisSources& s) { return Climb(kSagittal, kSagittalGroups, r, s); }
 
 }  // namespace vt

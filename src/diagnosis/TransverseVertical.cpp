@@ -71,11 +71,11 @@ static_assert(WellFormed(kVertical));
 
 }  // namespace
 
-void TransverseStep(FindingsRecord& r, const DiagnosisSources& s) {
+Step TransverseStep(FindingsRecord& r, const DiagnosisSources& s) {
     r.DxText.clear();
-    Climb(kTransverse, kTransverseGroups, r, s);
+    return Climb(kTransverse, kTransverseGroups, r, s);
 }
 
-void VerticalStep(FindingsRecord& r, const DiagnosisSources& s) { Climb(kVertical, kVerticalGroups, r, s); }
+Step VerticalStep(FindingsRecord& r, const DiagnosisSources& s) { return Climb(kVertical, kVerticalGroups, r, s); }
 
 }  // namespace vt

@@ -10,33 +10,25 @@ namespace vt {
 namespace {
 
 TEST(DiagnosisPage, WordTables) {
-    const struct { double cos; const char* word; } curves[] = {
-        {1, "(Flat)"}, {-2, "(Flat)"}, {1.05, "(Shallow)"}, {2, "(Shallow)"}, {3, "(Mild)"}, {3.05, "(Deep)"},
-    };
-    for (const auto& c : curves) EXPECT_STREQ(CurveClass(c.cos), c.word) << c.cos;
+    for (auto [cos, word] : {std::pair{1.0, "(Flat)"}, {-2.0, "(Flat)"}, {1.05, "(Shallow)"}, {2.0, "(Shallow)"},
+                             {3.0, "(Mild)"}, {3.05, "(Deep)"}})
+        EXPECT_STREQ(CurveClass(cos), word) << cos;
     const char* const classes[] = {"Class I", "Class II", "Class III", ""};
     const char* const crossBites[] = {"Normal", "Cross-bite", "Scissors-bite", ""};
-    for (std::int16_t i = 0; i < 4; ++i) {
-        EXPECT_STREQ(ClassWord(i), classes[i]);
-        EXPECT_STREQ(CrossBiteWord(i), crossBites[i]);
-    }
+    for (std::int16_t i = 0; i < 4; ++i) EXPECT_EQ(std::string(ClassWord(i)) + CrossBiteWord(i), std::string(classes[i]) + crossBites[i]);
 }
 
 // A line shorter than its verdict prints what it has and never more.
 TEST(DiagnosisPage, FormulaAndVerdictSlices) {
-    const std::string jarabak = " 1.0/2 + 0.0/2 + (5.0-5) = 0.5          (non-ext)";
+    const std::string x18(18, 'x'), x19(19, 'x'), x15(15, 'x');
     const struct { std::string line; std::size_t length; std::string formula, verdict; } rows[] = {
-        {jarabak, 19, " 1.0/2 + 0.0/2 + (5.0-5) = 0.5 ", "      (non-ext)"},
+        {" 0.5          (non-ext)", 19, " 0.5 ", "      (non-ext)"},
         {" 151.5" + std::string(48, ' ') + "(border-line)", 61, " 151.5 ", "  (border-line)"},
-        {"", 19, "", ""},
-        {"abc", 61, "", "abc"},
-        {std::string(18, 'x'), 19, "", std::string(15, 'x')},
-        {std::string(19, 'x'), 19, "x", std::string(15, 'x')},
+        {"", 19, "", ""}, {"abc", 61, "", "abc"}, {x18, 19, "", x15}, {x19, 19, "x", x15},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(FormulaPart(row.line, row.length), row.formula) << row.line;
-        EXPECT_EQ(VerdictPart(row.line), row.verdict) << row.line;
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ((std::pair{FormulaPart(row.line, row.length), VerdictPart(row.line)}),
+                  (std::pair<std::string_view, std::string_view>{row.formula, row.verdict})) << row.line;
 }
 
 TEST(DiagnosisPage, ValuesAtTheirPlaces) {
@@ -74,9 +66,6 @@ TEST(DiagnosisPage, ValuesAtTheirPlaces) {
     for (double y : {93.0, 108.0}) {
         for (const PrintedText& t : s.textsAtY(y)) EXPECT_NE(t.x, 140) << y;
     }
-    bool ruleAt40 = false;
-    for (const DrawnLine& l : s.lines()) ruleAt40 |= l.y1 == 40 && l.y2 == 40 && l.color == 9;
-    EXPECT_TRUE(ruleAt40);
 }
 
 // The comment breaks after the first blank past 120 mm, 5 mm apart from y 178.
