@@ -138,7 +138,8 @@ TEST_F(DiagnosisFormTest, NavigationAndAFreshForm) {
     click(kForm, "optMolarRt_2");
     click(kForm, "optMolarRt_0");
     click(kForm, "optCrossRt_1");
-    EXPECT_EQ((std::pair{Findings().optMolarRtIdx, Findings().optCrossRtIdx}), (std::pair<std::int16_t, std::int16_t>{0, 1}));
+    EXPECT_EQ(Findings().optMolarRtIdx, 0);
+    EXPECT_EQ(Findings().optCrossRtIdx, 1);
     type(kForm, "txtOB", QStringLiteral("3"));
     click(kForm, "cmdCephalo");
     EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm));

@@ -15,7 +15,10 @@ TEST(DiagnosisPage, WordTables) {
         EXPECT_STREQ(CurveClass(cos), word) << cos;
     const char* const classes[] = {"Class I", "Class II", "Class III", ""};
     const char* const crossBites[] = {"Normal", "Cross-bite", "Scissors-bite", ""};
-    for (std::int16_t i = 0; i < 4; ++i) EXPECT_EQ(std::string(ClassWord(i)) + CrossBiteWord(i), std::string(classes[i]) + crossBites[i]);
+    for (std::int16_t i = 0; i < 4; ++i) {
+        EXPECT_STREQ(ClassWord(i), classes[i]);
+        EXPECT_STREQ(CrossBiteWord(i), crossBites[i]);
+    }
 }
 
 // A line shorter than its verdict prints what it has and never more.

@@ -57,11 +57,13 @@ TEST(ExtractionAnalysis, EntryRangesAndIncisorFloor) {
         {{"", "-30", ""}, false},   {{"", "", "10"}, false},  {{"", "", "-5"}, false},  {{"", "", "-4.9"}, true},
         {{"", "", "9.9x"}, true},   {{"1e999", "", ""}, false}, {{"", "-1e999", ""}, false},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(RunExtraction({}, row.entries, {}).has_value(), row.accepted) << row.entries.ALDMx << "|"
-                                                                                << row.entries.ALDMn << "|" << row.entries.COS;
+    for (const auto& row : rows) {
+        const FindingsEntries& e = row.entries;
+        EXPECT_EQ(RunExtraction({}, e, {}).has_value(), row.accepted) << e.ALDMx << "|" << e.ALDMn << "|" << e.COS;
+    }
     // The floor of 5 is the analysis's own; the record it reads is const.
-    for (auto [lifp, jarabak, shown] : {std::tuple{4.9, 0.0, "(5.0-5)"}, {-17.0, 0.0, "(5.0-5)"}, {6.0, 1.0, "(6.0-5)"}}) {
+    for (auto [lifp, jarabak, shown] :
+         {std::tuple{4.9, 0.0, "(5.0-5)"}, {-17.0, 0.0, "(5.0-5)"}, {6.0, 1.0, "(6.0-5)"}}) {
         const auto run = RunExtraction({}, {}, Ceph(0, 0, 0, 0, 0, lifp));
         EXPECT_EQ(run->JarabakVal, jarabak) << lifp;
         EXPECT_TRUE(run->JarabakText.find(shown) != std::string::npos) << run->JarabakText;

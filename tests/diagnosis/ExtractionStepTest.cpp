@@ -58,6 +58,10 @@ TEST(GrowthTiming, ByAgeSexAndSeverity) {
     }
 }
 
+using enum ExtBranch;
+// The ladders as the clinic letters them.
+constexpr SpaceLadder A = SpaceLadder::Extraction, B = SpaceLadder::Borderline, N = SpaceLadder::NonExtraction;
+
 struct ExtCase {
     int skelAP = 0;
     double APIdx = 2;
@@ -66,64 +70,62 @@ struct ExtCase {
     float LLc = 0;
     const char* kimEI = "200";
     double molarRt = 0, molarLt = 0, OJc = 2.5;
-    ExtBranch branch = ExtBranch::SagittalMild;
-    SpaceLadder ladder = SpaceLadder::NonExtraction;
+    ExtBranch branch = SagittalMild;
+    SpaceLadder ladder = N;
     int rung = 7;
 };
 
-using enum ExtBranch;
-using enum SpaceLadder;
 
 // Neutral occlusion unless stated: molars Class I, corrected overjet 2.5.
 TEST(ExtractionStep, BranchesLaddersAndRungs) {
     const ExtCase rows[] = {
         // Branches.
-        {.skelAP = 4, .APIdx = 0}, {.skelAP = 5, .APIdx = 3}, {.skelAP = -5, .APIdx = -0.9}, {.skelAP = -4, .APIdx = -5},
-        {.skelAP = 5, .APIdx = 5, .branch = SkeletalII}, {.skelAP = 8, .APIdx = 4.9, .branch = SkeletalII},
-        {.skelAP = 7, .APIdx = 4.9, .severity = 1}, {.skelAP = -5, .APIdx = -1, .branch = SkeletalIII},
-        {.severity = 2, .branch = None, .rung = 0},
+        {.skelAP = 4, .APIdx = 0}, {.skelAP = 5, .APIdx = 3}, {.skelAP = -5, .APIdx = -0.9},
+        {.skelAP = -4, .APIdx = -5}, {.skelAP = 5, .APIdx = 5, .branch = SkeletalII},
+        {.skelAP = 8, .APIdx = 4.9, .branch = SkeletalII}, {.skelAP = 7, .APIdx = 4.9, .severity = 1},
+        {.skelAP = -5, .APIdx = -1, .branch = SkeletalIII}, {.severity = 2, .branch = None, .rung = 0},
         // Ladders by the space indices; bounds included, KimNet < 150 strict.
-        {.J = 7, .ladder = Extraction, .rung = 10}, {.J = 6.99, .ALDMn = 7, .ladder = Extraction, .rung = 10},
-        {.J = 6.99, .ALDMn = 6.99, .ladder = Borderline, .rung = 6},
-        {.J = 5, .ALDMn = 4, .kimEI = "153.99", .ladder = Extraction, .rung = 10},
-        {.J = 5, .ALDMn = 4, .kimEI = "154", .ladder = Borderline, .rung = 6},
-        {.J = 5, .ALDMx = 4.5, .ALDMn = 4.5, .ladder = Extraction, .rung = 10},
-        {.J = 4.99, .ALDMx = 4.5, .ALDMn = 4.5, .ladder = Borderline, .rung = 6},
-        {.J = 3, .ALDMx = 6, .ALDMn = 6, .ladder = Extraction, .rung = 10},
-        {.J = 2.99, .ALDMx = 6, .ALDMn = 6, .ladder = Borderline, .rung = 6},
-        {.J = 2, .ULc = 4, .LLc = 4, .ladder = Borderline, .rung = 6}, {.J = 1.99, .ULc = 4, .LLc = 4},
-        {.J = -1, .ULc = 5, .LLc = 6, .ladder = Borderline, .rung = 6}, {.J = -1.01, .ULc = 5, .LLc = 6},
+        {.J = 7, .ladder = A, .rung = 10}, {.J = 6.99, .ALDMn = 7, .ladder = A, .rung = 10},
+        {.J = 6.99, .ALDMn = 6.99, .ladder = B, .rung = 6},
+        {.J = 5, .ALDMn = 4, .kimEI = "153.99", .ladder = A, .rung = 10},
+        {.J = 5, .ALDMn = 4, .kimEI = "154", .ladder = B, .rung = 6},
+        {.J = 5, .ALDMx = 4.5, .ALDMn = 4.5, .ladder = A, .rung = 10},
+        {.J = 4.99, .ALDMx = 4.5, .ALDMn = 4.5, .ladder = B, .rung = 6},
+        {.J = 3, .ALDMx = 6, .ALDMn = 6, .ladder = A, .rung = 10},
+        {.J = 2.99, .ALDMx = 6, .ALDMn = 6, .ladder = B, .rung = 6},
+        {.J = 2, .ULc = 4, .LLc = 4, .ladder = B, .rung = 6}, {.J = 1.99, .ULc = 4, .LLc = 4},
+        {.J = -1, .ULc = 5, .LLc = 6, .ladder = B, .rung = 6}, {.J = -1.01, .ULc = 5, .LLc = 6},
         // SagittalMild, extraction.
-        {.J = 7, .molarRt = 10, .OJc = 12, .ladder = Extraction, .rung = 1},
-        {.J = 7, .molarRt = 10, .OJc = 11.9, .ladder = Extraction, .rung = 3},
-        {.J = 7, .OJc = 16, .ladder = Extraction, .rung = 1}, {.J = 9, .molarRt = 3, .OJc = 4, .ladder = Extraction, .rung = 2},
-        {.J = 8.99, .molarLt = 3, .OJc = 4, .ladder = Extraction, .rung = 3},
-        {.J = 9, .molarLt = 1, .OJc = 2, .ladder = Extraction, .rung = 4}, {.J = 7, .OJc = 4, .ladder = Extraction, .rung = 5},
-        {.J = 7, .molarRt = -6, .OJc = -1, .ladder = Extraction, .rung = 6},
-        {.J = 9, .OJc = -1, .ladder = Extraction, .rung = 7}, {.J = 7, .OJc = -1, .ladder = Extraction, .rung = 8},
-        {.J = 11, .ladder = Extraction, .rung = 9}, {.J = 9, .ALDMn = 10, .ladder = Extraction, .rung = 9},
-        {.J = 9, .ALDMn = 7, .kimEI = "150", .ladder = Extraction, .rung = 9},
-        {.J = 9, .ALDMx = 7, .ALDMn = 7, .ladder = Extraction, .rung = 9}, {.J = 10.99, .ladder = Extraction, .rung = 10},
+        {.J = 7, .molarRt = 10, .OJc = 12, .ladder = A, .rung = 1},
+        {.J = 7, .molarRt = 10, .OJc = 11.9, .ladder = A, .rung = 3}, {.J = 7, .OJc = 16, .ladder = A, .rung = 1},
+        {.J = 9, .molarRt = 3, .OJc = 4, .ladder = A, .rung = 2},
+        {.J = 8.99, .molarLt = 3, .OJc = 4, .ladder = A, .rung = 3},
+        {.J = 9, .molarLt = 1, .OJc = 2, .ladder = A, .rung = 4}, {.J = 7, .OJc = 4, .ladder = A, .rung = 5},
+        {.J = 7, .molarRt = -6, .OJc = -1, .ladder = A, .rung = 6}, {.J = 9, .OJc = -1, .ladder = A, .rung = 7},
+        {.J = 7, .OJc = -1, .ladder = A, .rung = 8}, {.J = 11, .ladder = A, .rung = 9},
+        {.J = 9, .ALDMn = 10, .ladder = A, .rung = 9}, {.J = 9, .ALDMn = 7, .kimEI = "150", .ladder = A, .rung = 9},
+        {.J = 9, .ALDMx = 7, .ALDMn = 7, .ladder = A, .rung = 9}, {.J = 10.99, .ladder = A, .rung = 10},
         // SagittalMild, borderline and non-extraction.
-        {.J = 5, .molarRt = 3, .OJc = 4, .ladder = Borderline, .rung = 2},
-        {.J = 5, .molarLt = 2, .OJc = 3, .ladder = Borderline, .rung = 3}, {.J = 5, .OJc = -3, .ladder = Borderline, .rung = 4},
-        {.J = 5, .molarRt = -2, .OJc = 2, .ladder = Borderline, .rung = 5}, {.J = 2, .molarRt = 2, .OJc = 3, .rung = 2},
-        {.J = -1, .ALDMx = 4, .ALDMn = 4, .molarRt = 2, .OJc = 3, .rung = 2}, {.J = 1.99, .molarRt = 2, .OJc = 3, .rung = 4},
-        {.molarRt = 3, .OJc = 5, .rung = 3}, {.OJc = -3, .rung = 5}, {.molarRt = -2, .OJc = 2, .rung = 6},
+        {.J = 5, .molarRt = 3, .OJc = 4, .ladder = B, .rung = 2},
+        {.J = 5, .molarLt = 2, .OJc = 3, .ladder = B, .rung = 3}, {.J = 5, .OJc = -3, .ladder = B, .rung = 4},
+        {.J = 5, .molarRt = -2, .OJc = 2, .ladder = B, .rung = 5}, {.J = 2, .molarRt = 2, .OJc = 3, .rung = 2},
+        {.J = -1, .ALDMx = 4, .ALDMn = 4, .molarRt = 2, .OJc = 3, .rung = 2},
+        {.J = 1.99, .molarRt = 2, .OJc = 3, .rung = 4}, {.molarRt = 3, .OJc = 5, .rung = 3}, {.OJc = -3, .rung = 5},
+        {.molarRt = -2, .OJc = 2, .rung = 6},
         // SkeletalII: a Class III occlusion contradicts it.
-        {.skelAP = 6, .APIdx = 5, .J = 7, .molarRt = -4, .OJc = 0, .branch = SkeletalII, .ladder = Extraction, .rung = 6},
-        {.skelAP = 6, .APIdx = 5, .J = 7, .OJc = 0, .branch = SkeletalII, .ladder = Extraction, .rung = 7},
-        {.skelAP = 6, .APIdx = 5, .J = 5, .OJc = -2, .branch = SkeletalII, .ladder = Borderline, .rung = 4},
+        {.skelAP = 6, .APIdx = 5, .J = 7, .molarRt = -4, .OJc = 0, .branch = SkeletalII, .ladder = A, .rung = 6},
+        {.skelAP = 6, .APIdx = 5, .J = 7, .OJc = 0, .branch = SkeletalII, .ladder = A, .rung = 7},
+        {.skelAP = 6, .APIdx = 5, .J = 5, .OJc = -2, .branch = SkeletalII, .ladder = B, .rung = 4},
         {.skelAP = 6, .APIdx = 5, .molarLt = -4, .OJc = 0, .branch = SkeletalII, .rung = 5},
         // SkeletalIII: a Class II occlusion contradicts it; one severe Class III value suffices.
-        {.skelAP = -6, .APIdx = 5, .J = 7, .molarRt = 4, .OJc = 5, .branch = SkeletalIII, .ladder = Extraction, .rung = 1},
-        {.skelAP = -6, .APIdx = 5, .J = 5, .OJc = 7, .branch = SkeletalIII, .ladder = Borderline, .rung = 1},
+        {.skelAP = -6, .APIdx = 5, .J = 7, .molarRt = 4, .OJc = 5, .branch = SkeletalIII, .ladder = A, .rung = 1},
+        {.skelAP = -6, .APIdx = 5, .J = 5, .OJc = 7, .branch = SkeletalIII, .ladder = B, .rung = 1},
         {.skelAP = -6, .APIdx = 5, .molarLt = 4, .OJc = 5, .branch = SkeletalIII, .rung = 1},
-        {.skelAP = -6, .APIdx = 5, .J = 7, .OJc = -1, .branch = SkeletalIII, .ladder = Extraction, .rung = 4},
-        {.skelAP = -6, .APIdx = 5, .J = 9, .OJc = 0, .branch = SkeletalIII, .ladder = Extraction, .rung = 5},
-        {.skelAP = -6, .APIdx = 5, .J = 7, .OJc = 0, .branch = SkeletalIII, .ladder = Extraction, .rung = 6},
+        {.skelAP = -6, .APIdx = 5, .J = 7, .OJc = -1, .branch = SkeletalIII, .ladder = A, .rung = 4},
+        {.skelAP = -6, .APIdx = 5, .J = 9, .OJc = 0, .branch = SkeletalIII, .ladder = A, .rung = 5},
+        {.skelAP = -6, .APIdx = 5, .J = 7, .OJc = 0, .branch = SkeletalIII, .ladder = A, .rung = 6},
         {.skelAP = -6, .APIdx = 5, .molarRt = -6, .OJc = 2, .branch = SkeletalIII, .rung = 5},
-        {.skelAP = -6, .APIdx = 5, .J = 5, .molarRt = 3, .OJc = 4, .branch = SkeletalIII, .ladder = Borderline, .rung = 2},
+        {.skelAP = -6, .APIdx = 5, .J = 5, .molarRt = 3, .OJc = 4, .branch = SkeletalIII, .ladder = B, .rung = 2},
     };
     for (const ExtCase& c : rows) {
         const DxWorld world(0, 30, 0, c.skelAP);
@@ -155,7 +157,7 @@ TEST(ExtractionStep, WorkedExample) {
 // The lower lip is stored in single precision: 2.3 lies slightly below, and
 // a space sum of exactly 9 in decimals falls just short of its bound.
 TEST(ExtractionStep, LowerLipInSinglePrecision) {
-    const struct { double UL, LL; SpaceLadder ladder; } rows[] = {{4.7, 2.3, Borderline}, {4.5, 2.5, Extraction}};
+    const struct { double UL, LL; SpaceLadder ladder; } rows[] = {{4.7, 2.3, B}, {4.5, 2.5, A}};
     for (const auto& row : rows) {
         DxWorld world(0, 14);
         world.ceph.UL = row.UL, world.ceph.LL = row.LL;
