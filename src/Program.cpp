@@ -1,10 +1,10 @@
 #include "Program.h"
 
-#include "PlaceholderForm.h"
 #include "ceph/CephaloForm.h"
+#include "diagnosis/DiagnosisForm.h"
 #include "intake/PatientInfoForm.h"
-#include "intake/PreviewForm.h"
 #include "intake/FormNames.h"
+#include "intake/PreviewForm.h"
 #include "intake/PreviewPages.h"
 #include "model/ModelForm.h"
 #include "platform/Forms.h"
@@ -20,11 +20,6 @@ void RegisterForm() {
     Forms::Register(T::kName, [] { return new T; });
 }
 
-// TEMPORARY: analysis forms not built yet.
-void RegisterPlaceholder(const char* name, const char* title) {
-    Forms::Register(name, [name, title] { return new PlaceholderForm(name, QString::fromUtf8(title)); });
-}
-
 }  // namespace
 
 void StartProgram() {
@@ -36,7 +31,8 @@ void StartProgram() {
     RegisterPageProcedure(PreviewState::CephPage, &CephaloForm::DrawPage);
     RegisterForm<ImageForm>();
     RegisterTracingPages();
-    RegisterPlaceholder(FormName::Diagnosis, "Diagnosis");
+    RegisterForm<DiagnosisForm>();
+    RegisterPageProcedure(PreviewState::DiagnosisPage, &DiagnosisForm::DrawPage);
     Forms::Show(PatientInfoForm::kName);
 }
 

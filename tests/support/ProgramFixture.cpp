@@ -5,6 +5,7 @@
 
 #include "Program.h"
 #include "ceph/EvalScores.h"
+#include "diagnosis/FindingsRecord.h"
 #include "intake/PatientRecord.h"
 #include "intake/PreviewPages.h"
 #include "platform/FileDialogs.h"
@@ -24,6 +25,7 @@ void ProgramTest::SetUp() {
     Forms::SetEndProgramHandler([this] { ++endRequests; });
     Patient() = PatientRecord{};
     Scores() = EvalScores{};
+    Findings() = FindingsRecord{};
     SetState(PreviewState::None);
     Offsets() = {};
     StartProgram();
