@@ -3,11 +3,15 @@
 # Idempotent: does nothing when everything is already there.
 set -euo pipefail
 
+# Real package names only (no virtual ones): each must read as installed
+# below, or every run would go to the network again.
 packages=(
-  build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins qt6-qpa-plugins
-  libgl-dev libgif-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  build-essential cmake
+  qt6-base-dev qt6-base-dev-tools  # Widgets, PrintSupport, Test; moc
+  qt6-image-formats-plugins        # TIFF
+  qt6-translations-l10n            # Qt's own dialogs in Korean
+  libgif-dev                       # GIF writing
+  libgtest-dev libbenchmark-dev
   fonts-nanum fonts-nanum-coding
 )
 

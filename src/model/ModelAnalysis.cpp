@@ -62,8 +62,15 @@ void SetToothWidth(ModelRecord& m, int box, double value) {
 }
 
 std::string SoiLine(double upperIncisors, double lowerIncisors, double soi) {
-    return " " + FormatNumber(upperIncisors, "#0.0") + " : " + FormatNumber(lowerIncisors, "#0.0") + " = 4 : " +
-           FormatNumber(soi, "#.00");
+    // Appended piece by piece: a literal in front of a temporary string trips
+    // GCC 12's -Wrestrict in optimised builds.
+    std::string line = " ";
+    line += FormatNumber(upperIncisors, "#0.0");
+    line += " : ";
+    line += FormatNumber(lowerIncisors, "#0.0");
+    line += " = 4 : ";
+    line += FormatNumber(soi, "#.00");
+    return line;
 }
 
 std::string BoltonLine(double anteriorRatio, double overallRatio) {

@@ -29,7 +29,7 @@ RecordingSurface Page(const ModelRecord& m, std::int16_t sex = 0) {
 std::string Line(const RecordingSurface& s, double y) {
     std::string out;
     for (const PrintedText& t : s.textsAtY(y))
-        out += (out.empty() ? "" : "|") + std::to_string(int(t.x)) + ":" + t.text;
+        out += (out.empty() ? std::string() : "|") + std::to_string(int(t.x)) + ":" + t.text;
     return out;
 }
 
