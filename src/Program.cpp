@@ -8,6 +8,7 @@
 #include "intake/PreviewPages.h"
 #include "model/ModelForm.h"
 #include "platform/Forms.h"
+#include "platform/QtTranslation.h"
 #include "tracing/ImageForm.h"
 #include "tracing/TracingPages.h"
 
@@ -23,6 +24,7 @@ void RegisterForm() {
 }  // namespace
 
 void StartProgram() {
+    InstallQtKoreanTranslation();
     RegisterForm<PatientInfoForm>();
     RegisterForm<PreviewForm>();
     RegisterForm<ModelForm>();
