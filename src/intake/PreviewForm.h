@@ -42,6 +42,8 @@ public:
     void cmdSave_Click();
     void cmdPrint_Click();
     void cmdClose_Click();
+    // The close box closes like cmdClose: back to the form that opened it.
+    void Form_CloseBox() override { cmdClose_Click(); }
 
     // Shows the preview with the page of `state` from the top of the sheet,
     // its buttons set for that page.

@@ -1,17 +1,52 @@
 #include "platform/Forms.h"
 
 #include <QApplication>
-#include <QGuiApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <map>
 
 namespace vt {
 
+namespace {
+// True while EndProgram closes every window: those closes end the program
+// and must not run any form's close-box routing.
+bool endingProgram = false;
+}  // namespace
+
 Form::Form(const char* name) : QWidget(nullptr) {
     setObjectName(QString::fromUtf8(name));
     setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Form::Form_CloseBox() { Forms::EndProgram(); }
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (endingProgram) {
+        event->accept();
+        return;
+    }
+    // The form stays as it is; its routing decides what is shown next.
+    event->ignore();
+    Form_CloseBox();
+}
+
+void Form::placeOnScreenOnce() {
+    if (placed_) return;
+    placed_ = true;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect free = screen->availableGeometry();
+    if (width() >= free.width() || height() >= free.height()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // An explicit position also tells the window manager not to place the
+    // window by its own rules at each showing.
+    move(free.center() - rect().center());
 }
 
 namespace Forms {
@@ -58,6 +93,7 @@ Form& Get(const std::string& name) {
 
 void Show(const std::string& name) {
     Form& form = Get(name);
+    form.placeOnScreenOnce();
     form.show();
     // The offscreen platform of the tests cannot raise windows.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
@@ -96,7 +132,9 @@ void EndProgram() {
         EndHandler()();
         return;
     }
+    endingProgram = true;
     QApplication::closeAllWindows();
+    endingProgram = false;
     QCoreApplication::exit(0);
 }
 

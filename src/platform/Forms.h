@@ -16,6 +16,21 @@ public:
     explicit Form(const char* name);
     // Runs once when the form is loaded, before it is first shown.
     virtual void Form_Load() {}
+    // Runs when the window's close box is pressed; it does what the form's
+    // own exit button does: end the program. A form whose close button does
+    // something else (the preview) routes its close box there.
+    virtual void Form_CloseBox();
+
+    // Before its first showing: a form sized to the screen fills the screen,
+    // any other is centred on it. Later showings keep the place, so forms
+    // never wander between showings.
+    void placeOnScreenOnce();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool placed_ = false;
 };
 
 namespace Forms {
