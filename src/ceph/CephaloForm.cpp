@@ -169,10 +169,12 @@ void CephaloForm::cmdCephalo_Click() {
     typed.UL = box("txtUL");
     typed.LL = box("txtLL");
 
-    // A refused run keeps the record, labels, comment and scores of the last
-    // accepted one, so nothing ever mixes two runs.
+    // A refused run keeps the record, comment and scores of the last accepted
+    // one for the pages, so nothing ever mixes two runs; only its four result
+    // labels are emptied, so no old result stands beside the refused entries.
     const std::optional<CephRecord> accepted = ApplyCephInputs(Ceph(), typed);
     if (!accepted) {
+        for (QLabel* label : {lblODI, lblPFHAFH, lblANB, lblAPDI}) label->clear();
         ShowMessage(QString::fromUtf8(kCephInputsRefused), this);
         return;
     }

@@ -50,7 +50,7 @@ protected:
     QString cephPage() const { return patientFolder(QStringLiteral("55(12.5Y3M)/CephAx.png")); }
 };
 
-TEST_F(CephaloFormTest, PassingRunThenRefusedRunsThatChangeNothing) {
+TEST_F(CephaloFormTest, PassingRunThenRefusedRunsThatEmptyOnlyTheResultLabels) {
     typePassing();
     click(kForm, "cmdCephalo");
     EXPECT_TRUE(messages.isEmpty());
@@ -65,7 +65,8 @@ TEST_F(CephaloFormTest, PassingRunThenRefusedRunsThatChangeNothing) {
     EXPECT_EQ(page.format(), QByteArray("png"));
     EXPECT_EQ(page.size(), QSize(680, 1009));
 
-    // A refused run after it changes nothing.
+    // A refused run after it empties the four result labels and changes
+    // nothing a page reads.
     const CephRecord before = record();
     const QDateTime written = QFileInfo(cephPage()).lastModified();
     SetState(PreviewState::Tracing3);
@@ -80,7 +81,10 @@ TEST_F(CephaloFormTest, PassingRunThenRefusedRunsThatChangeNothing) {
         ASSERT_EQ(messages, kRefused) << t.name << "=" << t.text;
         EXPECT_EQ(std::tie(record().SNB, record().ANB, record().MsgCephalo),
                   std::tie(before.SNB, before.ANB, before.MsgCephalo));
-        EXPECT_EQ(labelText(kForm, "lblANB") + labelText(kForm, "lblCephalo"), QStringLiteral("-2.0") + kComment);
+        // The four result labels are emptied; the comment stays.
+        EXPECT_EQ(labelText(kForm, "lblODI") + labelText(kForm, "lblPFHAFH") + labelText(kForm, "lblANB") +
+                      labelText(kForm, "lblAPDI") + labelText(kForm, "lblCephalo"),
+                  kComment);
         EXPECT_EQ(Scores().SkelAP, -5);
         EXPECT_TRUE(isEnabled(kForm, "cmdPreview"));
         EXPECT_EQ(State(), PreviewState::Tracing3);
