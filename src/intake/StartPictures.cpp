@@ -17,13 +17,18 @@ QPixmap StartBanner() {
     sky.setColorAt(1, QColor(40, 110, 170));
     p.fillRect(banner.rect(), sky);
 
-    // A stylised arch of teeth on the right.
+    // A stylised arch of seven teeth on the right, inside the part of the
+    // banner that the start form shows: its picture box starts 40 pixels left
+    // of the form, which is 794 pixels wide, so x 40 to 834 is seen.
+    constexpr double kShownRight = 834, kMargin = 24;
+    constexpr double kToothHalfWidth = 16, kArchHalfSpan = 110;
+    constexpr double kArchCentre = kShownRight - kMargin - kToothHalfWidth - kArchHalfSpan;
     p.setPen(QPen(QColor(255, 255, 255, 150), 3));
     p.setBrush(QColor(255, 255, 255, 40));
     for (int i = 0; i < 7; ++i) {
         const double t = (i - 3) / 3.0;
-        const QPointF c(720 + 120 * t, 190 - 70 * (1 - t * t));
-        p.drawRoundedRect(QRectF(c.x() - 16, c.y() - 22, 32, 44), 10, 10);
+        const QPointF c(kArchCentre + kArchHalfSpan * t, 190 - 70 * (1 - t * t));
+        p.drawRoundedRect(QRectF(c.x() - kToothHalfWidth, c.y() - 22, 2 * kToothHalfWidth, 44), 10, 10);
     }
 
     QFont title = FormFont("돋움", 48, true);

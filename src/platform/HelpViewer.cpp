@@ -3,34 +3,79 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace vt {
 
 namespace {
-QPointer<QTextBrowser>& Viewer() {
-    static QPointer<QTextBrowser> viewer;
+
+// An ordinary window with the window manager's title bar and close box, a
+// close button of its own, and Escape to close it.
+class HelpWindowWidget : public QWidget {
+public:
+    HelpWindowWidget() : QWidget(nullptr, Qt::Window) {
+        setObjectName(QStringLiteral("helpViewer"));
+        setAttribute(Qt::WA_DeleteOnClose);
+        browser_ = new QTextBrowser(this);
+        browser_->setObjectName(QStringLiteral("helpText"));
+        browser_->setOpenExternalLinks(false);
+        auto* close = new QPushButton(QStringLiteral("닫  기"), this);
+        close->setObjectName(QStringLiteral("cmdClose"));
+        connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(close);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(browser_);
+        layout->addLayout(buttons);
+        resize(720, 600);
+    }
+
+    void showDocument(const QString& path) {
+        setWindowTitle(QStringLiteral("Veltrane 도움말"));
+        browser_->setSource(QUrl::fromLocalFile(path));
+    }
+
+protected:
+    // The text browser leaves Escape to its window.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape) {
+            close();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+
+private:
+    QTextBrowser* browser_;
+};
+
+QPointer<HelpWindowWidget>& Viewer() {
+    static QPointer<HelpWindowWidget> viewer;
     return viewer;
 }
+
 }  // namespace
 
 bool ShowHelp(const QString& fileName, QWidget* /*owner*/) {
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
     if (!QFileInfo(path).isFile()) return false;
-    if (!Viewer()) {
-        auto* viewer = new QTextBrowser;
-        viewer->setAttribute(Qt::WA_DeleteOnClose);
-        viewer->setObjectName(QStringLiteral("helpViewer"));
-        viewer->setOpenExternalLinks(false);
-        viewer->resize(720, 600);
-        Viewer() = viewer;
-    }
-    Viewer()->setWindowTitle(QStringLiteral("Veltrane 도움말"));
-    Viewer()->setSource(QUrl::fromLocalFile(path));
+    if (!Viewer()) Viewer() = new HelpWindowWidget;
+    Viewer()->showDocument(path);
     Viewer()->show();
-    Viewer()->raise();
+    // The offscreen platform of the tests cannot raise windows.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        Viewer()->raise();
+        Viewer()->activateWindow();
+    }
     return true;
 }
 

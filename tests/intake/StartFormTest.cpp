@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <map>
 
 #include "intake/FormNames.h"
@@ -143,6 +144,18 @@ TEST_F(StartFormTest, EveryFormThatNavigationNamesIsRegistered) {
         EXPECT_TRUE(PageProcedureFor(state)) << int(state);
 }
 
+// The banner's tooth arch, light strokes on a dark sky, lies wholly inside
+// the part of the banner that the form shows.
+TEST_F(StartFormTest, TheBannerShowsItsToothArchWhole) {
+    const QImage shown = form("frmPatientInfo")->grab().toImage();
+    int arch = 0, edge = 0;
+    for (int x = 540; x < shown.width(); ++x)
+        for (int y = 0; y < 283; ++y)
+            if (qRed(shown.pixel(x, y)) > 120) ++(x < shown.width() - 12 ? arch : edge);
+    EXPECT_GT(arch, 1000);
+    EXPECT_EQ(edge, 0);
+}
+
 // The layout in spot checks (twips, 15 to the pixel), help and exit.
 TEST_F(StartFormTest, FreshFormHelpAndExit) {
     expectFreshForm();
@@ -153,6 +166,13 @@ TEST_F(StartFormTest, FreshFormHelpAndExit) {
     click("frmPatientInfo", "cmdHelp");
     ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_TRUE(HelpWindow()->isVisible() && endRequests == 0);
+    // Escape in the text closes it, and so does its own close button.
+    QTest::keyClick(HelpWindow()->findChild<QWidget*>(QStringLiteral("helpText")), Qt::Key_Escape);
+    EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    click("frmPatientInfo", "cmdHelp");
+    HelpWindow()->findChild<QAbstractButton*>(QStringLiteral("cmdClose"))->click();
+    EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
     click("frmPatientInfo", "cmdExit");
     EXPECT_EQ(endRequests, 1);
 }
