@@ -9,17 +9,19 @@ namespace {
 constexpr bool S = true;  // a sharp point
 
 // Index order follows ToothPic: Mx1, Mx3, Mx4, Mx5, Mx6, Mx7, Mn1, Mn3 ... Mn7.
-// Back teeth touch both sides of the picture at their contact points and
-// reach the occlusal line with their cusp tips; roots reach the far edge.
+// Every tooth touches both sides of the picture at its contact points and
+// reaches the occlusal line with its cusp tips or incisal edge; roots reach
+// the far edge.
 const std::array<ToothShape, 12> kShapes{{
-    // Upper central incisor, side view, proclined: chisel crown with a
-    // convex labial face on the right, lingual fossa and cingulum, single
-    // long root.
+    // Upper incisor, seen from labial like the rest of the row: it stands for
+    // the whole incisor stretch, so its crown reaches both sides of the
+    // picture and its distal contact meets the canine. Straight incisal edge
+    // on the occlusal line, rounded distal angle, tapering single root.
     {11.0, 17.8,
-     {{10.3, 0.3, S}, {11.0, 3.3}, {10.9, 5.9}, {10.4, 7.8}, {9.8, 9.2, S}, {8.6, 11.4}, {6.8, 14.0}, {5.1, 16.0},
-      {3.3, 17.8}, {3.0, 15.3}, {3.0, 12.6}, {3.3, 9.5}, {4.0, 6.6, S}, {4.0, 5.5}, {4.7, 4.7}, {6.7, 3.3},
-      {8.2, 1.7}, {9.3, 0.0, S}},
-     4, 12},
+     {{0.0, 3.2}, {0.5, 1.2}, {1.7, 0.2}, {5.6, 0.0}, {9.8, 0.2}, {10.6, 0.7}, {11.0, 2.0}, {10.8, 4.4},
+      {10.0, 6.6}, {9.0, 8.0, S}, {8.6, 11.0}, {7.6, 14.6}, {6.3, 17.3}, {5.4, 17.8}, {4.5, 17.3}, {3.3, 14.6},
+      {2.5, 11.0}, {2.0, 7.8, S}, {0.9, 6.2}},
+     17, 9},
     // Upper canine: one pointed cusp, bulbous crown, the longest root.
     {7.4, 19.5,
      {{0.0, 4.0}, {1.2, 2.2}, {3.9, 0.0, S}, {6.4, 1.9}, {7.4, 3.2}, {7.1, 5.8}, {6.2, 8.2, S}, {6.1, 12.0},
@@ -48,13 +50,15 @@ const std::array<ToothShape, 12> kShapes{{
       {8.5, 7.0, S}, {8.6, 10.5}, {7.8, 15.0}, {6.4, 18.0}, {5.5, 15.0}, {5.1, 11.5}, {4.6, 10.5, S},
       {4.0, 11.5}, {3.4, 15.0}, {2.6, 17.6}, {1.5, 14.5}, {1.2, 10.0}, {1.3, 7.0, S}, {0.4, 5.0}},
      20, 8},
-    // Lower central incisor, side view: small chisel crown, labial face on
-    // the right, single root; kept clear of the left part of the picture,
-    // which the canine covers in a normal arch.
+    // Lower incisor, from labial: fan-shaped crown with a straight incisal
+    // edge and contacts high on both sides, long narrow root. The canine is
+    // pasted over its distal part (about 2.4 mm in a normal arch), so its neck
+    // and root keep clear of that part.
     {8.4, 17.4,
-     {{7.5, 0.2, S}, {8.2, 2.9}, {8.4, 5.5}, {8.0, 8.2, S}, {7.3, 10.3}, {6.1, 13.2}, {4.7, 15.5}, {3.4, 17.4},
-      {3.0, 15.2}, {2.7, 12.4}, {2.8, 9.4}, {3.0, 6.7, S}, {3.1, 5.7}, {4.3, 4.1}, {5.6, 2.3}, {6.7, 0.0, S}},
-     3, 11},
+     {{0.0, 2.2}, {0.4, 0.7}, {1.3, 0.1}, {4.2, 0.0}, {7.1, 0.1}, {8.0, 0.6}, {8.4, 2.0}, {8.2, 4.4},
+      {7.7, 6.0}, {7.1, 7.3, S}, {6.9, 10.5}, {6.4, 14.0}, {5.6, 16.9}, {4.9, 17.4}, {4.2, 16.9}, {3.4, 14.0},
+      {2.9, 10.5}, {2.8, 7.3, S}, {1.2, 5.9}, {0.3, 4.2}},
+     17, 9},
     // Lower canine: one pointed cusp, long root.
     {6.3, 19.5,
      {{0.0, 3.8}, {1.0, 2.0}, {3.4, 0.0, S}, {5.5, 1.6}, {6.3, 3.0}, {6.1, 5.8}, {5.3, 8.6, S}, {5.2, 12.5},

@@ -3,10 +3,11 @@
 // points, smoothed between them except at sharp points (cusp tips, grooves,
 // the cemento-enamel junction and root furcations).
 //
-// Coordinates are millimetres of the picture's nominal size: x from the
-// distal side (the lingual side for the incisors, which are seen from the
-// side so that their labial face ends the row), v from the occlusal line
-// towards the root apex. The picture turns v upwards for upper teeth.
+// Every tooth is seen from the cheek or lip side and fills its picture:
+// contacts on both sides, the occlusal line and the root apex, so that teeth
+// pasted side by side touch. Coordinates are millimetres of the picture's
+// nominal size: x from the distal side, v from the occlusal line towards the
+// root apex. The picture turns v upwards for upper teeth.
 
 #include <vector>
 
