@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QWindow>
 
+#include "intake/FormNames.h"
 #include "intake/PreviewForm.h"
 #include "intake/PreviewPages.h"
 #include "support/ProgramFixture.h"
@@ -30,14 +31,15 @@ protected:
 TEST_F(WindowsTest, PreviewCloseBoxReturnsToTheFormThatStateNames) {
     startPatient("Choi", "12", "9", "0");
     QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
-    for (const auto& [state, opener] : {std::pair{1, "frmModel"}, std::pair{2, "frmCephalo"}}) {
+    for (const auto& [state, opener] :
+         {std::pair{PreviewState::ModelPage, FormName::Model}, std::pair{PreviewState::CephPage, FormName::Cephalo}}) {
         Forms::Hide(opener);
-        Forms::Get<PreviewForm>().open(static_cast<std::int16_t>(state));
+        Forms::Get<PreviewForm>().open(state);
         ASSERT_TRUE(isVisible("frmAxPreview"));
         pressCloseBox("frmAxPreview");
         EXPECT_TRUE(isVisible(opener)) << opener;
         EXPECT_FALSE(Forms::IsLoaded("frmAxPreview"));
-        EXPECT_EQ(State(), state);
+        EXPECT_TRUE(State() == state);
     }
     EXPECT_EQ(endRequests, 0);
     EXPECT_EQ(lastClosed.count(), 0);
@@ -71,7 +73,7 @@ TEST_F(WindowsTest, FormsAreCentredOnceAndShownAgainAtTheSamePlace) {
 }
 
 TEST_F(WindowsTest, PreviewFillsTheScreen) {
-    Forms::Get<PreviewForm>().open(1);
+    Forms::Get<PreviewForm>().open(PreviewState::ModelPage);
     EXPECT_TRUE(form("frmAxPreview")->isMaximized());
     EXPECT_TRUE(form("frmAxPreview")->frameGeometry().intersects(freeScreen()));
 }
