@@ -1,6 +1,5 @@
 #include "tracing/ImageForm.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -204,12 +203,5 @@ void ImageForm::picCeph_MouseMove(std::int16_t buttons, float X, float Y) {
 }
 
 void ImageForm::picCeph_MouseUp(std::int16_t, float, float) { apply(OnMouseUp(state_)); }
-
-// The close box does what the close button does.
-void ImageForm::closeEvent(QCloseEvent* event) {
-    if (!event->spontaneous()) return;
-    event->ignore();
-    cmdClose_Click();
-}
 
 }  // namespace vt

@@ -13,7 +13,6 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QCloseEvent;
 
 namespace vt {
 
@@ -38,6 +37,8 @@ public:
     // The result button: measurements, hand-over and tracing pages.
     void cmdPreview_Click();
     void cmdClose_Click();
+    // The close box does what the close button does.
+    void Form_CloseBox() override { cmdClose_Click(); }
 
     void picCeph_MouseDown(std::int16_t button, float X, float Y);
     void picCeph_MouseMove(std::int16_t buttons, float X, float Y);
@@ -46,9 +47,6 @@ public:
     void PicCephPaint();
 
     const DigitizeState& digitizing() const { return state_; }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     DisplaySizes sizes() const;

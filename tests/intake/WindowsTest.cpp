@@ -25,7 +25,7 @@ protected:
     }
 };
 
-TEST_F(WindowsTest, CloseBoxOfThePreviewReturnsToItsOpenerOthersEndTheProgram) {
+TEST_F(WindowsTest, CloseBoxOfThePreviewOrDigitizingFormGoesBackOthersEndTheProgram) {
     startPatient("Choi", "12", "9", "0");
     for (const auto& [state, opener] :
          {std::pair{PreviewState::ModelPage, FormName::Model}, std::pair{PreviewState::CephPage, FormName::Cephalo}}) {
@@ -34,6 +34,10 @@ TEST_F(WindowsTest, CloseBoxOfThePreviewReturnsToItsOpenerOthersEndTheProgram) {
         pressCloseBox("frmAxPreview");
         EXPECT_TRUE(isVisible(opener) && !Forms::IsLoaded("frmAxPreview")) << opener;
     }
+    Forms::Hide(FormName::Cephalo);
+    Forms::Show(FormName::Image);  // the digitizing form's close box goes back too
+    pressCloseBox(FormName::Image);
+    EXPECT_TRUE(isVisible(FormName::Cephalo) && !isVisible(FormName::Image));
     EXPECT_EQ(endRequests, 0);
     pressCloseBox(FormName::Cephalo);
     EXPECT_EQ(endRequests, 1);
