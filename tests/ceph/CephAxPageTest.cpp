@@ -34,7 +34,10 @@ RecordingSurface Draw(const CephRecord& r, std::int16_t sex, double ageYear) {
 // The texts printed on one line, as "x:text" joined by "|".
 std::string Line(const RecordingSurface& s, double y) {
     std::string out;
-    for (const PrintedText& t : s.textsAtY(y)) out += (out.empty() ? "" : "|") + std::to_string(int(t.x)) + ":" + t.text;
+    for (const PrintedText& t : s.textsAtY(y)) {
+        if (!out.empty()) out += '|';
+        out.append(std::to_string(int(t.x))).append(":").append(t.text);
+    }
     return out;
 }
 

@@ -28,8 +28,10 @@ RecordingSurface Page(const ModelRecord& m, std::int16_t sex = 0) {
 // The texts printed on one line, as "x:text" joined by "|".
 std::string Line(const RecordingSurface& s, double y) {
     std::string out;
-    for (const PrintedText& t : s.textsAtY(y))
-        out += (out.empty() ? std::string() : "|") + std::to_string(int(t.x)) + ":" + t.text;
+    for (const PrintedText& t : s.textsAtY(y)) {
+        if (!out.empty()) out += '|';
+        out.append(std::to_string(int(t.x))).append(":").append(t.text);
+    }
     return out;
 }
 
@@ -134,7 +136,7 @@ TEST(ModelPage, SetupsPastedAfterTheirCaptions) {
                 EXPECT_NEAR(op.dest.left, 80.1076, 5e-5);
                 EXPECT_EQ(std::tuple(op.dest.top, op.dest.width, op.dest.height), std::tuple(double(178.2f), 11.0, 17.8));
             }
-            order += " " + op.pictureName.substr(3);
+            order.append(" ").append(op.pictureName, 3);
         }
         EXPECT_EQ(order, fixed + (ext < 3 ? " " + fourth[ext] + " " + fourthPastes[ext] : ""));
         EXPECT_EQ(Line(s, 170.5), "40:[1] 비발치|120:[2] 44/44 발치");
