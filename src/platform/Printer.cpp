@@ -37,11 +37,14 @@ bool PrintPage(const PageProcedure& page) {
 
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    // Millimetres from the sheet's corner, whatever the printer's resolution.
-    const double pixelsPerMm = printer.paperRect(QPrinter::DevicePixel).width() / 210.0;
+    // Millimetres from the sheet's corner, from the printer's own resolution:
+    // the paper's width in device pixels is rounded to whole points and would
+    // shrink the sheet (tracing page 1 must lie life-size on the radiograph).
+    const double pixelsPerMm = printer.resolution() / 25.4;
     PainterSurface surface(painter, 0, 0, pixelsPerMm);
     if (page) page(surface);
-    return painter.end();
+    // Ending the document hands the job over; a refused job shows in the state.
+    return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
 }  // namespace vt
