@@ -3,12 +3,12 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
 
 #include "platform/GifWriter.h"
+#include "platform/WholeFile.h"
 
 namespace vt {
 namespace {
@@ -114,12 +114,10 @@ bool SaveBitmapAs(const QImage& picture, const std::string& path) {
     if (!encoder) return false;
     if (encoder->qtFormat && !QImageWriter::supportedImageFormats().contains(encoder->qtFormat)) return false;
 
-    // Written beside the target and renamed over it only when complete, so a
-    // failure leaves no file and never a half-written one.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    // Without a commit the temporary file is removed.
-    return Encode(picture, *encoder, file) && file.commit();
+    // Encoded straight into a new file that replaces the target only when
+    // it is whole: a failure leaves no file and never a half-written one.
+    return WriteWholeFile(QString::fromStdString(path),
+                          [&](QIODevice& file) { return Encode(picture, *encoder, file); });
 }
 
 void SetImageLibraryAvailable(bool available) { Library().available = available; }

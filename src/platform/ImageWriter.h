@@ -32,9 +32,10 @@ bool StartGdiPlus(int version);
 void ShutdownGdiPlus();
 
 // Writes `picture` to `path` (UTF-8, a full path) in the format its ending
-// selects, replacing a file of that name. False, and no file written, for an
-// unknown or encoder-less ending, a null picture, a missing or unwritable
-// folder, or a failed encoding.
+// selects, replacing a file of that name only when the new one is whole.
+// False, with no new file and an earlier one untouched, for an unknown or
+// encoder-less ending, a null picture, a missing or unwritable folder, a
+// failed encoding or any failed write (a full disk).
 bool SaveBitmapAs(const QImage& picture, const std::string& path);
 
 // Test seam: an unavailable library makes every start fail.
