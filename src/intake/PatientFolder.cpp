@@ -11,14 +11,24 @@ std::string PatientFolderName(const PatientRecord& patient) {
     return patient.ChartNo + "(" + NumberToText(patient.AgeYear) + "Y" + std::to_string(patient.AgeMonth) + "M)";
 }
 
-QString PatientDataRoot() { return QDir(QDir::homePath()).filePath(QStringLiteral("Patient Data")); }
+namespace {
+
+// Joins by plain text: QDir would take a name that begins with ":" for a
+// resource path and drop the folder in front of it.
+QString Child(const QString& folder, const QString& name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+}  // namespace
+
+QString PatientDataRoot() { return Child(QDir::homePath(), QStringLiteral("Patient Data")); }
 
 QString PatientFolderPath(const PatientRecord& patient) {
-    return QDir(PatientDataRoot()).filePath(QString::fromStdString(PatientFolderName(patient)));
+    return Child(PatientDataRoot(), QString::fromStdString(PatientFolderName(patient)));
 }
 
 QString ResultFilePath(const PatientRecord& patient, const std::string& fileName) {
-    return QDir(PatientFolderPath(patient)).filePath(QString::fromStdString(fileName));
+    return Child(PatientFolderPath(patient), QString::fromStdString(fileName));
 }
 
 bool ChartNoIsSafe(const std::string& chartNo) {

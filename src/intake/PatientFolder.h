@@ -13,6 +13,8 @@ namespace vt {
 std::string PatientFolderName(const PatientRecord& patient);
 // The folder that holds all patient folders.
 QString PatientDataRoot();
+// A direct child of that folder for every chart number that ChartNoIsSafe
+// lets through, even one that begins with ":", "~", "-" or a blank.
 QString PatientFolderPath(const PatientRecord& patient);
 // Full path of a result file in the patient's folder.
 QString ResultFilePath(const PatientRecord& patient, const std::string& fileName);
