@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "intake/PatientFolder.h"
 #include "intake/PreviewPaging.h"
 #include "intake/SaveResultPages.h"
 #include "platform/FileDialogs.h"
@@ -153,17 +154,20 @@ void PreviewForm::cmdDownMove_Click() {
 
 void PreviewForm::cmdPrint_Click() {
     if (State() == PreviewState::Tracing1) Offsets() = {0, 0};
-    PrintPage(PageProcedureFor(State()));
+    // Silent when it works; a missing printer or a refused job says so once.
+    if (!PrintPage(PageProcedureFor(State())))
+        ShowMessage(QStringLiteral("인쇄할 수 없습니다. 프린터를 확인해 주세요."), this);
 }
 
 void PreviewForm::cmdSave_Click() {
     // The copy is always the page shown.
     savedPicture_ = drawSavedPage(State());
-    const std::optional<SaveAnswer> answer = AskSaveFileName(this, kSaveFilter, lastSaveName_);
+    // The dialog opens in the patient folder with the page's own file name.
+    const QString start = ResultFilePath(Patient(), PageFileName(State()));
+    const std::optional<SaveAnswer> answer = AskSaveFileName(this, kSaveFilter, start);
     if (!answer) return;
     QString fileName = answer->fileName;
     if (!MimeTypeForPath(fileName.toStdString())) fileName += FilterEnding(answer->selectedFilter);
-    lastSaveName_ = fileName;
     bool written = false;
     if (StartGdiPlus(1)) {
         written = SaveBitmapAs(savedPicture_, fileName.toStdString());

@@ -74,7 +74,6 @@ private:
     QPushButton* cmdClose;
     PagePicture* picPreview;
     QImage savedPicture_;
-    QString lastSaveName_;
     float scrollTop_ = 0;
     float visibleHeight_ = 0;
 };

@@ -40,6 +40,19 @@ std::string FormForState(PreviewState state) {
     return {};
 }
 
+std::string PageFileName(PreviewState state) {
+    switch (state) {
+        case PreviewState::ModelPage: return "ModelAx.png";
+        case PreviewState::CephPage: return "CephAx.png";
+        case PreviewState::Tracing1: return "CephAx1.png";
+        case PreviewState::Tracing2: return "CephAx2.png";
+        case PreviewState::Tracing3: return "CephAx3.png";
+        case PreviewState::DiagnosisPage: return "Diagnosis.png";
+        case PreviewState::None: break;
+    }
+    return {};
+}
+
 TracingOffsets& Offsets() {
     static TracingOffsets offsets;
     return offsets;

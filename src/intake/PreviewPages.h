@@ -31,6 +31,8 @@ PageProcedure PageProcedureFor(PreviewState state);
 
 // The form the preview's close button returns to; empty for None.
 std::string FormForState(PreviewState state);
+// The result file of the page ("CephAx1.png", ...); empty for None.
+std::string PageFileName(PreviewState state);
 
 // Offsets that tracing page 1 adds to its radiograph's source position:
 // always the origin of the surface it is drawn on.

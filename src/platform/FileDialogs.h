@@ -10,16 +10,26 @@ class QWidget;
 
 namespace vt {
 
-// Asks for a file name with the given filter ("PNG Files (*.png);;...").
-// Returns the chosen name and the chosen filter, or nothing when cancelled.
+// Asks for a file name with the given filter ("PNG Files (*.png);;..."),
+// starting at `startPath` (a folder and the file name filled in). Returns the
+// chosen name and the chosen filter, or nothing when cancelled. Qt's own
+// dialog, which remembers nothing: the program writes no settings file.
 struct SaveAnswer {
     QString fileName;
     QString selectedFilter;
 };
-std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter, const QString& lastName);
+std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter, const QString& startPath);
+
+// What the dialog was asked; it reads as the filter, so answers that look
+// only at the filter need not know the rest.
+struct SaveDialogRequest {
+    QString filter;
+    QString startPath;
+    operator const QString&() const { return filter; }
+};
 
 // Tests answer the dialog instead of the user.
-void SetSaveDialogAnswer(std::function<std::optional<SaveAnswer>(const QString& filter)> answer);
+void SetSaveDialogAnswer(std::function<std::optional<SaveAnswer>(const SaveDialogRequest& request)> answer);
 
 // Asks for an existing file to open, with the given title and filter
 // ("JPEG Files (*.jpg *.JPG);;..."), starting at the last chosen name.

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinterInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <string>
@@ -170,6 +171,36 @@ TEST_F(PreviewTest, PrintsOneA4PageFromTheSheetCornerWhateverTheScroll) {
     EXPECT_EQ(pdfText.count("/Type /Page\n") + pdfText.count("/Type /Page\r") + pdfText.count("/Type /Page "), 1);
     EXPECT_TRUE(pdfText.contains("/MediaBox [0 0 595")) << "A4 portrait";
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(PreviewTest, SaveDialogStartsInThePatientFolderWithThePageFileName) {
+    startPatient(QStringLiteral("Lee"), QStringLiteral("77"), QStringLiteral("12"), QStringLiteral("0"));
+    const std::pair<PreviewState, const char*> rows[] = {{PreviewState::ModelPage, "ModelAx.png"},
+                                                         {PreviewState::Tracing2, "CephAx2.png"},
+                                                         {PreviewState::DiagnosisPage, "Diagnosis.png"}};
+    QString start;
+    SetSaveDialogAnswer([&](const SaveDialogRequest& request) {
+        start = request.startPath;
+        return std::nullopt;
+    });
+    for (const auto& [state, name] : rows) {
+        preview().open(state);
+        click("frmAxPreview", "cmdSave");
+        EXPECT_EQ(start, patientFolder(QStringLiteral("77(12Y0M)/") + QString::fromUtf8(name)));
+    }
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(PreviewTest, APrintThatFailsSaysSoOnce) {
+    const QString failed = QStringLiteral("인쇄할 수 없습니다. 프린터를 확인해 주세요.");
+    SetPrintToFile(home() + QStringLiteral("/missing/page.pdf"));
+    open(250, PreviewState::CephPage);
+    click("frmAxPreview", "cmdPrint");
+    EXPECT_EQ(messages, QStringList{failed});
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed: not printing on it";
+    SetPrintToFile({});
+    click("frmAxPreview", "cmdPrint");
+    EXPECT_EQ(messages, QStringList({failed, failed}));
 }
 
 }  // namespace
