@@ -1,7 +1,7 @@
 # The two commands a new user needs: `make run` and `make test`.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test bench clean
+.PHONY: deps run test bench fuzz clean
 
 # CI (CI=true) fails on any compiler warning.
 WERROR := $(if $(filter true,$(CI)),ON,OFF)
@@ -20,6 +20,14 @@ test: deps
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_SANITIZE=ON -DVELTRANE_BENCH=OFF -DVELTRANE_WERROR=$(WERROR) >/dev/null
 	cmake --build build/asan -j $(JOBS)
 	cd build/asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# make fuzz SEED=7 COUNT=100000: the fuzz driver, long, under the sanitizers.
+SEED ?= $(shell date +%s)
+COUNT ?= 20000
+fuzz: deps
+	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_SANITIZE=ON -DVELTRANE_BENCH=OFF >/dev/null
+	cmake --build build/asan -j $(JOBS) --target veltrane_fuzz
+	QT_QPA_PLATFORM=offscreen ./build/asan/fuzz/veltrane_fuzz --seed $(SEED) --count $(COUNT)
 
 bench: deps
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVELTRANE_BENCH=ON -DVELTRANE_WERROR=$(WERROR) >/dev/null

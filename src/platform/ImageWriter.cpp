@@ -107,7 +107,11 @@ void ShutdownGdiPlus() {
     if (Library().state.started) ++Library().state.shutdowns;
 }
 
-bool SaveBitmapAs(const QImage& picture, const std::string& path) {
+namespace {
+
+std::function<void(const std::string&, bool)> gSaveObserver;
+
+bool WriteBitmap(const QImage& picture, const std::string& path) {
     const std::optional<std::string> mimeType = MimeTypeForPath(path);
     if (!mimeType || picture.isNull()) return false;
     const Encoder* encoder = FindEncoder(*mimeType);
@@ -118,6 +122,18 @@ bool SaveBitmapAs(const QImage& picture, const std::string& path) {
     // it is whole: a failure leaves no file and never a half-written one.
     return WriteWholeFile(QString::fromStdString(path),
                           [&](QIODevice& file) { return Encode(picture, *encoder, file); });
+}
+
+}  // namespace
+
+bool SaveBitmapAs(const QImage& picture, const std::string& path) {
+    const bool written = WriteBitmap(picture, path);
+    if (gSaveObserver) gSaveObserver(path, written);
+    return written;
+}
+
+void SetSaveObserver(std::function<void(const std::string& path, bool written)> observer) {
+    gSaveObserver = std::move(observer);
 }
 
 void SetImageLibraryAvailable(bool available) { Library().available = available; }

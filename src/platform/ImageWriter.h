@@ -4,6 +4,7 @@
 // it down afterwards; Qt needs no start-up, so the pair only keeps that
 // contract (and lets tests make the start fail).
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,6 +38,9 @@ void ShutdownGdiPlus();
 // encoder-less ending, a null picture, a missing or unwritable folder, a
 // failed encoding or any failed write (a full disk).
 bool SaveBitmapAs(const QImage& picture, const std::string& path);
+
+// The fuzz driver sees every write and whether it succeeded; empty: nobody.
+void SetSaveObserver(std::function<void(const std::string& path, bool written)> observer);
 
 // Test seam: an unavailable library makes every start fail.
 void SetImageLibraryAvailable(bool available);
