@@ -1,6 +1,7 @@
 #include "ProgramFuzzer.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -116,6 +117,26 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
         note(QStringLiteral("  save as \"%1\" with %2").arg(target.left(120), filter));
         return SaveAnswer{target, filter};
     });
+    // Radiographs to open: two that read, one that does not, one that is not there.
+    const QString pictures = home + QStringLiteral("/Radiographs");
+    QDir().mkpath(pictures);
+    QImage film(900, 700, QImage::Format_Grayscale8);
+    for (int y = 0; y < film.height(); ++y)
+        for (int x = 0; x < film.width(); ++x) film.setPixel(x, y, qRgb((x * 7 + y * 3) % 256, 0, 0));
+    film.save(pictures + QStringLiteral("/ceph.jpg"));
+    film.scaled(300, 250).save(pictures + QStringLiteral("/small ceph.BMP"));
+    QFile broken(pictures + QStringLiteral("/broken.jpg"));
+    if (broken.open(QIODevice::WriteOnly)) broken.write("not a picture");
+    broken.close();
+    SetOpenDialogAnswer([this, pictures](const QString&, const QString&) -> std::optional<QString> {
+        const QString choices[] = {QStringLiteral("/ceph.jpg"), QStringLiteral("/ceph.jpg"),
+                                   QStringLiteral("/small ceph.BMP"), QStringLiteral("/broken.jpg"),
+                                   QStringLiteral("/missing.jpg")};
+        if (Chance(random_, 0.1)) return std::nullopt;
+        const QString chosen = pictures + choices[Pick(random_, int(std::size(choices)))];
+        note(QStringLiteral("  open \"%1\"").arg(chosen));
+        return chosen;
+    });
     StartProgram();
     files_ = scan(home_);
     programFolder_ = QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -127,6 +148,7 @@ ProgramFuzzer::~ProgramFuzzer() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetMessageSink({});
     SetSaveDialogAnswer({});
+    SetOpenDialogAnswer({});
     SetSaveObserver({});
     SetPrintToFile({});
     SetWriteLimit(std::nullopt);
@@ -162,10 +184,13 @@ void ProgramFuzzer::act() {
     QList<QWidget*> pictures;
     for (QWidget* w : Usable<QWidget>(form))
         if (w->objectName().startsWith(QLatin1String("pic"))) pictures << w;
+    const QList<QComboBox*> combos = Usable<QComboBox>(form);
     const int roll = Pick(random_, 20);
     if (roll < 4) return fill(form);
     if (roll < 6) return typeOne(form);
-    if (roll < 7 && !pictures.isEmpty()) return clickPicture(pictures[Pick(random_, int(pictures.size()))]);
+    if (roll < 7 && !combos.isEmpty()) return choose(combos[Pick(random_, int(combos.size()))]);
+    // Landmarks take many clicks on the picture.
+    if (roll < 12 && !pictures.isEmpty()) return clickPicture(pictures[Pick(random_, int(pictures.size()))]);
     // Push buttons do the work; options only change what the next one does.
     // Ending the program, the help and the next patient are tried less often,
     // so that each patient gets through the analyses.
@@ -199,6 +224,20 @@ void ProgramFuzzer::typeOne(QWidget* form) {
     QLineEdit* box = boxes[Pick(random_, int(boxes.size()))];
     box->setText(HostileText(random_));
     note(QStringLiteral("type into %1.%2: \"%3\"").arg(form->objectName(), box->objectName(), box->text().left(60)));
+}
+
+// Picks an entry of a list box as the clinician does, which acts at once.
+void ProgramFuzzer::choose(QComboBox* combo) {
+    if (combo->count() == 0) return;
+    const int index = Pick(random_, combo->count());
+    note(QStringLiteral("choose %1 in %2").arg(combo->itemText(index), combo->objectName()));
+    const bool startWasShown = StartShown();
+    messages_.clear();
+    writes_.clear();
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    check(startWasShown, combo->objectName());
 }
 
 void ProgramFuzzer::clickPicture(QWidget* picture) {

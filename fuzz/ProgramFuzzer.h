@@ -24,6 +24,7 @@
 #include "HostileText.h"
 
 class QAbstractButton;
+class QComboBox;
 class QWidget;
 
 namespace vt::fuzz {
@@ -56,6 +57,7 @@ private:
     void fill(QWidget* form);
     void typeOne(QWidget* form);
     void click(QAbstractButton* button);
+    void choose(QComboBox* combo);
     void clickPicture(QWidget* picture);
     void clearEarlierPatients();
     void note(const QString& action);

@@ -14,7 +14,7 @@ struct SampleEntry {
     std::string_view text;
 };
 
-inline constexpr std::array<SampleEntry, 37> kSampleEntries{{
+inline constexpr std::array<SampleEntry, 46> kSampleEntries{{
     // frmPatientInfo
     {"txtName", "홍길동"}, {"txtChartNo", "77"}, {"txtYear", "12.5"}, {"txtMonth", "3"},
     // frmModel
@@ -27,6 +27,9 @@ inline constexpr std::array<SampleEntry, 37> kSampleEntries{{
     {"txtAFH", "120"}, {"txtSNMP", "32"}, {"txtFMA", "25"}, {"txtPPMP", "25"}, {"txtOPMP", "15"},
     {"txtWits", "-1"}, {"txtUISN", "105"}, {"txtIMPA", "95"}, {"txtUIFP", "7.5"}, {"txtLIFP", "4"},
     {"txtUL", "-1.5"}, {"txtLL", "0.5"},
+    // frmDiagnosis
+    {"txtALDMx", "3"}, {"txtALDMn", "4"}, {"txtCOS", "2"}, {"txtOB", "2"}, {"txtOJ", "3"},
+    {"txtMolarRt", "3"}, {"txtMolarLt", "1"}, {"txtCrossRt", ""}, {"txtCrossLt", "2"},
     // Chart numbers that are odd but allowed.
     {"txtChartNo", ":1"}, {"txtChartNo", " ~-. "},
 }};

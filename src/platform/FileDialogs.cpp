@@ -50,7 +50,8 @@ void SetOpenDialogAnswer(std::function<std::optional<QString>(const QString&, co
 std::optional<QString> AskOpenFileName(QWidget* owner, const QString& title, const QString& filter,
                                        const QString& lastName) {
     if (OpenAnswer()) return OpenAnswer()(title, filter);
-    const QString name = QFileDialog::getOpenFileName(owner, title, lastName, filter);
+    const QString name = QFileDialog::getOpenFileName(owner, title, lastName, filter, nullptr,
+                                                      QFileDialog::DontUseNativeDialog);
     if (name.isEmpty()) return std::nullopt;
     return name;
 }
