@@ -1,8 +1,8 @@
 #include "ProgramFuzzer.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
@@ -226,14 +226,23 @@ void ProgramFuzzer::typeOne(QWidget* form) {
     note(QStringLiteral("type into %1.%2: \"%3\"").arg(form->objectName(), box->objectName(), box->text().left(60)));
 }
 
+// Forgets what the last action did, and prints nowhere unless a click says so.
+void ProgramFuzzer::beginAction() {
+    messages_.clear();
+    writes_.clear();
+    chosenTargets_.clear();
+    unanswered_.clear();
+    printTarget_ = home_ + QStringLiteral("/missing/page.pdf");
+    SetPrintToFile(printTarget_);
+}
+
 // Picks an entry of a list box as the clinician does, which acts at once.
 void ProgramFuzzer::choose(QComboBox* combo) {
     if (combo->count() == 0) return;
     const int index = Pick(random_, combo->count());
     note(QStringLiteral("choose %1 in %2").arg(combo->itemText(index), combo->objectName()));
     const bool startWasShown = StartShown();
-    messages_.clear();
-    writes_.clear();
+    beginAction();
     combo->setCurrentIndex(index);
     emit combo->activated(index);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -245,18 +254,15 @@ void ProgramFuzzer::clickPicture(QWidget* picture) {
     const Qt::MouseButton button = Chance(random_, 0.8) ? Qt::LeftButton : Qt::RightButton;
     note(QStringLiteral("click %1 at (%2, %3)").arg(picture->objectName()).arg(at.x()).arg(at.y()));
     const bool startWasShown = StartShown();
-    messages_.clear();
-    writes_.clear();
+    beginAction();
     QTest::mouseClick(picture, button, {}, at);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     check(startWasShown, picture->objectName());
 }
 
 void ProgramFuzzer::click(QAbstractButton* button) {
     const QString name = button->window()->objectName() + u'.' + button->objectName();
-    messages_.clear();
-    writes_.clear();
-    chosenTargets_.clear();
-    unanswered_.clear();
+    beginAction();
     printTarget_ = Chance(random_, 0.8) ? printed_ + QStringLiteral("/page-%1.pdf").arg(++printCount_)
                                         : home_ + QStringLiteral("/missing/page.pdf");
     SetPrintToFile(printTarget_);

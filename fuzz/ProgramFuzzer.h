@@ -54,6 +54,7 @@ private:
     using Tree = std::map<QString, Entry>;
 
     void act();
+    void beginAction();
     void fill(QWidget* form);
     void typeOne(QWidget* form);
     void click(QAbstractButton* button);
