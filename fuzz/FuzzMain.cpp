@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
         vt::fuzz::ProgramFuzzer fuzzer(seed, home);
         fuzzer.setTrace(trace);
         passed = fuzzer.run(count);
-        if (!passed) std::fprintf(stderr, "fuzz seed %llu: %s\n", seed, fuzzer.report().toUtf8().constData());
+        if (!passed)
+            std::fprintf(stderr, "fuzz seed %llu: %s\n", seed, fuzzer.report().toUtf8().replace('\0', "\\0").constData());
         else
             std::printf("fuzz seed %llu: %ld actions, %ld patients, %ld files written, %ld failed writes reported; "
                         "every check held\n",

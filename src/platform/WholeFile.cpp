@@ -62,7 +62,8 @@ void SetWriteLimit(std::optional<qint64> bytes) { gWriteLimit = bytes; }
 
 bool WriteWholeFile(const QString& path, const std::function<bool(QIODevice&)>& fill) {
     const QByteArray target = QFile::encodeName(path);
-    if (target.isEmpty() || target.endsWith('/')) return false;
+    // A name with a NUL in it would be cut short there and land elsewhere.
+    if (target.isEmpty() || target.endsWith('/') || target.contains('\0')) return false;
     const QByteArray folder = FolderOf(target);
     QByteArray temporary;
     const int fd = CreateNewFile(folder, temporary);

@@ -78,6 +78,8 @@ TEST_F(WholeFileTest, AFailedFillOrAMissingFolderLeavesNothing) {
     old.close();
     EXPECT_FALSE(WriteWholeFile(path("page.png"), [](QIODevice& file) { return file.write("new") == 3 && false; }));
     EXPECT_FALSE(WriteWholeFile(path("missing/page.png"), [](QIODevice&) { return true; }));
+    // A NUL would cut the name short: "page" must not appear.
+    EXPECT_FALSE(WriteWholeFile(path("page") + QChar(0) + QStringLiteral(".png"), [](QIODevice&) { return true; }));
     EXPECT_EQ(Read(path("page.png")), QByteArray("earlier"));
     EXPECT_EQ(Files(dir.path()), QStringList{QStringLiteral("page.png")});
     // A leading ":" is a file name like any other, not one of Qt's resources.
