@@ -25,7 +25,7 @@ test: deps
 SEED ?= $(shell date +%s)
 COUNT ?= 20000
 fuzz: deps
-	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_SANITIZE=ON -DVELTRANE_BENCH=OFF >/dev/null
+	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_SANITIZE=ON -DVELTRANE_BENCH=OFF -DVELTRANE_WERROR=$(WERROR) >/dev/null
 	cmake --build build/asan -j $(JOBS) --target veltrane_fuzz
 	QT_QPA_PLATFORM=offscreen ./build/asan/fuzz/veltrane_fuzz --seed $(SEED) --count $(COUNT)
 
