@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <tuple>
 
@@ -21,38 +20,30 @@ namespace {
 
 constexpr const char* kForm = "frmDiagnosis";
 
-struct Entry {
-    const char* box;
-    const char* text;
-};
-
 class DiagnosisFormTest : public ProgramTest {
 protected:
+    static void fill(const char* form, std::initializer_list<std::pair<const char*, const char*>> entries) {
+        for (auto [box, text] : entries) type(form, box, QString::fromUtf8(text));
+    }
     void SetUp() override {
         ProgramTest::SetUp();
         startPatient(QStringLiteral("Kim"), QStringLiteral("31"), QStringLiteral("15"), QStringLiteral("2"), 1);
         // Incisor ratio 4 x 10.5 / 15 = 2.8.
-        for (Entry e : {Entry{"txtSize_0", "8.5"}, {"txtSize_1", "6.5"}, {"txtSize_6", "5"}, {"txtSize_7", "5.5"}})
-            type("frmModel", e.box, QString::fromUtf8(e.text));
+        fill("frmModel", {{"txtSize_0", "8.5"}, {"txtSize_1", "6.5"}, {"txtSize_6", "5"}, {"txtSize_7", "5.5"}});
         click("frmModel", "cmdFourIncisor");
         click("frmModel", "cmdNext");
-        for (Entry e : {Entry{"txtSNA", "82"}, {"txtSNB", "79"}, {"txtFA", "87"}, {"txtABMP", "71"}, {"txtPFH", "88"},
-                        {"txtAFH", "130"}, {"txtSNMP", "34"}, {"txtFMA", "27"}, {"txtPPMP", "26"}, {"txtOPMP", "15"},
-                        {"txtWits", "-2"}, {"txtUISN", "107"}, {"txtIMPA", "95"}, {"txtUIFP", "9"}, {"txtLIFP", "4"},
-                        {"txtUL", "-1"}, {"txtLL", "1"}})
-            type("frmCephalo", e.box, QString::fromUtf8(e.text));
+        fill("frmCephalo", {{"txtSNA", "82"}, {"txtSNB", "79"}, {"txtFA", "87"}, {"txtABMP", "71"},
+                            {"txtPFH", "88"}, {"txtAFH", "130"}, {"txtSNMP", "34"}, {"txtFMA", "27"}, {"txtPPMP", "26"},
+                            {"txtOPMP", "15"}, {"txtWits", "-2"}, {"txtUISN", "107"}, {"txtIMPA", "95"}, {"txtUIFP", "9"},
+                            {"txtLIFP", "4"}, {"txtUL", "-1"}, {"txtLL", "1"}});
         click("frmCephalo", "cmdCephalo");
         click("frmCephalo", "cmdNext");
     }
     void typeFindings() {
-        for (Entry e : {Entry{"txtALDMx", "3"}, {"txtALDMn", "4"}, {"txtCOS", "2"}, {"txtOB", "2"}, {"txtOJ", "3"},
-                        {"txtMolarRt", "3"}, {"txtMolarLt", "1"}, {"txtCrossRt", ""}, {"txtCrossLt", "2"}})
-            type(kForm, e.box, QString::fromUtf8(e.text));
+        fill(kForm, {{"txtALDMx", "3"}, {"txtALDMn", "4"}, {"txtCOS", "2"}, {"txtOB", "2"}, {"txtOJ", "3"},
+                     {"txtMolarRt", "3"}, {"txtMolarLt", "1"}, {"txtCrossRt", ""}, {"txtCrossLt", "2"}});
         click(kForm, "optMolarRt_1");
         click(kForm, "optCrossLt_2");
-    }
-    QStringList labels() const {
-        return {labelText(kForm, "lblJarabak"), labelText(kForm, "lblKims"), labelText(kForm, "lblDiagnosis")};
     }
     QString page() const { return patientFolder(QStringLiteral("31(15Y2M)/Diagnosis.png")); }
 };
@@ -115,7 +106,8 @@ TEST_F(DiagnosisFormTest, RefusedPressesKeepTheAcceptedRun) {
     EXPECT_EQ(messages, (QStringList{
         QStringLiteral("수치가 정상적으로 입력되지 않았습니다. 확인하시고 [진단] 단추를 다시 눌러 주세요!"),
         QStringLiteral("수치가 정상적으로 입력되지 않았습니다. 확인하시고 [발치 분석] 단추를 다시 눌러 주세요!")}));
-    EXPECT_EQ(labels(), (QStringList{QString(), QString(), QString()}));
+    EXPECT_TRUE(labelText(kForm, "lblJarabak").isEmpty() && labelText(kForm, "lblKims").isEmpty() &&
+                labelText(kForm, "lblDiagnosis").isEmpty());
     EXPECT_TRUE(isEnabled(kForm, "cmdPreview"));
     EXPECT_EQ((std::tuple{Findings().OB, Findings().ALDMx, Findings().DxText}),
               (std::tuple{accepted.OB, accepted.ALDMx, accepted.DxText}));
@@ -135,26 +127,19 @@ TEST_F(DiagnosisFormTest, RefusedPressesKeepTheAcceptedRun) {
 }
 
 TEST_F(DiagnosisFormTest, NavigationAndAFreshForm) {
-    click(kForm, "optMolarRt_2");
-    click(kForm, "optMolarRt_0");
-    click(kForm, "optCrossRt_1");
-    EXPECT_EQ(Findings().optMolarRtIdx, 0);
-    EXPECT_EQ(Findings().optCrossRtIdx, 1);
+    for (const char* option : {"optMolarRt_2", "optMolarRt_0", "optCrossRt_1"}) click(kForm, option);
+    EXPECT_TRUE(Findings().optMolarRtIdx == 0 && Findings().optCrossRtIdx == 1);
     type(kForm, "txtOB", QStringLiteral("3"));
     click(kForm, "cmdCephalo");
-    EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm));
-    EXPECT_EQ(State(), PreviewState::Tracing2);
+    EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm) && State() == PreviewState::Tracing2);
     click("frmCephalo", "cmdNext");
     EXPECT_EQ(control<QLineEdit>(kForm, "txtOB")->text(), QStringLiteral("3"));
 
     click(kForm, "cmdNextPatient");
-    EXPECT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded(kForm));
-    EXPECT_EQ(State(), PreviewState::None);
+    EXPECT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded(kForm) && State() == PreviewState::None);
     Forms::Show(kForm);
-    EXPECT_TRUE(control<QLineEdit>(kForm, "txtOB")->text().isEmpty());
-    EXPECT_TRUE(control<QRadioButton>(kForm, "optCrossRt_0")->isChecked());
-    EXPECT_EQ(Findings().optCrossRtIdx, 0);
-    EXPECT_FALSE(isEnabled(kForm, "cmdPreview"));
+    EXPECT_TRUE(control<QLineEdit>(kForm, "txtOB")->text().isEmpty() && !isEnabled(kForm, "cmdPreview"));
+    EXPECT_TRUE(control<QRadioButton>(kForm, "optCrossRt_0")->isChecked() && Findings().optCrossRtIdx == 0);
     click(kForm, "cmdExit");
     EXPECT_EQ(endRequests, 1);
 }

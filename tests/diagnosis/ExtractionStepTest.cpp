@@ -61,6 +61,7 @@ TEST(GrowthTiming, ByAgeSexAndSeverity) {
 using enum ExtBranch;
 // The ladders as the clinic letters them.
 constexpr SpaceLadder A = SpaceLadder::Extraction, B = SpaceLadder::Borderline, N = SpaceLadder::NonExtraction;
+constexpr ExtBranch II = SkeletalII, III = SkeletalIII;
 
 struct ExtCase {
     int skelAP = 0;
@@ -75,15 +76,14 @@ struct ExtCase {
     int rung = 7;
 };
 
-
 // Neutral occlusion unless stated: molars Class I, corrected overjet 2.5.
 TEST(ExtractionStep, BranchesLaddersAndRungs) {
     const ExtCase rows[] = {
         // Branches.
-        {.skelAP = 4, .APIdx = 0}, {.skelAP = 5, .APIdx = 3}, {.skelAP = -5, .APIdx = -0.9},
-        {.skelAP = -4, .APIdx = -5}, {.skelAP = 5, .APIdx = 5, .branch = SkeletalII},
-        {.skelAP = 8, .APIdx = 4.9, .branch = SkeletalII}, {.skelAP = 7, .APIdx = 4.9, .severity = 1},
-        {.skelAP = -5, .APIdx = -1, .branch = SkeletalIII}, {.severity = 2, .branch = None, .rung = 0},
+        {.skelAP = 5, .APIdx = 3}, {.skelAP = -5, .APIdx = -0.9}, {.skelAP = -4, .APIdx = -5},
+        {.skelAP = 5, .APIdx = 5, .branch = SkeletalII}, {.skelAP = 8, .APIdx = 4.9, .branch = SkeletalII},
+        {.skelAP = 7, .APIdx = 4.9, .severity = 1}, {.skelAP = -5, .APIdx = -1, .branch = SkeletalIII},
+        {.severity = 2, .branch = None, .rung = 0},
         // Ladders by the space indices; bounds included, KimNet < 150 strict.
         {.J = 7, .ladder = A, .rung = 10}, {.J = 6.99, .ALDMn = 7, .ladder = A, .rung = 10},
         {.J = 6.99, .ALDMn = 6.99, .ladder = B, .rung = 6},
@@ -112,20 +112,21 @@ TEST(ExtractionStep, BranchesLaddersAndRungs) {
         {.J = -1, .ALDMx = 4, .ALDMn = 4, .molarRt = 2, .OJc = 3, .rung = 2},
         {.J = 1.99, .molarRt = 2, .OJc = 3, .rung = 4}, {.molarRt = 3, .OJc = 5, .rung = 3}, {.OJc = -3, .rung = 5},
         {.molarRt = -2, .OJc = 2, .rung = 6},
-        // SkeletalII: a Class III occlusion contradicts it.
-        {.skelAP = 6, .APIdx = 5, .J = 7, .molarRt = -4, .OJc = 0, .branch = SkeletalII, .ladder = A, .rung = 6},
-        {.skelAP = 6, .APIdx = 5, .J = 7, .OJc = 0, .branch = SkeletalII, .ladder = A, .rung = 7},
-        {.skelAP = 6, .APIdx = 5, .J = 5, .OJc = -2, .branch = SkeletalII, .ladder = B, .rung = 4},
-        {.skelAP = 6, .APIdx = 5, .molarLt = -4, .OJc = 0, .branch = SkeletalII, .rung = 5},
-        // SkeletalIII: a Class II occlusion contradicts it; one severe Class III value suffices.
-        {.skelAP = -6, .APIdx = 5, .J = 7, .molarRt = 4, .OJc = 5, .branch = SkeletalIII, .ladder = A, .rung = 1},
-        {.skelAP = -6, .APIdx = 5, .J = 5, .OJc = 7, .branch = SkeletalIII, .ladder = B, .rung = 1},
-        {.skelAP = -6, .APIdx = 5, .molarLt = 4, .OJc = 5, .branch = SkeletalIII, .rung = 1},
-        {.skelAP = -6, .APIdx = 5, .J = 7, .OJc = -1, .branch = SkeletalIII, .ladder = A, .rung = 4},
-        {.skelAP = -6, .APIdx = 5, .J = 9, .OJc = 0, .branch = SkeletalIII, .ladder = A, .rung = 5},
-        {.skelAP = -6, .APIdx = 5, .J = 7, .OJc = 0, .branch = SkeletalIII, .ladder = A, .rung = 6},
-        {.skelAP = -6, .APIdx = 5, .molarRt = -6, .OJc = 2, .branch = SkeletalIII, .rung = 5},
-        {.skelAP = -6, .APIdx = 5, .J = 5, .molarRt = 3, .OJc = 4, .branch = SkeletalIII, .ladder = B, .rung = 2},
+        // SkeletalII (SkelAP 8): a Class III occlusion contradicts it.
+        {.skelAP = 8, .J = 7, .molarRt = -4, .OJc = 0, .branch = II, .ladder = A, .rung = 6},
+        {.skelAP = 8, .J = 7, .OJc = 0, .branch = II, .ladder = A, .rung = 7},
+        {.skelAP = 8, .J = 5, .OJc = -2, .branch = II, .ladder = B, .rung = 4},
+        {.skelAP = 8, .molarLt = -4, .OJc = 0, .branch = II, .rung = 5},
+        // SkeletalIII (SkelAP -8): a Class II occlusion contradicts it; one severe Class III value suffices.
+        {.skelAP = -8, .J = 7, .molarRt = 4, .OJc = 5, .branch = III, .ladder = A, .rung = 1},
+        {.skelAP = -8, .J = 5, .OJc = 7, .branch = III, .ladder = B, .rung = 1},
+        {.skelAP = -8, .molarLt = 4, .OJc = 5, .branch = III, .rung = 1},
+        {.skelAP = -8, .OJc = 7, .branch = III, .rung = 1},
+        {.skelAP = -8, .J = 7, .OJc = -1, .branch = III, .ladder = A, .rung = 4},
+        {.skelAP = -8, .J = 9, .OJc = 0, .branch = III, .ladder = A, .rung = 5},
+        {.skelAP = -8, .J = 7, .OJc = 0, .branch = III, .ladder = A, .rung = 6},
+        {.skelAP = -8, .molarRt = -6, .OJc = 2, .branch = III, .rung = 5},
+        {.skelAP = -8, .J = 5, .molarRt = 3, .OJc = 4, .branch = III, .ladder = B, .rung = 2},
     };
     for (const ExtCase& c : rows) {
         const DxWorld world(0, 30, 0, c.skelAP);
@@ -157,14 +158,13 @@ TEST(ExtractionStep, WorkedExample) {
 // The lower lip is stored in single precision: 2.3 lies slightly below, and
 // a space sum of exactly 9 in decimals falls just short of its bound.
 TEST(ExtractionStep, LowerLipInSinglePrecision) {
-    const struct { double UL, LL; SpaceLadder ladder; } rows[] = {{4.7, 2.3, B}, {4.5, 2.5, A}};
-    for (const auto& row : rows) {
+    for (auto [UL, LL, ladder] : {std::tuple{4.7, 2.3, B}, {4.5, 2.5, A}}) {
         DxWorld world(0, 14);
-        world.ceph.UL = row.UL, world.ceph.LL = row.LL;
+        world.ceph.UL = UL, world.ceph.LL = LL;
         FindingsRecord r;
         r.JarabakVal = 5, r.ALDMx = 2, r.ALDMn = 2, r.KimEI = "200", r.OJc = 2.5, r.APIdx = 2;
         LipsAndJarabak(r, world.sources());
-        EXPECT_EQ(ChooseExtraction(r, world.sources()).ladder, row.ladder) << row.LL;
+        EXPECT_EQ(ChooseExtraction(r, world.sources()).ladder, ladder) << LL;
     }
 }
 

@@ -1,0 +1,195 @@
+// The digitizing logic without the form: what each button does in each
+// click mode, the prompts forward and back, the tools each step enables,
+// the two fits, pan, and the lines a repaint draws.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <tuple>
+
+#include "tracing/ClickMode.h"
+#include "tracing/Landmarks.h"
+#include "tracing/RepaintItems.h"
+
+namespace vt {
+
+void PrintTo(const DisplayLine& l, std::ostream* os) { *os << l.x1 << "," << l.y1 << " - " << l.x2 << "," << l.y2; }
+
+namespace {
+
+constexpr std::int16_t L = kLeftButton, R = kRightButton;
+constexpr int kSame = -1;       // pointer or mode left as it was
+constexpr const char* U = "-";  // label left untouched
+
+TEST(ClickMode, MouseDownInEveryKindOfMode) {
+    struct Row { std::int16_t mode, button; int next; const char *lblScale, *lblLandmark; int pointer, repaints; };
+    const Row rows[] = {
+        {0, L, kSame, U, U, kSame, 1},          {100, L, kSame, U, U, kSame, 1},   {1, L, 2, "끝점", U, kSame, 1},
+        {2, L, 0, "", U, 0, 1},                 {11, L, 12, U, "Sella", kSame, 1}, {16, L, 17, U, "A point", kSame, 1},
+        {27, L, 28, U, "Mx 6 Distal", kSame, 1}, {34, L, 35, U, "Soft Pogonion", kSame, 1},
+        {35, L, 100, U, "", 0, 1},              {41, L, 100, U, U, 0, 1},          {91, L, 91, U, U, kSame, 1},
+        // Stepping back
+        {2, R, 1, "시작점", U, kSame, 0},       {12, R, 11, U, "Nasion", kSame, 0}, {18, R, 17, U, "A Point", kSame, 0},
+        {29, R, 28, U, "Mx 6 Crown", kSame, 0}, {31, R, 30, U, "Mn 6 Crown", kSame, 0},
+        {35, R, 34, U, "Lower Lip", kSame, 0},  {11, R, kSame, U, U, kSame, 0},    {42, R, kSame, U, U, kSame, 0},
+        {91, R, kSame, U, U, kSame, 0},
+        // Other buttons do nothing at all
+        {1, kMiddleButton, kSame, U, U, kSame, 0}, {20, 3, kSame, U, U, kSame, 0},
+    };
+    for (const Row& t : rows) {
+        DigitizeState state;
+        state.view.Zoom = 3;
+        state.ClickMode = t.mode;
+        TracingRecord record;
+        record.ScaleX1 = record.ScaleY1 = 150;  // a start point away from the click
+        record.ScaleLength = 50;
+        const Reaction r = OnMouseDown(state, record, t.button, 900, 600);
+        SCOPED_TRACE("mode " + std::to_string(t.mode) + " button " + std::to_string(t.button));
+        EXPECT_EQ(state.ClickMode, t.next == kSame ? t.mode : t.next);
+        EXPECT_EQ(r.lblScale.value_or(U), t.lblScale);
+        EXPECT_EQ(r.lblLandmark.value_or(U), t.lblLandmark);
+        EXPECT_EQ(r.pointer ? static_cast<int>(*r.pointer) : kSame, t.pointer);
+        EXPECT_EQ(static_cast<int>(r.repaints.size()), t.repaints);
+    }
+}
+
+TEST(ClickMode, ToolButtonsEnterTheirSequences) {
+    DigitizeState state;
+    state.ClickMode = 20;
+    EXPECT_EQ(OnLandmarkButton(state).lblLandmark, std::string("Nasion"));
+    EXPECT_EQ(state.ClickMode, 11);
+    // The list's text must match an entry exactly; other text keeps the mode.
+    for (auto [text, mode] : {std::pair{"Sella", 42}, {"Soft Pogonion", 65}, {"sella", 65}, {"", 65}}) {
+        EXPECT_EQ(OnModifyButton(state, text).pointer, PointerShape::Crosshair);
+        EXPECT_EQ(state.ClickMode, mode) << text;
+    }
+    // Pan interrupts mode 17 and gives it back with its pointer.
+    state.ClickMode = 17;
+    EXPECT_EQ(OnMoveButton(state).pointer, PointerShape::FourWay);
+    EXPECT_EQ(state.ClickMode, 91);
+    EXPECT_EQ(OnMouseUp(state).pointer, PointerShape::Crosshair);
+    EXPECT_EQ(state.ClickMode, 17);
+    EXPECT_FALSE(OnMouseUp(state).pointer);  // releases outside pan do nothing
+    // Pressed twice, pan mode saves itself and outlives its drags.
+    state.ClickMode = 100;
+    OnMoveButton(state);
+    OnMoveButton(state);
+    EXPECT_EQ(OnMouseUp(state).pointer, PointerShape::Arrow);
+    EXPECT_EQ(state.ClickMode, 91);
+}
+
+TEST(ClickMode, OpeningFitsTheWholePictureAndMagnifyToggles) {
+    struct Row { DisplaySizes sizes; double open, second; };
+    const Row rows[] = {
+        {{9000, 6000, 2000, 1000}, 4.5, 6}, {{9000, 6000, 1000, 2000}, 3, 9}, {{9000, 6000, 3000, 2000}, 3, 3},
+    };
+    for (const Row& row : rows) {
+        DigitizeState state;
+        state.view = {1, 300, 200};
+        TracingRecord record;
+        record.SellaX = record.ScaleX1 = 500;
+        record.MmPerPixel = 0.1;
+        OnOpened(state, record, row.sizes);
+        EXPECT_TRUE(state.view.Zoom == row.open && state.view.ViewX == 0) << row.open;
+        // A new digitization: every point goes, the last scale stays.
+        EXPECT_TRUE(record.SellaX == kNotPlaced && record.ScaleX1 == kNotPlaced && record.MmPerPixel == 0.1);
+
+        state.ClickMode = 91;  // not below 70: the default pointer
+        state.view.ViewX = 40;
+        EXPECT_EQ(OnMagnifyButton(state, row.sizes).pointer, PointerShape::Arrow);
+        EXPECT_TRUE(state.view.Zoom == row.second && state.view.ViewX == 0) << row.second;
+        state.ClickMode = 1;
+        EXPECT_EQ(OnMagnifyButton(state, row.sizes).pointer, PointerShape::Crosshair);
+        EXPECT_TRUE(state.view.Zoom == row.open && state.ClickMode == 1) << row.open;
+    }
+}
+
+TEST(ClickMode, PanFollowsEachAxisOnItsOwnWithoutClamping) {
+    // At zoom 6 the picture of 2000 x 1000 is 12000 x 6000 on a display of
+    // 9000 x 6000: wider than the display, as high.
+    const DisplaySizes wide{9000, 6000, 2000, 1000};
+    DigitizeState state;
+    state.view.Zoom = 6;
+    state.ClickMode = 91;
+    TracingRecord record;
+    OnMouseDown(state, record, L, 3000, 3000);  // grabs (500, 500)
+    struct Step { float X, Y; double viewX; int repaints; };
+    const Step steps[] = {
+        {2400, 1000, 100, 1},  // left by 100 picture units; height never pans
+        {3000, 3000, 0, 1},    // back to the edge exactly
+        {3600, 3000, 0, 0},    // would show space left of the picture: kept
+        {0, 0, 500, 1},        // the right edge meets the display's exactly
+        {-6, 0, 500, 0},       // one unit further: kept, not clamped
+    };
+    for (const Step& s : steps) {
+        const Reaction r = OnMouseMove(state, L, s.X, s.Y, wide);
+        EXPECT_TRUE(state.view.ViewX == s.viewX && state.view.ViewY == 0) << s.X;
+        EXPECT_EQ(static_cast<int>(r.repaints.size()), s.repaints) << s.X;
+    }
+    EXPECT_TRUE(OnMouseMove(state, L + R, 2400, 0, wide).repaints.empty());
+    EXPECT_EQ(state.view.ViewX, 500);
+
+    // Both axes move: two repaints, the first with only x moved.
+    state.view = {3, 0, 0};
+    state.DragX = state.DragY = 1000;
+    const Reaction both = OnMouseMove(state, L, 1500, 1500, DisplaySizes{9000, 6000, 4000, 4000});
+    ASSERT_EQ(both.repaints.size(), 2u);
+    EXPECT_TRUE(both.repaints[0].ViewX == 500 && both.repaints[0].ViewY == 0 && both.repaints[1].ViewY == 500);
+}
+
+TEST(ToolEnabling, ToolsAlongATypicalRun) {
+    using E = ToolEvent;
+    // Enabled tools, in the order cboScale cmdScale cmdLandmark cboLandmark
+    // cmdModify cmdMagnify cmdMove cmdPreview.
+    const std::pair<E, const char*> run[] = {
+        {E::FormLoad, "00000000"},        {E::Opened, "11000110"},           {E::ScaleStarted, "10000110"},
+        {E::FirstScaleClick, "00000110"}, {E::SecondScaleClick, "11100110"}, {E::LandmarksStarted, "10100110"},
+        {E::LastLandmarkClick, "11110111"}, {E::LandmarkChosen, "11111111"}, {E::ModifyStarted, "10111111"},
+        {E::ScaleChosen, "11111111"},     {E::Opened, "11000110"},
+    };
+    ToolStates s;
+    s.fill(true);
+    for (const auto& [event, want] : run) {
+        s = ApplyToolEvent(s, event);
+        std::string got;
+        for (bool on : s) got += on ? '1' : '0';
+        EXPECT_EQ(got, want) << static_cast<int>(event);
+    }
+}
+
+TEST(RepaintItems, EveryPointPlacedDraws27MarksAnd15Segments) {
+    TracingRecord r;  // landmark k at (100 k, 50 k + 7)
+    r.ScaleX1 = 10, r.ScaleY1 = 20, r.ScaleX2 = 30, r.ScaleY2 = 20;
+    for (const Landmark& l : kLandmarks) r.*l.x = 100.0 * l.k, r.*l.y = 50.0 * l.k + 7;
+    const auto lines = RepaintLines(r, View{2, 5, 7});
+    ASSERT_EQ(lines.size(), 69u);
+    // Scale start: (10 - 5) * 2 = 10, (20 - 7) * 2 = 26; marks reach 50 each way.
+    EXPECT_EQ(lines[0], (DisplayLine{60, 76, -40, -24}));
+    EXPECT_EQ(lines[1], (DisplayLine{60, -24, -40, 76}));
+    EXPECT_EQ(lines[4], (DisplayLine{10, 26, 50, 26}));          // the scale bar
+    EXPECT_EQ(lines[9], (DisplayLine{190, 100, 390, 200}));      // Nasion to Sella after both marks
+    EXPECT_EQ(lines[60], (DisplayLine{4640, 2350, 4540, 2250}));  // lip marks before the nose tip's
+    EXPECT_EQ(lines[68], (DisplayLine{4390, 2200, 4990, 2500}));  // Nose Tip to Soft Pogonion
+
+    // The occlusal line joins the midpoints only when all four are placed.
+    TracingRecord o;
+    o.Mx1CrownX = 1000, o.Mx1CrownY = 2000, o.Mn1CrownX = 1001, o.Mn1CrownY = 2100;
+    o.Mx6DistalX = 3000, o.Mx6DistalY = 2200;
+    EXPECT_EQ(RepaintLines(o, View{1, 0, 0}).size(), 6u);  // three marks, no line
+    o.Mn6DistalX = 3000, o.Mn6DistalY = 2301;
+    const auto occlusal = RepaintLines(o, View{1, 0, 0});
+    ASSERT_EQ(occlusal.size(), 9u);
+    EXPECT_EQ(occlusal[8], (DisplayLine{1000.5f, 2050, 3000, 2250.5f}));
+}
+
+TEST(RepaintItems, PointsOnOrBeyondTheTopOrLeftEdgeAreNotPlaced) {
+    for (auto [x, y, count] : {std::tuple{0.0, 500.0, 2u}, {500.0, 0.0, 2u}, {-200.0, -200.0, 2u}, {0.5, 0.5, 5u}}) {
+        TracingRecord r;
+        r.NasionX = 300, r.NasionY = 300, r.SellaX = x, r.SellaY = y;
+        EXPECT_EQ(RepaintLines(r, View{1, 0, 0}).size(), count) << x << "," << y;
+    }
+}
+
+}  // namespace
+}  // namespace vt

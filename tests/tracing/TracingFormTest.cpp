@@ -1,0 +1,233 @@
+// The digitizing form end to end: a generated radiograph opened through the
+// dialog, the scale and 25 landmarks clicked with real mouse events, zoom,
+// pan and re-placing, then the result button through to the cephalometric
+// form, the preview and the three tracing files; files that cannot be
+// opened, and marks that leave no ghost.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <filesystem>
+
+#include "ceph/CephRecord.h"
+#include "intake/PreviewForm.h"
+#include "platform/FileDialogs.h"
+#include "platform/GifWriter.h"
+#include "platform/MessageBox.h"
+#include "support/ProgramFixture.h"
+#include "tracing/CephDisplay.h"
+#include "tracing/Geometry.h"
+#include "tracing/ImageForm.h"
+#include "tracing/Radiograph.h"
+#include "tracing/SampleTracing.h"
+#include "tracing/TracingResult.h"
+
+namespace vt::testing {
+namespace {
+
+constexpr const char* kForm = "frmImage";
+constexpr double kMmPerPixel = 0.25;  // of anatomy, on the generated film
+constexpr double kSellaPx = 400, kSellaPy = 500;
+
+class TracingFormTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        startPatient(QStringLiteral("Kim"), QStringLiteral("7"), QStringLiteral("15"), QStringLiteral("0"), 0);
+        Forms::Show("frmCephalo");
+        click("frmCephalo", "cmdImage");
+        SetOpenDialogAnswer([this](const QString& title, const QString& filter) -> std::optional<QString> {
+            dialogs << title + u'|' + filter;
+            return answer.isEmpty() ? std::nullopt : std::optional(answer);
+        });
+    }
+    ImageForm& image() { return Forms::Get<ImageForm>(); }
+    const View& view() { return image().digitizing().view; }
+    CephDisplay* display() { return control<CephDisplay>(kForm, "picCeph"); }
+    QComboBox* combo(const char* name) { return control<QComboBox>(kForm, name); }
+    // A grey film of w x h pixels with a green square of 24 pixels on Sella.
+    QString picture(const QString& name, int w, int h) {
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(QColor(150, 150, 150));
+        QPainter(&img).fillRect(QRectF(kSellaPx - 12, kSellaPy - 12, 24, 24), Qt::green);
+        const QString path = home() + u'/' + name;
+        QFile file(path);
+        const bool gif = name.endsWith(QStringLiteral(".gif"));
+        const char* format = name.endsWith(QStringLiteral("BMP")) ? "BMP" : "JPEG";
+        EXPECT_TRUE(gif ? file.open(QIODevice::WriteOnly) && WriteGif(img, file) : img.save(path, format));
+        return path;
+    }
+    void open(const QString& path) {
+        answer = path;
+        click(kForm, "cmdOpen");
+    }
+    // A mouse event on the display at picture pixel (px, py).
+    void mouse(QEvent::Type type, Qt::MouseButton button, double px, double py, Qt::MouseButtons held = {}) {
+        const QPointF at(2 + (px * 15 - view().ViewX) * view().Zoom / 15,
+                         2 + (py * 15 - view().ViewY) * view().Zoom / 15);
+        QMouseEvent event(type, at, display()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(display(), &event);
+    }
+    void clickAt(double px, double py, Qt::MouseButton button = Qt::LeftButton) {
+        mouse(QEvent::MouseButtonPress, button, px, py, button);
+        mouse(QEvent::MouseButtonRelease, button, px, py);
+    }
+    void choose(const char* comboName, const QString& entry) {
+        QComboBox* c = combo(comboName);
+        c->setCurrentIndex(c->findText(entry));
+        emit c->activated(c->currentIndex());
+    }
+    std::string file(const char* name) const {
+        return (patientFolder(QStringLiteral("7(15Y0M)")) + u'/' + QString::fromUtf8(name)).toStdString();
+    }
+    QString box(const char* name) { return control<QLineEdit>("frmCephalo", name)->text(); }
+    QStringList dialogs;
+    QString answer;
+};
+
+TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
+    EXPECT_FALSE(isVisible("frmCephalo"));
+    EXPECT_FALSE(isEnabled(kForm, "cmdScale") || isEnabled(kForm, "cmdMagnify") || isEnabled(kForm, "cmdPreview"));
+    // Only the three lengths can be chosen; a landmark name can be typed.
+    EXPECT_TRUE(combo("cboScale")->currentText() == QStringLiteral("2 cm") && !combo("cboScale")->isEditable() &&
+                combo("cboLandmark")->isEditable());
+
+    const QString film = picture(QStringLiteral("film.jpg"), 1000, 1100);
+    open(film);
+    EXPECT_TRUE(dialogs.value(0).startsWith(QStringLiteral("Open Ceph Image|JPEG Files (*.jpg *.JPG")));
+    EXPECT_EQ(Radiograph().size(), QSize(1000, 1100));
+
+    // 5 cm over 200 pixels; the same point twice is refused.
+    choose("cboScale", QStringLiteral("5 cm"));
+    click(kForm, "cmdScale");
+    clickAt(100, 100);
+    clickAt(100, 100);
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Scale의 시작점과 끝점이 같습니다. 끝점을 다시 눌러 주세요.")});
+    EXPECT_TRUE(image().digitizing().ClickMode == 2 && Tracing().ScaleX2 == kNotPlaced && Tracing().MmPerPixel == 0);
+    clickAt(100 + 50 / kMmPerPixel, 100);
+    EXPECT_TRUE(Tracing().ScaleLength == 50 && std::abs(Tracing().MmPerPixel - kMmPerPixel / 15) < 1e-5);
+    messages.clear();
+
+    click(kForm, "cmdLandmark");
+    for (std::size_t k = 0; k < 25; ++k) {
+        const Point& q = kSampleSheet[k];
+        clickAt(kSellaPx + (q.x - 70) / kMmPerPixel, kSellaPy + (q.y - 90) / kMmPerPixel);
+        if (k == 17) {  // one step back and the landmark again
+            clickAt(0, 0, Qt::RightButton);
+            EXPECT_EQ(labelText(kForm, "lblLandmark"), QStringLiteral("Mx 6 Crown"));
+            clickAt(kSellaPx + (q.x - 70) / kMmPerPixel, kSellaPy + (q.y - 90) / kMmPerPixel);
+        }
+    }
+    EXPECT_TRUE(labelText(kForm, "lblLandmark").isEmpty() && isEnabled(kForm, "cmdPreview") &&
+                isEnabled(kForm, "cmdScale"));
+    // Marks are drawn in light red, and the window shows the retained drawing.
+    const int sx = qRound(kSellaPx * view().Zoom), sy = qRound(kSellaPy * view().Zoom);
+    EXPECT_EQ(display()->drawing().pixelColor(sx, sy), QColor(255, 0, 0));
+    EXPECT_EQ(display()->grab().toImage().pixelColor(2 + sx, 2 + sy), QColor(255, 0, 0));
+
+    // The other fit is wider than the display: it pans sideways only.
+    const double zoom = view().Zoom;
+    click(kForm, "cmdMagnify");
+    EXPECT_GT(view().Zoom, zoom);
+    click(kForm, "cmdMove");
+    mouse(QEvent::MouseButtonPress, Qt::LeftButton, 300, 200, Qt::LeftButton);
+    mouse(QEvent::MouseMove, Qt::NoButton, 250, 150, Qt::LeftButton);
+    EXPECT_TRUE(std::abs(view().ViewX - 750) < 1 && view().ViewY == 0) << view().ViewX;
+    mouse(QEvent::MouseButtonRelease, Qt::LeftButton, 250, 150);
+    EXPECT_EQ(image().digitizing().ClickMode, 100);
+
+    // Sella placed again from the list, on the same spot.
+    choose("cboLandmark", QStringLiteral("Sella"));
+    click(kForm, "cmdModify");
+    Tracing().SellaX = 1;
+    clickAt(kSellaPx, kSellaPy);
+    EXPECT_NEAR(Tracing().SellaX, kSellaPx * 15, 15);
+    EXPECT_FALSE(isEnabled(kForm, "cmdScale"));
+
+    // A refused press changes nothing anywhere and writes no file.
+    namespace fs = std::filesystem;
+    Tracing().MmPerPixel /= 10;  // the film read at a tenth of its size
+    click(kForm, "cmdPreview");
+    EXPECT_EQ(messages, QStringList{QStringLiteral(
+        "Scale 설정이 정상적으로 입력되지 않았습니다. 확인하시고 [결과인쇄 보기] 단추를 다시 눌러 주세요!")});
+    EXPECT_TRUE(box("txtSNA").isEmpty() && Ceph().SNA == CephRecord{}.SNA && LastTracing().measures.SNMP == 0);
+    EXPECT_TRUE(isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdNext") && isVisible(kForm));
+    EXPECT_FALSE(fs::exists(file("CephAx1.png")) || fs::exists(file("CephAx2.png")) || fs::exists(file("CephAx3.png")));
+
+    messages.clear();
+    Tracing().MmPerPixel *= 10;
+    QFile::remove(film);  // the picture in memory serves; its file is not read again
+    click(kForm, "cmdPreview");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
+    const TracingMeasures& m = LastTracing().measures;
+    EXPECT_NEAR(m.SNMP, 32.23, 0.3);  // the sample face, clicked to a pixel
+    // The boxes show one decimal; the record keeps the measurement itself.
+    EXPECT_EQ(box("txtSNMP") + u'|' + labelText("frmCephalo", "lblPFHAFH"),
+              QString::number(m.SNMP, 'f', 1) + u'|' + QString::number(m.PFHAFH, 'f', 1));
+    EXPECT_TRUE(Ceph().IIA == m.IIA && Ceph().UIFP != std::stod(box("txtUIFP").toStdString()));
+    EXPECT_TRUE(Ceph().Sum == 0 && !Ceph().MsgCephalo.empty());  // Sum is not handed over; the evaluation ran
+    EXPECT_TRUE(!isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdPreview") &&
+                isEnabled("frmCephalo", "cmdNext"));
+    EXPECT_TRUE(State() == PreviewState::Tracing1 && isVisible("frmAxPreview") && !isVisible(kForm));
+    EXPECT_TRUE(Offsets().Xchange == 0 && Offsets().Ychange == 0);
+
+    // Written page 2, page 3, page 1; page 1 is what the off-screen page holds.
+    EXPECT_LT(fs::last_write_time(file("CephAx2.png")), fs::last_write_time(file("CephAx3.png")));
+    EXPECT_LT(fs::last_write_time(file("CephAx3.png")), fs::last_write_time(file("CephAx1.png")));
+    const QImage page1(QString::fromStdString(file("CephAx1.png")));
+    EXPECT_EQ(page1, Forms::Get<PreviewForm>().savedPicture().convertToFormat(page1.format()));
+    // Drawn with the saved page's offsets: the film's green Sella just up and left of the traced one.
+    const QColor nearSella = page1.pixelColor(qRound((68.5 - 15) * 96 / 25.4), qRound((89.3 - 15) * 96 / 25.4));
+    EXPECT_TRUE(nearSella.green() > 200 && nearSella.red() < 60) << nearSella.name().toStdString();
+}
+
+// Files that cannot be read change nothing; a mark that reached past the
+// picture's edge leaves no ghost when its point goes.
+TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
+    open(picture(QStringLiteral("ceph.BMP"), 400, 300));  // upper-case ending
+    ASSERT_EQ(Radiograph().size(), QSize(400, 300));
+    open(picture(QStringLiteral("narrow.gif"), 200, 600));  // fills the height, not the width
+    auto redPastEdge = [&] {  // right of the picture's edge, around the mark's row
+        int red = 0;
+        const int edge = qRound(200 * view().Zoom), row = qRound(100 * view().Zoom);
+        for (int x = edge + 1; x <= edge + 3; ++x)
+            for (int y = row - 4; y <= row + 4; ++y) red += display()->drawing().pixelColor(x, y) == QColor(255, 0, 0);
+        return red;
+    };
+    click(kForm, "cmdScale");
+    clickAt(199, 100);
+    EXPECT_GT(redPastEdge(), 0);
+
+    const QImage before = display()->drawing();
+    const QString names[] = {QString(), home() + QStringLiteral("/notes.jpg"), home() + QStringLiteral("/empty.bmp"),
+                             home() + QStringLiteral("/missing.jpg")};
+    for (auto [name, bytes] : {std::pair{names[1], "not a picture"}, {names[2], ""}}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0);
+    }
+    for (const QString& name : names) {
+        messages.clear();
+        open(name);
+        EXPECT_EQ(messages, name.isEmpty() ? QStringList() : QStringList{QStringLiteral("그림 파일을 열 수 없습니다: ") + name});
+        EXPECT_TRUE(Radiograph().size() == QSize(200, 600) && image().digitizing().ClickMode == 2);
+        EXPECT_TRUE(std::abs(Tracing().ScaleX1 - 199 * 15) < 15 && display()->drawing() == before);
+    }
+
+    clickAt(20, 500);          // the end point; the start stays
+    click(kForm, "cmdScale");  // the scale again: its points go at the next repaint
+    clickAt(20, 20);
+    EXPECT_EQ(redPastEdge(), 0);
+
+    // Overflow in the geometry shows under the procedure's own name.
+    QStringList titled;
+    SetTitledMessageSink([&](const QString& title, const QString& text) { titled << title + u'|' + text; });
+    EXPECT_EQ(LineCrossX(0, 0, 1e-300, 1e300, 0, 1, 1, 1), 0);
+    EXPECT_EQ(titled, QStringList{QStringLiteral("LineCrossX|Error: 6. Overflow")});
+    click(kForm, "cmdClose");
+    EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm));
+}
+
+}  // namespace
+}  // namespace vt::testing
