@@ -1,6 +1,6 @@
-// Odd chart numbers: the patient folder is always a direct child of
-// "Patient Data" and the result files land in it, or the folder message says
-// that it could not be made.
+// The patient folder and the result files in it: odd chart numbers still
+// make a direct child of "Patient Data", a name too long is refused with the
+// folder message, and every page not written is named in one message.
 
 #include <QDir>
 #include <QDirIterator>
@@ -8,6 +8,7 @@
 
 #include "intake/NextPatient.h"
 #include "intake/SaveResultPages.h"
+#include "platform/ImageWriter.h"
 #include "support/ProgramFixture.h"
 
 namespace vt::testing {
@@ -15,60 +16,77 @@ namespace {
 
 class PatientFolderTest : public ProgramTest {
 protected:
-    // Every CephAx.png under the home folder, relative to it.
-    QStringList savedPages() const {
+    // Every file under the home folder, relative to it.
+    QStringList savedFiles() const {
         QStringList found;
-        for (QDirIterator it(home(), {QStringLiteral("CephAx.png")}, QDir::Files | QDir::Hidden,
-                             QDirIterator::Subdirectories);
-             it.hasNext();)
+        for (QDirIterator it(home(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
             found << QDir(home()).relativeFilePath(it.next());
         return found;
     }
-    bool saveAPage() {
-        return SaveResultPages({{[](ResultSurface& s) { s.line(20, 20, 190, 20, 9); }, "CephAx.png"}});
+    bool save(std::vector<const char*> names) {
+        std::vector<ResultPage> pages;
+        for (const char* name : names) pages.push_back({[this](ResultSurface&) { ++drawn; }, name});
+        return SaveResultPages(pages);
     }
+    int drawn = 0;
 };
 
 TEST_F(PatientFolderTest, EveryChartNumberPutsItsFolderDirectlyInPatientData) {
     QString longest;  // 255 bytes with "(12Y0M)", in three-byte letters
     for (int i = 0; i < 82; ++i) longest += QStringLiteral("환");
     longest += QStringLiteral("ab");
-    const QString rows[] = {QStringLiteral(":"),   QStringLiteral(":1"),  QStringLiteral("::"),
-                            QStringLiteral(":abc"), QStringLiteral("~"),   QStringLiteral("~root"),
-                            QStringLiteral("-"),   QStringLiteral("-rf"), QStringLiteral(".x"),
-                            QStringLiteral("..."), QStringLiteral(" 7"),  QStringLiteral("7  "),
-                            QStringLiteral(" "),   QStringLiteral("$HOME"), longest};
-    const QString root = home() + QStringLiteral("/Patient Data");
-    for (const QString& chart : rows) {
+    for (const QString& chart : {QStringLiteral(":"), QStringLiteral(":1"), QStringLiteral("~"), QStringLiteral("~root"),
+                                 QStringLiteral("-rf"), QStringLiteral("..."), QStringLiteral(" 7 "), QStringLiteral(" "),
+                                 QStringLiteral("$HOME"), longest}) {
         const QString folder = chart + QStringLiteral("(12Y0M)");
-        const QString inProgramFolder = QDir::current().filePath(QStringLiteral("./") + folder);
-        const bool wasThere = QFileInfo::exists(inProgramFolder);
-        startPatient(QStringLiteral("Lee"), chart, QStringLiteral("12"), QStringLiteral("0"));
+        const bool wasThere = QFileInfo::exists(QDir::current().filePath(QStringLiteral("./") + folder));
+        startPatient("Lee", chart, "12", "0");
         EXPECT_TRUE(messages.isEmpty()) << chart.toStdString();
-        EXPECT_TRUE(QFileInfo(root + u'/' + folder).isDir()) << chart.toStdString();
-        EXPECT_TRUE(saveAPage()) << chart.toStdString();
-        EXPECT_EQ(savedPages(), QStringList{QStringLiteral("Patient Data/") + folder + QStringLiteral("/CephAx.png")})
-            << chart.toStdString();
-        EXPECT_TRUE(wasThere || !QFileInfo::exists(inProgramFolder)) << chart.toStdString();
-        ASSERT_TRUE(QDir(root + u'/' + folder).removeRecursively()) << chart.toStdString();
+        EXPECT_TRUE(save({"CephAx.png"})) << chart.toStdString();
+        EXPECT_EQ(savedFiles(), QStringList{QStringLiteral("Patient Data/") + folder + QStringLiteral("/CephAx.png")});
+        EXPECT_TRUE(wasThere || !QFileInfo::exists(QDir::current().filePath(QStringLiteral("./") + folder)));
+        ASSERT_TRUE(QDir(patientFolder(folder)).removeRecursively()) << chart.toStdString();
         messages.clear();
         NextPatient();
     }
-    EXPECT_EQ(QFileInfo(root + u'/' + longest + QStringLiteral("(12Y0M)")).fileName().toUtf8().size(), 255);
+    EXPECT_EQ((longest + QStringLiteral("(12Y0M)")).toUtf8().size(), 255);
 }
 
 TEST_F(PatientFolderTest, AFolderNameOf256BytesIsRefusedWithTheFolderMessage) {
     const QString chart(249, u'7');
-    startPatient(QStringLiteral("Lee"), chart, QStringLiteral("12"), QStringLiteral("0"));
+    startPatient("Lee", chart, "12", "0");
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("환자 폴더를 만들 수 없습니다")));
     EXPECT_TRUE(messages[0].contains(chart + QStringLiteral("(12Y0M)")));
-    EXPECT_TRUE(QDir(home() + QStringLiteral("/Patient Data")).isEmpty());
+    EXPECT_TRUE(isVisible("frmModel"));  // the clinician can go on
     messages.clear();
-    EXPECT_FALSE(saveAPage());
+    EXPECT_FALSE(save({"CephAx.png"}));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("CephAx.png")));
-    EXPECT_TRUE(savedPages().isEmpty());
+    EXPECT_TRUE(savedFiles().isEmpty());
+}
+
+TEST_F(PatientFolderTest, NamesEveryPageNotWrittenInOneMessage) {
+    startPatient("Kim", "7", "12", "0");
+    const QString folder = patientFolder(QStringLiteral("7(12Y0M)/"));
+    // Folders in the way of some pages, or an image library that fails to start.
+    for (const auto& [library, blocked] : {std::pair{true, ""}, {true, "AC"}, {false, ""}}) {
+        const std::string_view unwritten = library ? blocked : "ABC";
+        ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+        for (const char* letter = blocked; *letter; ++letter) ASSERT_TRUE(QDir().mkdir(folder + *letter + QStringLiteral(".png")));
+        SetImageLibraryAvailable(library);
+        messages.clear();
+        drawn = 0;
+        EXPECT_EQ(save({"A.png", "B.png", "C.png"}), unwritten.empty());
+        ASSERT_EQ(messages.size(), unwritten.empty() ? 0 : 1) << blocked;
+        EXPECT_EQ(drawn, library ? 3 : 0);
+        for (const char name : {'A', 'B', 'C'}) {
+            const QString file = folder + name + QStringLiteral(".png");
+            const bool notWritten = unwritten.find(name) != std::string_view::npos;
+            EXPECT_EQ(QFileInfo(file).isFile(), !notWritten) << name;
+            EXPECT_EQ(!messages.isEmpty() && messages[0].contains(file), notWritten) << name;
+        }
+    }
 }
 
 }  // namespace

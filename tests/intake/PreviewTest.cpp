@@ -1,17 +1,21 @@
-// The preview: scrolling, paging through the tracing pages, closing,
-// saving a copy and printing, with page procedures that record their calls.
+// The preview: scrolling, paging through the tracing pages, closing, saving
+// a copy and printing, with page procedures that record their calls; the
+// steps at the sheet's ends as pure functions.
 
-#include <QFile>
+#include <QApplication>
+#include <QDirIterator>
+#include <QFileDialog>
 #include <QFileInfo>
-#include <QPrinterInfo>
 #include <QImageReader>
+#include <QPrinterInfo>
+#include <QSettings>
 #include <QTemporaryDir>
-#include <string>
-#include <utility>
-#include <vector>
+#include <QTimer>
+#include <QWindow>
 
 #include "intake/PreviewForm.h"
 #include "intake/PreviewPages.h"
+#include "intake/PreviewPaging.h"
 #include "platform/FileDialogs.h"
 #include "platform/ImageWriter.h"
 #include "platform/Printer.h"
@@ -20,181 +24,175 @@
 namespace vt::testing {
 namespace {
 
-struct PageCall {
-    int state;
-    double originY;
-    TracingOffsets offsets;
-};
+TEST(PreviewPaging, ScrollStepsStopExactlyAtTheSheetsEdges) {
+    struct Row { bool down; float top, visible, want; bool atEnd; };
+    const Row rows[] = {
+        {false, 20.5f, 0, 0.5f, false}, {false, 20, 0, 0, true}, {false, 7, 0, 0, true},
+        {true, 0, 276.9f, 20, false},   {true, 0, 277, 20, true},  // 277 + 20 reaches the sheet's foot exactly
+        {true, 40, 250, 47, true},      // 250 + 60 would pass the foot: the window's foot meets the sheet's
+    };
+    for (const Row& r : rows) {
+        const ScrollStep step = r.down ? ScrollDown(r.top, r.visible) : ScrollUp(r.top);
+        EXPECT_EQ(std::pair(step.top, step.atEnd), std::pair(r.want, r.atEnd)) << r.down << " from " << r.top << " seeing " << r.visible;
+    }
+    EXPECT_TRUE(CanScrollDownFromTop(297) && !CanScrollDownFromTop(297.01f));
+    // Only the tracing pages turn, and not past their ends; each turn is checked on the form below.
+    EXPECT_FALSE(NextPage(PreviewState::Tracing3) || PreviousPage(PreviewState::Tracing1));
+    for (PreviewState other : {PreviewState::None, PreviewState::ModelPage, PreviewState::CephPage, PreviewState::DiagnosisPage})
+        EXPECT_FALSE(NextPage(other) || PreviousPage(other)) << int(other);
+}
+
+struct PageCall { int state; QPointF origin; TracingOffsets offsets; };
 
 class PreviewTest : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
         for (int state = 1; state <= 6; ++state)
-            RegisterPageProcedure(PreviewState(state), [this, state](ResultSurface& s) {
-                calls.push_back({state, s.originY(), Offsets()});
-            });
+            RegisterPageProcedure(PreviewState(state), [this, state](ResultSurface& s) { calls.push_back({state, {s.originX(), s.originY()}, Offsets()}); });
     }
-    void TearDown() override {
+    void TearDown() override {  // the recorders go with the test
         for (int state = 1; state <= 6; ++state) RegisterPageProcedure(PreviewState(state), {});
         ProgramTest::TearDown();
     }
     PreviewForm& preview() { return Forms::Get<PreviewForm>(); }
-    void open(float visibleHeight, PreviewState state) {
-        preview().setVisibleHeightMm(visibleHeight);
-        preview().open(state);
-    }
-    // The enabled buttons: B(efore), N(ext), U(p), D(own), "-" when disabled.
-    std::string buttons() {
+    // Clicks (none for ""), and returns the enabled buttons: B(efore), N(ext), U(p), D(own), "-" when disabled.
+    std::string press(const char* button) {
+        calls.clear();
+        if (*button) click("frmAxPreview", button);
         std::string out;
-        for (const auto& [name, letter] : {std::pair{"cmdBefore", 'B'}, std::pair{"cmdNext", 'N'},
-                                           std::pair{"cmdUpMove", 'U'}, std::pair{"cmdDownMove", 'D'}})
-            out += isEnabled("frmAxPreview", name) ? letter : '-';
+        for (const char* name : {"cmdBefore", "cmdNext", "cmdUpMove", "cmdDownMove"})
+            out += isEnabled("frmAxPreview", name) ? name[3] : '-';
         return out;
     }
     std::vector<PageCall> calls;
 };
 
-TEST_F(PreviewTest, ScrollsInTwentyMillimetreStepsWithinTheSheet) {
-    open(250, PreviewState::ModelPage);
-    EXPECT_EQ(buttons(), "---D");
-    const struct { const char* button; float top; const char* buttons; } steps[] = {{"cmdDownMove", 20, "--UD"}, {"cmdDownMove", 40, "--UD"}, {"cmdDownMove", 47, "--U-"},
-                 {"cmdUpMove", 27, "--UD"},   {"cmdUpMove", 7, "--UD"},    {"cmdUpMove", 0, "---D"}};
-    for (const auto& step : steps) {
-        calls.clear();
-        click("frmAxPreview", step.button);
-        EXPECT_FLOAT_EQ(preview().scrollTop(), step.top) << step.button;
-        EXPECT_EQ(buttons(), step.buttons) << step.top;
-        // Redrawn from the new top, the offsets following it.
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_DOUBLE_EQ(calls[0].originY, step.top);
-        EXPECT_DOUBLE_EQ(calls[0].offsets.Ychange, step.top);
-    }
-    open(297.01f, PreviewState::DiagnosisPage);  // the whole sheet in view: no scrolling
-    EXPECT_EQ(buttons(), "----");
-}
-
-TEST_F(PreviewTest, PagesThroughTheTracingPagesFromTheTopOnBothPictures) {
-    open(250, PreviewState::Tracing1);
-    EXPECT_EQ(buttons(), "-N-D");
-    const struct { const char* button; int state; const char* buttons; } steps[] = {{"cmdNext", 4, "BN-D"}, {"cmdNext", 5, "B--D"}, {"cmdBefore", 4, "BN-D"}, {"cmdBefore", 3, "-N-D"}};
-    for (const auto& step : steps) {
-        click("frmAxPreview", "cmdDownMove");
-        calls.clear();
-        click("frmAxPreview", step.button);
-        EXPECT_EQ(State(), PreviewState(step.state)) << step.button;
-        EXPECT_EQ(buttons(), step.buttons) << step.state;
-        EXPECT_FLOAT_EQ(preview().scrollTop(), 0);
-        // The screen page from the top, then the saved page.
-        ASSERT_EQ(calls.size(), 2u);
-        EXPECT_EQ(calls[1].state, step.state);
-        EXPECT_DOUBLE_EQ(calls[0].originY, 0);
-        EXPECT_DOUBLE_EQ(calls[1].originY, 15);
-    }
-    // Tracing page 1 gets each surface's origin as its offsets, then (0, 0).
-    EXPECT_DOUBLE_EQ(calls[0].offsets.Ychange, 0);
-    EXPECT_DOUBLE_EQ(calls[1].offsets.Xchange, 15);
-    EXPECT_DOUBLE_EQ(calls[1].offsets.Ychange, 15);
-    EXPECT_DOUBLE_EQ(Offsets().Ychange, 0);
-    // Every opener sets the buttons for its own page.
-    click("frmAxPreview", "cmdDownMove");
-    preview().open(PreviewState::CephPage);
-    EXPECT_EQ(buttons(), "---D");
-    EXPECT_FLOAT_EQ(preview().scrollTop(), 0);
-}
-
-TEST_F(PreviewTest, CloseShowsTheFormThatStateNames) {
-    const std::pair<int, const char*> rows[] = {{1, "frmModel"}, {2, "frmCephalo"}, {3, "frmImage"},
-                                                {5, "frmImage"}, {6, "frmDiagnosis"}};
-    for (const auto& [state, formName] : rows) {
-        Forms::Hide(formName);
-        preview().open(PreviewState(state));
-        click("frmAxPreview", "cmdClose");
-        EXPECT_TRUE(isVisible(formName)) << state;
-        EXPECT_FALSE(Forms::IsLoaded("frmAxPreview"));
-        EXPECT_EQ(State(), PreviewState(state));
-    }
-}
-
-TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
-    QTemporaryDir dir;
-    const struct { const char *typed, *filter, *written, *format; } rows[] = {
-        {"a.PNG", "PNG Files (*.png)", "a.PNG", "png"},  {"b.jpg", "PNG Files (*.png)", "b.jpg", "jpeg"},
-        {"c", "BMP Files (*.bmp)", "c.bmp", "bmp"},      {"d.tiff", "GIF Files (*.gif)", "d.tiff", "tiff"},
-        {"e", "GIF Files (*.gif)", "e.gif", "gif"},
+// 20 mm steps that stop at the sheet's ends, redrawn from the new top; a page
+// turn shows the next tracing page from the top and draws its saved page.
+TEST_F(PreviewTest, ScrollsWithinTheSheetAndTurnsTheTracingPagesFromTheTop) {
+    preview().setVisibleHeightMm(250);
+    preview().open(PreviewState::Tracing1);
+    EXPECT_EQ(press(""), "-N-D");
+    const struct { const char* button; int state; float top; const char* buttons; } steps[] = {
+        {"cmdDownMove", 3, 20, "-NUD"}, {"cmdDownMove", 3, 40, "-NUD"}, {"cmdDownMove", 3, 47, "-NU-"},
+        {"cmdUpMove", 3, 27, "-NUD"},   {"cmdUpMove", 3, 7, "-NUD"},    {"cmdUpMove", 3, 0, "-N-D"},
+        {"cmdDownMove", 3, 20, "-NUD"}, {"cmdNext", 4, 0, "BN-D"},      {"cmdNext", 5, 0, "B--D"},
+        {"cmdBefore", 4, 0, "BN-D"},    {"cmdDownMove", 4, 20, "BNUD"}, {"cmdBefore", 3, 0, "-N-D"},
     };
-    preview().open(PreviewState::Tracing3);
+    for (const auto& step : steps) {
+        EXPECT_EQ(press(step.button), step.buttons) << step.button << " to " << step.top;
+        EXPECT_EQ(State(), PreviewState(step.state)) << step.button;
+        EXPECT_FLOAT_EQ(preview().scrollTop(), step.top) << step.button;
+        const bool turn = std::string_view(step.button) == "cmdNext" || std::string_view(step.button) == "cmdBefore";
+        ASSERT_EQ(calls.size(), turn ? 2u : 1u) << step.button;
+        EXPECT_EQ(calls[0].origin, QPointF(0, step.top));
+        EXPECT_DOUBLE_EQ(calls[0].offsets.Ychange, step.top);
+        if (turn) {
+            EXPECT_EQ(std::pair(calls[1].state, calls[1].origin), std::pair(step.state, QPointF(15, 15)));
+        }
+    }
+    // Tracing page 1's saved page gets that surface's origin as its offsets, then (0, 0).
+    EXPECT_EQ(std::pair(calls[1].offsets.Xchange, calls[1].offsets.Ychange), std::pair(15.0, 15.0));
+    EXPECT_DOUBLE_EQ(Offsets().Ychange, 0);
+    preview().open(PreviewState::CephPage);  // every opener sets the buttons for its own page
+    EXPECT_EQ(press(""), "---D");
+    EXPECT_FLOAT_EQ(preview().scrollTop(), 0);
+    preview().setVisibleHeightMm(297.01f);  // the whole sheet in view: no scrolling
+    preview().open(PreviewState::DiagnosisPage);
+    EXPECT_EQ(press(""), "----");
+}
+
+// The close button, and the close box alike, show the form that State names.
+TEST_F(PreviewTest, CloseShowsTheFormThatStateNames) {
+    const struct { int state; const char* formName; bool closeBox; } rows[] = {
+        {1, "frmModel", false}, {2, "frmCephalo", true}, {3, "frmImage", false}, {5, "frmImage", true}, {6, "frmDiagnosis", false}};
     for (const auto& row : rows) {
-        calls.clear();
-        const SaveAnswer answer{dir.filePath(QString::fromUtf8(row.typed)), QString::fromUtf8(row.filter)};
-        SetSaveDialogAnswer([&](const QString&) { return answer; });
-        click("frmAxPreview", "cmdSave");
-        QImageReader reader(dir.filePath(QString::fromUtf8(row.written)));
-        EXPECT_EQ(reader.format(), QByteArray(row.format)) << row.typed;
-        EXPECT_EQ(reader.size(), QSize(680, 1009)) << row.typed;
-        ASSERT_EQ(calls.size(), 1u);  // the page shown, drawn on the saved page first
-        EXPECT_EQ(calls[0].state, 5);
+        Forms::Hide(row.formName);
+        preview().open(PreviewState(row.state));
+        row.closeBox ? void(form("frmAxPreview")->windowHandle()->close()) : click("frmAxPreview", "cmdClose");
+        EXPECT_TRUE(isVisible(row.formName) && !Forms::IsLoaded("frmAxPreview")) << row.state;
+        EXPECT_EQ(State(), PreviewState(row.state));
     }
-    EXPECT_TRUE(messages.isEmpty());
-    SetSaveDialogAnswer([](const QString&) { return std::nullopt; });
-    click("frmAxPreview", "cmdSave");
-    EXPECT_TRUE(messages.isEmpty());
-    // A missing folder, or an image library that fails to start: one message, no file.
-    for (const bool library : {true, false}) {
-        const QString bad = library ? home() + QStringLiteral("/missing/page.png") : dir.filePath(QStringLiteral("f.png"));
-        SetImageLibraryAvailable(library);
-        SetSaveDialogAnswer([&](const QString&) { return SaveAnswer{bad, QStringLiteral("PNG Files (*.png)")}; });
-        messages.clear();
-        click("frmAxPreview", "cmdSave");
-        ASSERT_EQ(messages.size(), 1) << library;
-        EXPECT_TRUE(messages[0].contains(bad));
-        EXPECT_FALSE(QFileInfo::exists(bad));
-    }
+    EXPECT_EQ(endRequests, 0);
 }
 
-TEST_F(PreviewTest, PrintsOneA4PageFromTheSheetCornerWhateverTheScroll) {
+// Qt's own dialog, answered as the clinician would once it is up: it starts in
+// the patient folder with the page's file name; the copy is the page shown, in
+// the format of the typed ending, else of the chosen filter. Nothing is kept
+// where a settings file or the dialog's history could go.
+TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
+    const QByteArray oldXdg = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", (home() + QStringLiteral("/xdg-config")).toLocal8Bit());
+    startPatient("Lee", "77", "12", "0");
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-    SetPrintToFile(pdf);
-    SetImageLibraryAvailable(false);  // printing needs no image library
-    open(250, PreviewState::Tracing1);
-    click("frmAxPreview", "cmdDownMove");
-    calls.clear();
-    click("frmAxPreview", "cmdPrint");
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_DOUBLE_EQ(calls[0].originY, 0);
-    EXPECT_DOUBLE_EQ(calls[0].offsets.Ychange, 0);
-    EXPECT_FLOAT_EQ(preview().scrollTop(), 20);  // the screen stays as it was
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray pdfText = file.readAll();
-    EXPECT_EQ(pdfText.count("/Type /Page\n") + pdfText.count("/Type /Page\r") + pdfText.count("/Type /Page "), 1);
-    EXPECT_TRUE(pdfText.contains("/MediaBox [0 0 595")) << "A4 portrait";
-    EXPECT_TRUE(messages.isEmpty());
-}
-
-TEST_F(PreviewTest, SaveDialogStartsInThePatientFolderWithThePageFileName) {
-    startPatient(QStringLiteral("Lee"), QStringLiteral("77"), QStringLiteral("12"), QStringLiteral("0"));
-    const std::pair<PreviewState, const char*> rows[] = {{PreviewState::ModelPage, "ModelAx.png"},
-                                                         {PreviewState::Tracing2, "CephAx2.png"},
-                                                         {PreviewState::DiagnosisPage, "Diagnosis.png"}};
-    QString start;
-    SetSaveDialogAnswer([&](const SaveDialogRequest& request) {
-        start = request.startPath;
-        return std::nullopt;
-    });
-    for (const auto& [state, name] : rows) {
-        preview().open(state);
-        click("frmAxPreview", "cmdSave");
-        EXPECT_EQ(start, patientFolder(QStringLiteral("77(12Y0M)/") + QString::fromUtf8(name)));
+    const QString folder = patientFolder(QStringLiteral("77(12Y0M)"));
+    const struct { PreviewState state; const char *start, *typed, *filter, *written, *format; } rows[] = {
+        {PreviewState::ModelPage, "ModelAx.png", "a.PNG", "PNG Files (*.png)", "a.PNG", "png"},
+        {PreviewState::Tracing2, "CephAx2.png", "b.jpg", "PNG Files (*.png)", "b.jpg", "jpeg"},
+        {PreviewState::DiagnosisPage, "Diagnosis.png", "c", "BMP Files (*.bmp)", "c.bmp", "bmp"},
+        {PreviewState::CephPage, "CephAx.png", "e", "GIF Files (*.gif)", "e.gif", "gif"},
+        {PreviewState::Tracing3, "CephAx3.png", nullptr, nullptr, "", "png"},  // as the dialog starts
+        {PreviewState::Tracing1, "CephAx1.png", nullptr, nullptr, nullptr, nullptr},  // cancelled
+    };
+    for (const auto& row : rows) {
+        preview().open(row.state);
+        QString shownFolder;
+        QStringList shownFiles;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            shownFolder = dialog->directory().absolutePath();
+            shownFiles = dialog->selectedFiles();
+            if (row.typed) {
+                dialog->selectNameFilter(QString::fromUtf8(row.filter));
+                dialog->selectFile(dir.filePath(QString::fromUtf8(row.typed)));
+            }
+            QDialog* asked = dialog;  // accept() is public on the base
+            row.written ? asked->accept() : asked->reject();
+            if (asked->isVisible()) asked->reject();  // a dialog that would not take the answer
+        });
+        press("cmdSave");
+        EXPECT_EQ(shownFolder, folder);
+        EXPECT_EQ(shownFiles, QStringList{folder + u'/' + QString::fromUtf8(row.start)});
+        ASSERT_EQ(calls.size(), 1u);  // the page shown, drawn on the saved page
+        EXPECT_EQ(PreviewState(calls[0].state), row.state);
+        if (!row.written) continue;
+        const QString written = *row.written ? dir.filePath(QString::fromUtf8(row.written)) : shownFiles.value(0);
+        QImageReader reader(written);
+        EXPECT_EQ(reader.format(), QByteArray(row.format)) << row.start;
+        EXPECT_EQ(reader.size(), QSize(680, 1009)) << row.start;
     }
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/CephAx1.png")));
     EXPECT_TRUE(messages.isEmpty());
+    for (const QString& config : {home() + QStringLiteral("/.config"), home() + QStringLiteral("/xdg-config")})
+        EXPECT_FALSE(QDirIterator(config, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories).hasNext()) << config.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName()));
+    qputenv("XDG_CONFIG_HOME", oldXdg);
+    // An image library that fails to start: one message naming the file, and no file.
+    SetImageLibraryAvailable(false);
+    const QString bad = dir.filePath(QStringLiteral("f.png"));
+    SetSaveDialogAnswer([&](const QString&) { return SaveAnswer{bad, QStringLiteral("PNG Files (*.png)")}; });
+    click("frmAxPreview", "cmdSave");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(bad) && !QFileInfo::exists(bad));
 }
 
-TEST_F(PreviewTest, APrintThatFailsSaysSoOnce) {
+// Printing starts at the sheet's corner and leaves the screen as it was; it is
+// silent when it works and says once when it cannot print.
+TEST_F(PreviewTest, PrintsFromTheSheetsCornerAndSaysOnceWhenItCannot) {
+    preview().setVisibleHeightMm(250);
+    preview().open(PreviewState::Tracing1);
+    click("frmAxPreview", "cmdDownMove");
+    SetPrintToFile(home() + QStringLiteral("/page.pdf"));
+    SetImageLibraryAvailable(false);  // printing needs no image library
+    press("cmdPrint");
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(std::pair(calls[0].origin, calls[0].offsets.Ychange), std::pair(QPointF(0, 0), 0.0));
+    EXPECT_FLOAT_EQ(preview().scrollTop(), 20);
+    EXPECT_TRUE(messages.isEmpty() && QFileInfo(home() + QStringLiteral("/page.pdf")).size() > 0);
     const QString failed = QStringLiteral("인쇄할 수 없습니다. 프린터를 확인해 주세요.");
     SetPrintToFile(home() + QStringLiteral("/missing/page.pdf"));
-    open(250, PreviewState::CephPage);
     click("frmAxPreview", "cmdPrint");
     EXPECT_EQ(messages, QStringList{failed});
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed: not printing on it";

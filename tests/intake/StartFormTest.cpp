@@ -1,17 +1,23 @@
-// The start form end to end: controls, age check, patient record, patient
-// folder, refused chart numbers, help, exit and the next-patient sequence.
+// The start form end to end: age check, patient record, patient folder,
+// refused chart numbers, help, exit and the next-patient sequence; the forms
+// as windows: the close box does what the form's own close or exit button
+// does, forms sit centred and stay put, Qt's buttons speak Korean.
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <map>
 
 #include "intake/FormNames.h"
 #include "intake/NextPatient.h"
+#include "intake/PreviewForm.h"
 #include "intake/PatientRecord.h"
 #include "intake/PreviewPages.h"
 #include "platform/HelpViewer.h"
@@ -20,65 +26,52 @@
 namespace vt::testing {
 namespace {
 
-const QString kAgeMessage =
-    QStringLiteral("나이가 정상적으로 입력되지 않았습니다. 확인하시고 [시작] 단추를 다시 눌러 주세요!");
+using StartFormTest = ProgramTest;
 
-class StartFormTest : public ProgramTest {
-protected:
-    void start(const char* chart, const char* years, const char* months) {
-        startPatient(QStringLiteral("Lee"), QString::fromUtf8(chart), QString::fromUtf8(years),
-                     QString::fromUtf8(months));
-    }
-    void expectFreshForm() {
-        EXPECT_TRUE(isVisible("frmPatientInfo"));
-        for (const char* box : {"txtName", "txtChartNo", "txtYear", "txtMonth"})
-            EXPECT_TRUE(control<QLineEdit>("frmPatientInfo", box)->text().isEmpty()) << box;
-        for (const char* option : {"optSex_0", "optSex_1"})
-            EXPECT_FALSE(control<QRadioButton>("frmPatientInfo", option)->isChecked()) << option;
-    }
-};
-
-// The bounds are the age reader's; here a refused year and a refused month.
-TEST_F(StartFormTest, RefusedAgesKeepTheFormAndWhatWasTyped) {
-    for (const auto& [years, months] : {std::pair{"100", "0"}, {"12", "-1"}, {"12abc", "11.5"}}) {
-        messages.clear();
-        start("A-1", years, months);
-        ASSERT_EQ(messages, QStringList{kAgeMessage}) << years << " / " << months;
-        EXPECT_TRUE(isVisible("frmPatientInfo"));
-        EXPECT_FALSE(Forms::IsLoaded("frmModel"));
-    }
-    EXPECT_FALSE(QDir(home()).exists(QStringLiteral("Patient Data")));
-    const PatientRecord& p = Patient();
-    EXPECT_EQ(std::tuple(p.ChartNo, p.AgeYear, p.AgeMonth), std::tuple("A-1", 12.0, 12));  // 11.5 months to even
-}
-
-TEST_F(StartFormTest, AcceptedAgesCreateTheFolderNamedByChartAndAgeLeavingAnOldOneAlone) {
+// Each bound of the age from both sides: a refusal keeps the form and what was
+// typed; an acceptance names the patient folder by chart number and age.
+TEST_F(StartFormTest, AnAgeIsRefusedOnTheFormOrNamesThePatientFolder) {
     const QString old = patientFolder(QStringLiteral("77(12Y0M)/ModelAx.png"));
     ASSERT_TRUE(QDir().mkpath(QFileInfo(old).path()));
     QFile file(old);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("earlier page");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("earlier page") == 12);
     file.close();
-    const struct { const char *chart, *years, *months, *folder; } rows[] = {
-        {"77", "12", "0", "77(12Y0M)"},  {"", "12.5", "", "(12.5Y0M)"},
-        {"환자 7", " 0.000001kg", "2.5", "환자 7(0.000001Y2M)"},  // 2.5 months go to the even neighbour
+    // The record takes the age as read, refused or not; months round halves to even.
+    const struct { const char *chart, *years, *months, *folder; double year; int month; } rows[] = {
+        {"A", "0", "0", nullptr, 0, 0},           {"B", "0.1", "0", "B(0.1Y0M)", 0.1, 0},
+        {"C", "99.9", "11", "C(99.9Y11M)", 99.9, 11}, {"A", "100", "0", nullptr, 100, 0},
+        {"A", "12", "12", nullptr, 12, 12},        {"A-1", "12abc", "11.5", nullptr, 12, 12},
+        {"D", "12", "10.5", "D(12Y10M)", 12, 10},  {"E", "12", "-0.4", "E(12Y0M)", 12, 0},
+        {"A", "12", "-1", nullptr, 12, -1},        {"A", "1e400", "0", nullptr, 0, 0},
+        {"A", "12", "40000", nullptr, 12, 0},      {"A", "", "", nullptr, 0, 0},
+        {"77", "12", "0", "77(12Y0M)", 12, 0},     {"", "12.5", "", "(12.5Y0M)", 12.5, 0},
+        {"환자 7", " 0.000001kg", "2.5", "환자 7(0.000001Y2M)", 0.000001, 2},
     };
     for (const auto& row : rows) {
-        start(row.chart, row.years, row.months);
+        messages.clear();
+        startPatient("Lee", row.chart, row.years, row.months);
+        EXPECT_EQ(std::tuple(Patient().ChartNo, Patient().AgeYear, Patient().AgeMonth),
+                  std::tuple(std::string(row.chart), row.year, row.month)) << row.years;
+        if (!row.folder) {
+            EXPECT_EQ(messages, QStringList{QStringLiteral("나이가 정상적으로 입력되지 않았습니다. 확인하시고 [시작] 단추를 다시 눌러 주세요!")});
+            ASSERT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded("frmModel")) << row.years;
+            EXPECT_EQ(control<QLineEdit>("frmPatientInfo", "txtMonth")->text(), QString::fromUtf8(row.months));
+            continue;
+        }
         EXPECT_TRUE(messages.isEmpty()) << row.folder;
         EXPECT_TRUE(isVisible("frmModel") && !Forms::IsLoaded("frmPatientInfo")) << row.folder;
         EXPECT_TRUE(QFileInfo(patientFolder(QString::fromUtf8(row.folder))).isDir()) << row.folder;
         NextPatient();
     }
-    EXPECT_EQ(QDir(home() + QStringLiteral("/Patient Data")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 3);
+    EXPECT_EQ(QDir(home() + QStringLiteral("/Patient Data")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 7);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("earlier page"));
+    EXPECT_EQ(file.readAll(), QByteArray("earlier page"));  // an old folder is left alone
 }
 
 TEST_F(StartFormTest, RefusesChartNumbersThatLeaveThePatientFolder) {
     for (const char* chart : {"a/b", "..", ".", "a\\b", "7\t7", "7\x7f", "7\u00857"}) {
         messages.clear();
-        start(chart, "12", "0");
+        startPatient("Lee", chart, "12", "0");
         ASSERT_EQ(messages.size(), 1) << chart;
         EXPECT_TRUE(messages[0].contains(QStringLiteral("차트 번호"))) << chart;
         EXPECT_FALSE(Forms::IsLoaded("frmModel"));
@@ -86,22 +79,16 @@ TEST_F(StartFormTest, RefusesChartNumbersThatLeaveThePatientFolder) {
     EXPECT_FALSE(QDir(home()).exists(QStringLiteral("Patient Data")));
 }
 
-TEST_F(StartFormTest, ReportsAPatientFolderThatCannotBeCreated) {
-    QFile blocker(home() + QStringLiteral("/Patient Data"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    start("77", "12", "0");
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("77(12Y0M)")));
-    EXPECT_TRUE(isVisible("frmModel"));  // the clinician can go on
+// The program gives the preview a page for every state.
+TEST_F(StartFormTest, EveryPreviewPageIsRegistered) {
+    for (int state = 1; state <= 6; ++state) EXPECT_TRUE(PageProcedureFor(PreviewState(state))) << state;
 }
 
 // Records the forms shown, hidden and deleted, in order.
 class FormEvents : public QObject {
 public:
     bool eventFilter(QObject* object, QEvent* event) override {
-        const std::map<QEvent::Type, QString> kinds{
-            {QEvent::Show, "show "}, {QEvent::Hide, "hide "}, {QEvent::DeferredDelete, "delete "}};
+        const std::map<QEvent::Type, QString> kinds{{QEvent::Show, "show "}, {QEvent::Hide, "hide "}, {QEvent::DeferredDelete, "delete "}};
         if (qobject_cast<Form*>(object) && kinds.contains(event->type())) log << kinds.at(event->type()) + object->objectName();
         return false;
     }
@@ -112,10 +99,10 @@ public:
 // always open; they are unloaded in their order, and the record keeps only
 // the name until the next start.
 TEST_F(StartFormTest, NextPatientShowsAFreshStartFormThenUnloadsTheAnalysisFormsInOrder) {
-    start("1", "12", "0");
+    startPatient("Lee", "1", "12", "0");
     EXPECT_EQ(Patient().Sex, 0);  // male without an option
     NextPatient();
-    startPatient(QStringLiteral("Kim"), QStringLiteral("1"), QStringLiteral("12"), QStringLiteral("4"), 1);
+    startPatient("Kim", "1", "12", "4", 1);
     EXPECT_EQ(Patient().Sex, 1);
     for (const char* f : {"frmCephalo", "frmImage", "frmDiagnosis"}) Forms::Show(f);  // each unload shows
     SetState(PreviewState::CephPage);
@@ -128,25 +115,16 @@ TEST_F(StartFormTest, NextPatientShowsAFreshStartFormThenUnloadsTheAnalysisForms
     EXPECT_EQ(events.log, QStringList({"show frmPatientInfo", "hide frmModel", "hide frmCephalo", "hide frmImage",
                                        "hide frmDiagnosis", "delete frmModel", "delete frmCephalo", "delete frmImage",
                                        "delete frmDiagnosis"}));
-    expectFreshForm();
+    EXPECT_FALSE(control<QRadioButton>("frmPatientInfo", "optSex_1")->isChecked());
     EXPECT_EQ(State(), PreviewState::None);
     const PatientRecord& p = Patient();
     EXPECT_EQ(std::tuple(p.Sex, p.AgeYear, p.AgeMonth, p.PatientName), std::tuple(0, 0.0, 0, "Kim"));
 }
 
-TEST_F(StartFormTest, EveryFormThatNavigationNamesIsRegistered) {
-    for (const char* name : {FormName::Start, FormName::Preview, FormName::Model, FormName::Cephalo, FormName::Image,
-                             FormName::Diagnosis})
-        EXPECT_TRUE(Forms::IsRegistered(name)) << name;
-    for (int state = 1; state <= 6; ++state)
-        EXPECT_TRUE(Forms::IsRegistered(FormForState(PreviewState(state)))) << state;
-    for (PreviewState state : {PreviewState::ModelPage, PreviewState::CephPage})
-        EXPECT_TRUE(PageProcedureFor(state)) << int(state);
-}
-
-// The banner's tooth arch, light strokes on a dark sky, lies wholly inside
-// the part of the banner that the form shows.
-TEST_F(StartFormTest, TheBannerShowsItsToothArchWhole) {
+// One spot check of the layout (twips, 15 to the pixel): the banner's tooth
+// arch, light on a dark sky, lies wholly inside the shown part; help and exit.
+TEST_F(StartFormTest, LayoutHelpAndExit) {
+    EXPECT_EQ(form("frmPatientInfo")->size(), QSize(11910 / 15, 8520 / 15));
     const QImage shown = form("frmPatientInfo")->grab().toImage();
     int arch = 0, edge = 0;
     for (int x = 540; x < shown.width(); ++x)
@@ -154,15 +132,6 @@ TEST_F(StartFormTest, TheBannerShowsItsToothArchWhole) {
             if (qRed(shown.pixel(x, y)) > 120) ++(x < shown.width() - 12 ? arch : edge);
     EXPECT_GT(arch, 1000);
     EXPECT_EQ(edge, 0);
-}
-
-// The layout in spot checks (twips, 15 to the pixel), help and exit.
-TEST_F(StartFormTest, FreshFormHelpAndExit) {
-    expectFreshForm();
-    EXPECT_EQ(form("frmPatientInfo")->windowTitle(), QStringLiteral("Veltrane"));
-    EXPECT_EQ(form("frmPatientInfo")->size(), QSize(11910 / 15, 8520 / 15));
-    EXPECT_EQ(control<QWidget>("frmPatientInfo", "cmdStart")->geometry(), QRect(136, 432, 121, 41));
-    EXPECT_EQ(control<QAbstractButton>("frmPatientInfo", "cmdStart")->text(), QStringLiteral("분석 시작"));
     click("frmPatientInfo", "cmdHelp");
     ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_TRUE(HelpWindow()->isVisible() && endRequests == 0);
@@ -175,6 +144,39 @@ TEST_F(StartFormTest, FreshFormHelpAndExit) {
     EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
     click("frmPatientInfo", "cmdExit");
     EXPECT_EQ(endRequests, 1);
+}
+
+using WindowsTest = ProgramTest;
+
+int OffCentre(const QWidget* form) { return (form->geometry().center() - qApp->primaryScreen()->availableGeometry().center()).manhattanLength(); }
+
+// A close box does what the form's own close or exit button does (the
+// preview's is checked with its close button).
+TEST_F(WindowsTest, FormsAreCentredOnceStayPutAndCloseAsTheirButtonsDo) {
+    EXPECT_LE(OffCentre(form(FormName::Start)), 4);
+    startPatient("Choi", "12", "9", "0");
+    EXPECT_LE(OffCentre(form(FormName::Model)), 4);
+    form(FormName::Model)->move(form(FormName::Model)->pos() + QPoint(30, 20));  // as the clinician drags it
+    const QRect model = form(FormName::Model)->geometry();
+    Forms::Hide(FormName::Model);
+    Forms::Show(FormName::Image);
+    form(FormName::Image)->windowHandle()->close();  // what the window manager does for the close box
+    ASSERT_TRUE(isVisible(FormName::Cephalo) && !isVisible(FormName::Image));
+    EXPECT_LE(OffCentre(form(FormName::Cephalo)), 4);
+    EXPECT_EQ(endRequests, 0);
+    form(FormName::Cephalo)->windowHandle()->close();
+    EXPECT_EQ(endRequests, 1);
+    Forms::Hide(FormName::Cephalo);
+    Forms::Show(FormName::Model);
+    EXPECT_EQ(form(FormName::Model)->geometry(), model);
+    Forms::Get<PreviewForm>().open(PreviewState::ModelPage);
+    EXPECT_TRUE(form("frmAxPreview")->isMaximized());
+}
+
+TEST_F(WindowsTest, QtsStandardButtonsReadKorean) {
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Ok)->text(), QStringLiteral("확인"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("취소"));
 }
 
 }  // namespace

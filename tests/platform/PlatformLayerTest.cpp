@@ -1,17 +1,19 @@
-// The small platform layer: fonts and text widths, mnemonic captions and the
-// painter surface's placement of text and pictures. The form runtime is
-// exercised by every form test: one instance loaded on first use, deferred
-// deletion (the next-patient order test sees it), a fresh load after unload.
+// The small platform layer: fonts and text widths, mnemonic captions, the
+// painter surface's placement of text and pictures, and the printed sheet.
+// The form runtime is exercised by every form test.
 
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "platform/FontMap.h"
 #include "platform/FormControls.h"
 #include "platform/PageImage.h"
 #include "platform/Picture.h"
+#include "platform/Printer.h"
 #include "platform/TextMetrics.h"
 
 namespace vt {
@@ -47,37 +49,86 @@ public:
     mutable std::vector<QRectF> sources;
 };
 
-TEST(PainterSurface, SavedPageStartsAt15mmAndCountsSourcesFromItsOrigin) {
+// The saved page shows the sheet from (15, 15) mm; text hangs below its position.
+TEST(PainterSurface, SavedPagePlacesPicturesAndTextFromItsOrigin) {
     RedPicture picture;
     const QImage saved = DrawSavedPage([&](ResultSurface& s) {
         s.paintPicture(picture, {20, 40, 10, 10});
         s.paintPicture(picture, {20, 40, 10, 10}, SheetRect{15 + 2, 15 + 3, 4, 5});
+        s.setFontName("돋움체");
+        s.setFontSize(11);
+        s.setForeColor(12);
+        s.printAt(115, 115, "HHHH");
     });
     ASSERT_EQ(picture.sources.size(), 2u);
     EXPECT_EQ(picture.sources[0], QRectF(0, 0, 10, 10));
-    EXPECT_EQ(picture.sources[1], QRectF(2, 3, 4, 5));
+    EXPECT_EQ(picture.sources[1], QRectF(2, 3, 4, 5));  // counted from the picture's own corner
     EXPECT_EQ(saved.size(), QSize(680, 1009));
-    // Sheet (20, 40) lies 5 mm and 25 mm into the saved window.
     EXPECT_EQ(saved.pixelColor(int(5 * kPx) + 2, int(25 * kPx) + 2), QColor(Qt::red));
     EXPECT_EQ(saved.pixelColor(int(5 * kPx) - 2, int(25 * kPx) - 2), QColor(Qt::white));
+    QRect ink;  // the red text, below the picture
+    for (int y = int(90 * kPx); y < saved.height(); ++y)
+        for (int x = 0; x < saved.width(); ++x)
+            if (saved.pixelColor(x, y).red() > 200 && saved.pixelColor(x, y).green() < 100) ink |= QRect(x, y, 1, 1);
+    EXPECT_NEAR(ink.left(), 100 * kPx, 3);
+    EXPECT_GE(ink.top(), int(100 * kPx));      // below the current position
+    EXPECT_LE(ink.top(), int(100 * kPx) + 8);  // within the line's ascent
 }
 
-TEST(PainterSurface, PrintsTextWithItsTopLeftCornerAtTheCurrentPosition) {
-    const QImage page = DrawScreenPage(
-        [](ResultSurface& s) {
-            s.setFontName("돋움체");
-            s.setFontSize(11);
-            s.setForeColor(12);
-            s.printAt(20, 30, "HHHH");
-        },
-        400, 400, 0);
-    QRect ink;  // the red pixels
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (page.pixelColor(x, y).red() > 200 && page.pixelColor(x, y).green() < 100) ink |= QRect(x, y, 1, 1);
-    EXPECT_NEAR(ink.left(), 20 * kPx, 3);
-    EXPECT_GE(ink.top(), int(30 * kPx));      // below the current position
-    EXPECT_LE(ink.top(), int(30 * kPx) + 8);  // within the line's ascent
+struct LineMm { double x1, y1, x2, y2; };
+
+// The straight lines ("x y m x y l") of every page stream of a PDF, through
+// the page's transform ("a b c d e f cm") into millimetres from the top edge
+// of the media box, `topPt` points high.
+std::vector<LineMm> PrintedLines(const QByteArray& pdf, double topPt) {
+    std::vector<LineMm> lines;
+    const QString n = QStringLiteral(R"((-?[\d.]+))");
+    const QRegularExpression cm(QStringList(6, n).join(u' ') + QStringLiteral(" cm"));
+    const QRegularExpression segment(n + u' ' + n + QStringLiteral(" m\\s+") + n + u' ' + n + QStringLiteral(" l"));
+    constexpr double kMmPerPt = 25.4 / 72;
+    for (qsizetype at = 0; (at = pdf.indexOf("stream\n", at)) >= 0;) {
+        const qsizetype end = pdf.indexOf("endstream", at);
+        // Qt deflates each stream; qUncompress wants a size hint in front and grows past it.
+        const QString content = QString::fromLatin1(qUncompress(QByteArray("\x00\x01\x00\x00", 4) + pdf.mid(at + 7, end - at - 7)));
+        at = end;
+        const auto m = cm.match(content);
+        if (!m.hasMatch()) continue;
+        const double a = m.captured(1).toDouble(), d = m.captured(4).toDouble();
+        const double e = m.captured(5).toDouble(), f = m.captured(6).toDouble();
+        for (auto it = segment.globalMatch(content, m.capturedEnd()); it.hasNext();) {
+            const auto s = it.next();
+            const auto x = [&](int i) { return (a * s.captured(i).toDouble() + e) * kMmPerPt; };
+            const auto y = [&](int i) { return (topPt - (d * s.captured(i).toDouble() + f)) * kMmPerPt; };
+            lines.push_back({x(1), y(2), x(3), y(4)});
+        }
+    }
+    return lines;
+}
+
+// Printed to a file: one A4 portrait page, each line at its millimetres from the sheet's corner.
+TEST(Printer, LinesLandAtTheirMillimetresOnOneA4Sheet) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    SetPrintToFile(pdf);
+    const LineMm drawn[] = {{10, 275, 190, 275}, {190, 20, 190, 275}, {0.5, 1, 209.5, 296}};
+    ASSERT_TRUE(PrintPage([&](ResultSurface& s) {
+        for (const LineMm& l : drawn) s.line(l.x1, l.y1, l.x2, l.y2, 9);
+    }));
+    SetPrintToFile({});
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+    const auto box = QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])")).match(QString::fromLatin1(bytes));
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_NEAR(box.captured(1).toDouble(), 595, 1);  // A4 portrait
+    const std::vector<LineMm> printed = PrintedLines(bytes, box.captured(2).toDouble());
+    ASSERT_EQ(printed.size(), std::size(drawn));
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        const LineMm &p = printed[i], &d = drawn[i];
+        EXPECT_LE(std::max({std::abs(p.x1 - d.x1), std::abs(p.y1 - d.y1), std::abs(p.x2 - d.x2), std::abs(p.y2 - d.y2)}), 0.01)
+            << i << ": (" << p.x1 << ", " << p.y1 << ") to (" << p.x2 << ", " << p.y2 << ")";
+    }
 }
 
 }  // namespace

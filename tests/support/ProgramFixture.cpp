@@ -1,7 +1,6 @@
 #include "support/ProgramFixture.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 #include "Program.h"
 #include "ceph/EvalScores.h"
@@ -45,8 +44,6 @@ void ProgramTest::TearDown() {
     qputenv("HOME", oldHome_);
 }
 
-QWidget* ProgramTest::form(const char* name) { return Forms::IsLoaded(name) ? &Forms::Get(name) : nullptr; }
-
 void ProgramTest::type(const char* formName, const char* box, const QString& text) {
     auto* edit = control<QLineEdit>(formName, box);
     ASSERT_NE(edit, nullptr) << formName << "." << box;
@@ -59,33 +56,12 @@ void ProgramTest::click(const char* formName, const char* button) {
     b->click();
 }
 
-QString ProgramTest::labelText(const char* formName, const char* label) {
-    auto* l = control<QLabel>(formName, label);
-    return l ? l->text() : QStringLiteral("<missing>");
-}
-
-bool ProgramTest::isVisible(const char* formName) {
-    QWidget* f = form(formName);
-    return f && f->isVisible();
-}
-
-bool ProgramTest::isEnabled(const char* formName, const char* button) {
-    auto* b = control<QAbstractButton>(formName, button);
-    return b && b->isEnabled();
-}
-
 void ProgramTest::startPatient(const QString& name, const QString& chartNo, const QString& years,
                                const QString& months, int sexOption) {
-    type("frmPatientInfo", "txtName", name);
-    type("frmPatientInfo", "txtChartNo", chartNo);
-    type("frmPatientInfo", "txtYear", years);
-    type("frmPatientInfo", "txtMonth", months);
+    for (const auto& [box, text] : {std::pair{"txtName", name}, {"txtChartNo", chartNo}, {"txtYear", years}, {"txtMonth", months}})
+        type("frmPatientInfo", box, text);
     if (sexOption >= 0) click("frmPatientInfo", sexOption == 0 ? "optSex_0" : "optSex_1");
     click("frmPatientInfo", "cmdStart");
-}
-
-QString ProgramTest::patientFolder(const QString& folderName) const {
-    return QDir(home()).filePath(QStringLiteral("Patient Data/") + folderName);
 }
 
 }  // namespace vt::testing

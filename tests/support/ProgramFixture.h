@@ -27,7 +27,7 @@ protected:
     void TearDown() override;
 
     // The loaded form of this name, or null.
-    static QWidget* form(const char* name);
+    static QWidget* form(const char* name) { return Forms::IsLoaded(name) ? &Forms::Get(name) : nullptr; }
     template <class T>
     static T* control(const char* formName, const char* controlName) {
         QWidget* f = form(formName);
@@ -36,16 +36,18 @@ protected:
     // Types into a text box and clicks a button, as the clinician does.
     static void type(const char* formName, const char* box, const QString& text);
     static void click(const char* formName, const char* button);
-    static QString labelText(const char* formName, const char* label);
-    static bool isVisible(const char* formName);
-    static bool isEnabled(const char* formName, const char* button);
+    static QString labelText(const char* formName, const char* label) {
+        return control<QLabel>(formName, label) ? control<QLabel>(formName, label)->text() : QStringLiteral("<missing>");
+    }
+    static bool isVisible(const char* formName) { return form(formName) && form(formName)->isVisible(); }
+    static bool isEnabled(const char* f, const char* b) { return control<QAbstractButton>(f, b) && control<QAbstractButton>(f, b)->isEnabled(); }
 
     // Fills the start form and presses the start button.
     static void startPatient(const QString& name, const QString& chartNo, const QString& years,
                              const QString& months, int sexOption = -1);
 
     QString home() const { return home_->path(); }
-    QString patientFolder(const QString& folderName) const;
+    QString patientFolder(const QString& folderName) const { return home() + QStringLiteral("/Patient Data/") + folderName; }
 
     QStringList messages;
     int endRequests = 0;
