@@ -80,8 +80,14 @@ TEST_F(StartFormTest, RefusesChartNumbersThatLeaveThePatientFolder) {
 }
 
 // The program gives the preview a page for every state.
-TEST_F(StartFormTest, EveryPreviewPageIsRegistered) {
-    for (int state = 1; state <= 6; ++state) EXPECT_TRUE(PageProcedureFor(PreviewState(state))) << state;
+TEST_F(StartFormTest, EveryPageAndEveryFormThatNavigationNamesIsRegistered) {
+    for (int state = 1; state <= 6; ++state) {
+        EXPECT_TRUE(PageProcedureFor(PreviewState(state))) << state;
+        EXPECT_TRUE(Forms::IsRegistered(FormForState(PreviewState(state)))) << state;
+    }
+    for (const char* name : {FormName::Start, FormName::Preview, FormName::Model, FormName::Cephalo, FormName::Image,
+                             FormName::Diagnosis})
+        EXPECT_TRUE(Forms::IsRegistered(name)) << name;
 }
 
 // Records the forms shown, hidden and deleted, in order.
