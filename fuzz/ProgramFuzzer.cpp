@@ -29,6 +29,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/ImageWriter.h"
 #include "platform/MessageBox.h"
+#include "support/ProgramSeams.h"
 #include "platform/PageImage.h"
 #include "platform/Printer.h"
 #include "platform/WholeFile.h"
@@ -142,18 +143,7 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
     programFolder_ = QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-ProgramFuzzer::~ProgramFuzzer() {
-    Forms::UnloadAll();
-    CloseHelp();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    SetMessageSink({});
-    SetSaveDialogAnswer({});
-    SetOpenDialogAnswer({});
-    SetSaveObserver({});
-    SetPrintToFile({});
-    SetWriteLimit(std::nullopt);
-    Forms::SetEndProgramHandler({});
-}
+ProgramFuzzer::~ProgramFuzzer() { testing::UnloadProgramAndRestoreSeams(); }
 
 bool ProgramFuzzer::run(long actions) {
     for (long i = 0; i < actions && failure_.isEmpty(); ++i) act();

@@ -1,5 +1,7 @@
 #include "support/ProgramFixture.h"
 
+#include "support/ProgramSeams.h"
+
 #include <QCoreApplication>
 
 #include "Program.h"
@@ -31,16 +33,7 @@ void ProgramTest::SetUp() {
 }
 
 void ProgramTest::TearDown() {
-    Forms::UnloadAll();
-    CloseHelp();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    SetMessageSink({});
-    SetSaveDialogAnswer({});
-    SetOpenDialogAnswer({});
-    SetTitledMessageSink({});
-    SetPrintToFile({});
-    SetImageLibraryAvailable(true);
-    Forms::SetEndProgramHandler({});
+    UnloadProgramAndRestoreSeams();
     qputenv("HOME", oldHome_);
 }
 
