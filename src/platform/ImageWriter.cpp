@@ -43,6 +43,7 @@ constexpr std::array<Encoder, 5> kEncoders{{
 struct ImageLibrary {
     bool available = true;
     ImageLibraryState state;
+    std::function<void(const std::string&, bool)> saveObserver;  // test seam
 };
 ImageLibrary& Library() {
     static ImageLibrary library;
@@ -109,8 +110,6 @@ void ShutdownGdiPlus() {
 
 namespace {
 
-std::function<void(const std::string&, bool)> gSaveObserver;
-
 bool WriteBitmap(const QImage& picture, const std::string& path) {
     const std::optional<std::string> mimeType = MimeTypeForPath(path);
     if (!mimeType || picture.isNull()) return false;
@@ -128,12 +127,12 @@ bool WriteBitmap(const QImage& picture, const std::string& path) {
 
 bool SaveBitmapAs(const QImage& picture, const std::string& path) {
     const bool written = WriteBitmap(picture, path);
-    if (gSaveObserver) gSaveObserver(path, written);
+    if (Library().saveObserver) Library().saveObserver(path, written);
     return written;
 }
 
 void SetSaveObserver(std::function<void(const std::string& path, bool written)> observer) {
-    gSaveObserver = std::move(observer);
+    Library().saveObserver = std::move(observer);
 }
 
 void SetImageLibraryAvailable(bool available) { Library().available = available; }

@@ -13,7 +13,11 @@
 namespace vt {
 namespace {
 
-std::optional<qint64> gWriteLimit;
+// Test seam: the disk is full after this many bytes of each file.
+std::optional<qint64>& WriteLimit() {
+    static std::optional<qint64> limit;
+    return limit;
+}
 
 // The new file, writing straight through to the disk. Some encoders ignore a
 // short write, so the file keeps its own record of every failure.
@@ -24,7 +28,7 @@ public:
 protected:
     qint64 writeData(const char* data, qint64 length) override {
         qint64 allowed = length;
-        if (gWriteLimit) allowed = std::clamp<qint64>(*gWriteLimit - written_, 0, length);
+        if (WriteLimit()) allowed = std::clamp<qint64>(*WriteLimit() - written_, 0, length);
         const qint64 done = allowed > 0 ? QFile::writeData(data, allowed) : 0;
         if (done > 0) written_ += done;
         if (done != length) {
@@ -58,7 +62,7 @@ int CreateNewFile(const QByteArray& folder, QByteArray& name) {
 
 }  // namespace
 
-void SetWriteLimit(std::optional<qint64> bytes) { gWriteLimit = bytes; }
+void SetWriteLimit(std::optional<qint64> bytes) { WriteLimit() = bytes; }
 
 bool WriteWholeFile(const QString& path, const std::function<bool(QIODevice&)>& fill) {
     const QByteArray target = QFile::encodeName(path);
