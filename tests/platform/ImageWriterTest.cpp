@@ -1,7 +1,4 @@
-// The image-file writer: the format follows the name's ending in any letter
-// case, nothing is written for other endings or where no file can be; GIF
-// keeps up to 256 colours exactly and reduces more without losing the
-// tracing colours on a radiograph, and refuses what GIF cannot hold.
+// The image-file writer: format by ending in any case, nothing written otherwise; GIF's colours and limits.
 #include "platform/ImageWriter.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +8,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -48,9 +44,8 @@ TEST_F(ImageWriterTest, EveryEndingInAnyCaseDecodesAsItsFormat) {
     // White paper with a black, a blue and a red box.
     QImage picture(60, 40, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    const QRgb boxes[] = {qRgb(0, 0, 0), qRgb(0, 0, 255), qRgb(255, 0, 0)};
     for (int x = 0; x < 60; ++x)
-        for (int y = 0; y < 20; ++y) picture.setPixel(x, y, boxes[x / 20]);
+        for (int y = 0; y < 20; ++y) picture.setPixel(x, y, x < 20 ? qRgb(0, 0, 0) : x < 40 ? qRgb(0, 0, 255) : qRgb(255, 0, 0));
     for (const auto& c : cases) {
         ASSERT_TRUE(SaveBitmapAs(picture, path(c.name))) << c.name;
         QImageReader reader(QString::fromStdString(path(c.name)));
@@ -86,16 +81,13 @@ TEST(ImageWriter, ShutdownFollowsTheLastStart) {
     ShutdownGdiPlus();
     ShutdownGdiPlus();  // the flag still says started: shut down again
     const ImageLibraryState after = CurrentImageLibraryState();
-    EXPECT_EQ(std::tuple(unavailable, otherVersion, started, after.started, after.starts - before.starts,
-                         after.shutdowns - before.shutdowns),
+    EXPECT_EQ(std::tuple(unavailable, otherVersion, started, after.started, after.starts - before.starts, after.shutdowns - before.shutdowns),
               std::tuple(true, true, true, true, 3, 2));
 }
 
 QImage GifWrittenAndRead(const QImage& picture) {
     QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(WriteGif(picture, buffer));
-    return QImage::fromData(buffer.data(), "GIF");
+    return buffer.open(QIODevice::WriteOnly) && WriteGif(picture, buffer) ? QImage::fromData(buffer.data(), "GIF") : QImage();
 }
 
 TEST(GifWriter, KeepsTheColoursAndRefusesWhatGifCannotHold) {
@@ -112,7 +104,6 @@ TEST(GifWriter, KeepsTheColoursAndRefusesWhatGifCannotHold) {
     const QImage decoded = GifWrittenAndRead(picture);
     EXPECT_LE(WorstChannelError(decoded, picture), 2);
     EXPECT_EQ(std::pair(decoded.pixel(100, 10), decoded.pixel(100, 30)), std::pair(qRgb(255, 0, 0), qRgb(0, 0, 255)));
-    // What GIF cannot hold is refused.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     EXPECT_FALSE(WriteGif(QImage(), buffer));
