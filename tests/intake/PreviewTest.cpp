@@ -49,13 +49,11 @@ protected:
             }) : PageProcedure());
     }
     PreviewForm& preview() { return Forms::Get<PreviewForm>(); }
-    // Clicks (none for ""), and returns the enabled buttons: B(efore), N(ext), U(p), D(own), "-" when disabled.
-    std::string press(const char* button) {
+    std::string press(const char* button) {  // clicks (none for ""); the enabled buttons B(efore), N(ext), U(p), D(own), else "-"
         calls.clear();
         if (*button) click("frmAxPreview", button);
         std::string out;
-        for (const char* name : {"cmdBefore", "cmdNext", "cmdUpMove", "cmdDownMove"})
-            out += isEnabled("frmAxPreview", name) ? name[3] : '-';
+        for (const char* name : {"cmdBefore", "cmdNext", "cmdUpMove", "cmdDownMove"}) out += isEnabled("frmAxPreview", name) ? name[3] : '-';
         return out;
     }
     std::vector<PageCall> calls;
