@@ -1,18 +1,13 @@
-// Result files are written whole or not at all: a disk that fills up at the
-// first, a middle or the last byte of the file leaves the earlier file as it
-// was and no other file.
+// A disk that fills up at any byte of a result file leaves the earlier file whole and no other file.
 #include "platform/WholeFile.h"
-
 #include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-
+#include <tuple>
 #include <sys/mount.h>
 #include <sys/statvfs.h>
-
 #include "platform/ImageWriter.h"
 
 namespace vt {
@@ -20,14 +15,11 @@ namespace {
 
 const char* const kNames[] = {"page.png", "page.gif", "page.jpg", "page.tif", "page.bmp"};
 
-// Blocks of many colours: every format needs some kilobytes for it.
-QImage Colourful(int width, int height, quint32 seed) {
+QImage Colourful(int width, int height, quint32 seed) {  // blocks of many colours: some kilobytes in every format
     QImage picture(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            seed = seed * 1103515245u + 12345u;
-            picture.setPixel(x, y, (x / 4 + y / 4) % 3 ? qRgb(255, 255, 255) : (seed >> 8) | 0xff000000u);
-        }
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, (x / 4 + y / 4) % 3 ? qRgb(255, 255, 255) : ((seed = seed * 1103515245u + 12345u) >> 8) | 0xff000000u);
     return picture;
 }
 
@@ -37,21 +29,16 @@ protected:
     // Joined by hand: QDir would take ":1" for one of Qt's resources.
     QString path(const char* name) const { return dir.path() + u'/' + QString::fromUtf8(name); }
     bool save(const QImage& picture, const char* name) { return SaveBitmapAs(picture, path(name).toStdString()); }
-    QByteArray read(const char* name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
+    QByteArray read(const char* name) const { QFile f(path(name)); return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>"; }
     void write(const char* name, const QByteArray& bytes) {
         QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name;
     }
     qsizetype files() const { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(); }
-    // The size of `picture` written fresh, elsewhere.
-    static qint64 freshSize(const QImage& picture, const char* name) {
+    static qint64 freshSize(const QImage& picture, const char* name) {  // written elsewhere
         QTemporaryDir sizing;
-        EXPECT_TRUE(SaveBitmapAs(picture, sizing.filePath(QString::fromUtf8(name)).toStdString())) << name;
-        return QFile(sizing.filePath(QString::fromUtf8(name))).size();
+        const QString file = sizing.filePath(QString::fromUtf8(name));
+        return SaveBitmapAs(picture, file.toStdString()) ? QFile(file).size() : -1;
     }
     QTemporaryDir dir;
 };
@@ -66,15 +53,12 @@ TEST_F(WholeFileTest, EveryFormatFailingAtAnyByteKeepsTheEarlierFileWhole) {
         write(name, earlier);
         for (qint64 limit : {qint64(0), size / 2, size - 1}) {
             SetWriteLimit(limit);
-            EXPECT_FALSE(save(picture, name)) << name << " after " << limit;
-            EXPECT_EQ(read(name), earlier) << name << " after " << limit;
-            EXPECT_EQ(files(), qsizetype(format + 1)) << name << " after " << limit;
+            const bool saved = save(picture, name);
+            EXPECT_TRUE(!saved && read(name) == earlier && files() == qsizetype(format + 1)) << name << " after " << limit;
         }
         SetWriteLimit(std::nullopt);
         ASSERT_TRUE(save(picture, name)) << name;
-        EXPECT_EQ(read(name).size(), size) << name;
-        EXPECT_EQ(QImage(path(name)).size(), picture.size()) << name;
-        EXPECT_EQ(files(), qsizetype(format + 1)) << name;
+        EXPECT_EQ(std::tuple(read(name).size(), QImage(path(name)).size(), files()), std::tuple(size, picture.size(), qsizetype(format + 1))) << name;
     }
 }
 
@@ -84,8 +68,7 @@ TEST_F(WholeFileTest, AFailedFillOrABadNameLeavesNothing) {
     EXPECT_FALSE(WriteWholeFile(path("missing/page.png"), [](QIODevice&) { return true; }));
     // A NUL would cut the name short: "page" must not appear.
     EXPECT_FALSE(WriteWholeFile(path("page") + QChar(0) + QStringLiteral(".png"), [](QIODevice&) { return true; }));
-    EXPECT_EQ(read("page.png"), QByteArray("earlier"));
-    EXPECT_EQ(files(), 1);
+    EXPECT_EQ(std::pair(read("page.png"), files()), std::pair(QByteArray("earlier"), qsizetype(1)));
     // A leading ":" is a file name like any other.
     EXPECT_TRUE(WriteWholeFile(path(":1"), [](QIODevice& file) { return file.write("x") == 1; }));
     EXPECT_EQ(read(":1"), QByteArray("x"));
@@ -100,18 +83,15 @@ TEST_F(WholeFileTest, AFullDiskKeepsTheEarlierFileWholeInEveryFormat) {
     for (std::size_t format = 0; format < std::size(kNames); ++format) {
         const char* name = kNames[format];
         write(name, "earlier");
-        // Fill the disk up to half the new file.
         struct statvfs disk {};
         ASSERT_EQ(::statvfs(mountPoint.constData(), &disk), 0);
-        const qint64 room = qint64(disk.f_bavail) * qint64(disk.f_frsize) - freshSize(picture, name) / 2;
+        const qint64 room = qint64(disk.f_bavail) * qint64(disk.f_frsize) - freshSize(picture, name) / 2;  // half the file fits
         ASSERT_GT(room, 0) << name;
         write("filler", QByteArray(room, 'f'));
-        EXPECT_FALSE(save(picture, name)) << name;
-        EXPECT_EQ(read(name), QByteArray("earlier")) << name;
-        EXPECT_EQ(files(), qsizetype(format + 2)) << name;
+        const bool saved = save(picture, name);
+        EXPECT_TRUE(!saved && read(name) == "earlier" && files() == qsizetype(format + 2)) << name;
         QFile::remove(path("filler"));
-        EXPECT_TRUE(save(picture, name)) << name;
-        EXPECT_EQ(QImage(path(name)).size(), picture.size()) << name;
+        EXPECT_TRUE(save(picture, name) && QImage(path(name)).size() == picture.size()) << name;
     }
     ::umount2(mountPoint.constData(), MNT_DETACH);
 }
