@@ -1,7 +1,5 @@
-// The last sections of the comment: lip values and the adjusted Jarabak
-// value, growth timing by age, sex and Severity, the extraction and
-// anchorage entry with its branches, ladders and rung bounds, and the
-// closing sentence on incisor sizes.
+// The comment's last sections: lips and adjusted Jarabak value, growth timing, the extraction
+// entry (branches, ladders, rung bounds) and the closing sentence on incisor sizes.
 
 #include <gtest/gtest.h>
 
@@ -64,16 +62,9 @@ constexpr SpaceLadder A = SpaceLadder::Extraction, B = SpaceLadder::Borderline, 
 constexpr ExtBranch II = SkeletalII, III = SkeletalIII;
 
 struct ExtCase {
-    int skelAP = 0;
-    double APIdx = 2;
-    int severity = 0;
-    double J = 0, ALDMx = 0, ALDMn = 0, ULc = 0;
-    float LLc = 0;
-    const char* kimEI = "200";
-    double molarRt = 0, molarLt = 0, OJc = 2.5;
-    ExtBranch branch = SagittalMild;
-    SpaceLadder ladder = N;
-    int rung = 7;
+    int skelAP = 0; double APIdx = 2; int severity = 0; double J = 0, ALDMx = 0, ALDMn = 0, ULc = 0; float LLc = 0;
+    const char* kimEI = "200"; double molarRt = 0, molarLt = 0, OJc = 2.5;
+    ExtBranch branch = SagittalMild; SpaceLadder ladder = N; int rung = 7;
 };
 
 // Neutral occlusion unless stated: molars Class I, corrected overjet 2.5.
@@ -135,8 +126,8 @@ TEST(ExtractionStep, BranchesLaddersAndRungs) {
         r.ALDMx = c.ALDMx, r.ALDMn = c.ALDMn, r.ULc = c.ULc, r.LLc = c.LLc, r.KimEI = c.kimEI;
         r.MolarRt = c.molarRt, r.MolarLt = c.molarLt, r.OJc = c.OJc;
         const ExtractionChoice choice = ChooseExtraction(r, world.sources());
-        const SpaceLadder ladder = c.branch == None ? c.ladder : choice.ladder;
-        EXPECT_EQ((std::tuple{choice.branch, ladder, choice.step.rung}), (std::tuple{c.branch, c.ladder, c.rung}))
+        EXPECT_EQ((std::tuple{choice.branch, c.branch == None ? c.ladder : choice.ladder, choice.step.rung}),
+                  (std::tuple{c.branch, c.ladder, c.rung}))
             << "SkelAP " << c.skelAP << " APIdx " << c.APIdx << " J " << c.J << " ALD " << c.ALDMx << "/" << c.ALDMn
             << " molars " << c.molarRt << "/" << c.molarLt << " OJc " << c.OJc;
     }
@@ -148,9 +139,8 @@ TEST(ExtractionStep, WorkedExample) {
     world.ceph.UL = 1, world.ceph.LL = 2;
     FindingsRecord r;
     r.JarabakVal = 6, r.ALDMx = 4, r.ALDMn = 5, r.KimEI = "145", r.MolarRt = 4, r.OJc = 5, r.APIdx = 3;
-    LipsAndJarabak(r, world.sources());
-    GrowthTimingStep(r, world.sources());
-    EXPECT_EQ(r.DxText, "");
+    LipsAndJarabak(r, world.sources()), GrowthTimingStep(r, world.sources());
+    ASSERT_EQ(r.DxText, "");
     ExtractionStep(r, world.sources());
     EXPECT_EQ(r.DxText, "상악 소구치만 발치하거나 상하악 소구치 발치 후 하악 구치부를 anchor loss로 치료하는 방법이 추천된다. ");
 }

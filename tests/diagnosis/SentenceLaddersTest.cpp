@@ -1,8 +1,9 @@
-// The transverse, vertical and sagittal ladders, rung by rung at the bounds
-// of their tests, for each age and sex group, with Severity before and
-// after; then the group's own wording of some rungs.
+// The transverse, vertical and sagittal ladders rung by rung at their bounds, per age and sex
+// group, with Severity before and after; then the group's own wording of some rungs.
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "DxWorld.h"
 
@@ -46,12 +47,9 @@ void Check(Ladder ladder, std::initializer_list<Case> cases) {
         const int rung = Climb(ladder, c, r).rung;
         const auto where = ::testing::Message() << int(ladder) << " sex " << c.sex << " age " << c.age << " v "
                                                 << c.v[0] << " " << c.v[1] << " " << c.v[2] << " " << c.v[3];
-        EXPECT_EQ(rung, c.rung) << where;
-        EXPECT_EQ(r.Severity, c.after) << where;
-        // The transverse sentence replaces the comment, the others append;
-        // every sentence ends in one blank.
-        EXPECT_EQ(r.DxText.starts_with("before "), ladder != Ladder::Transverse) << where;
-        EXPECT_TRUE(testing::WellJoined(r.DxText)) << where;
+        // The transverse sentence replaces the comment, the others append; each ends in one blank.
+        EXPECT_EQ((std::tuple{rung, int(r.Severity), r.DxText.starts_with("before "), testing::WellJoined(r.DxText)}),
+                  (std::tuple{c.rung, c.after, ladder != Ladder::Transverse, true})) << where;
     }
 }
 
