@@ -51,16 +51,15 @@ protected:
         QPainter(&img).fillRect(QRectF(kSellaPx - 12, kSellaPy - 12, 24, 24), Qt::green);
         const QString path = home() + u'/' + name;
         QFile file(path);
-        const bool gif = name.endsWith(QStringLiteral(".gif"));
-        const char* format = name.endsWith(QStringLiteral("BMP")) ? "BMP" : "JPEG";
-        EXPECT_TRUE(gif ? file.open(QIODevice::WriteOnly) && WriteGif(img, file) : img.save(path, format));
+        EXPECT_TRUE(name.endsWith(QStringLiteral(".gif"))
+                        ? file.open(QIODevice::WriteOnly) && WriteGif(img, file)
+                        : img.save(path, name.endsWith(QStringLiteral("BMP")) ? "BMP" : "JPEG"));
         return path;
     }
     void open(const QString& path) { answer = path, click(kForm, "cmdOpen"); }
     // A mouse event on the display at picture pixel (px, py).
     void mouse(QEvent::Type type, Qt::MouseButton button, double px, double py, Qt::MouseButtons held = {}) {
-        const QPointF at(2 + (px * 15 - view().ViewX) * view().Zoom / 15,
-                         2 + (py * 15 - view().ViewY) * view().Zoom / 15);
+        const QPointF at(2 + (px * 15 - view().ViewX) * view().Zoom / 15, 2 + (py * 15 - view().ViewY) * view().Zoom / 15);
         QMouseEvent event(type, at, display()->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(display(), &event);
     }
@@ -101,13 +100,12 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     messages.clear();
     click(kForm, "cmdLandmark");
     for (std::size_t k = 0; k < 25; ++k) {
-        const Point& q = kSampleSheet[k];
-        clickAt(kSellaPx + (q.x - 70) / kMmPerPixel, kSellaPy + (q.y - 90) / kMmPerPixel);
-        if (k == 17) {  // one step back and the landmark again
-            clickAt(0, 0, Qt::RightButton);
-            EXPECT_EQ(labelText(kForm, "lblLandmark"), QStringLiteral("Mx 6 Crown"));
-            clickAt(kSellaPx + (q.x - 70) / kMmPerPixel, kSellaPy + (q.y - 90) / kMmPerPixel);
-        }
+        auto place = [&] { clickAt(kSellaPx + (kSampleSheet[k].x - 70) / kMmPerPixel, kSellaPy + (kSampleSheet[k].y - 90) / kMmPerPixel); };
+        place();
+        if (k != 17) continue;  // one step back and the landmark again
+        clickAt(0, 0, Qt::RightButton);
+        EXPECT_EQ(labelText(kForm, "lblLandmark"), QStringLiteral("Mx 6 Crown"));
+        place();
     }
     EXPECT_TRUE(labelText(kForm, "lblLandmark").isEmpty() && isEnabled(kForm, "cmdPreview") && isEnabled(kForm, "cmdScale"));
     // Marks are drawn in light red, and the window shows the retained drawing.
