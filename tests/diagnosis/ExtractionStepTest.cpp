@@ -19,8 +19,7 @@ using testing::Has;
 TEST(LipsAndJarabak, SexAndAge) {
     const struct { std::int16_t sex; double age, UL, LL; int skelVert; double ULc; float LLc; double J; } rows[] = {
         {0, 12, 1, 2, 2, 0, 1, 6.5}, {1, 14, 1, 2, 0, 1.5, 2.5, 6.5}, {1, 13.99, 1, 2, -3, 0.5, 1.5, 5.75},
-        {0, 14, 0, 2.3, 1, 0, 2.3f, 6.25}, {0, 9.9, 0, 2.3, 0, -1, 1.3f, 6},
-    };
+        {0, 14, 0, 2.3, 1, 0, 2.3f, 6.25}, {0, 9.9, 0, 2.3, 0, -1, 1.3f, 6}};
     for (const auto& row : rows) {
         DxWorld world(row.sex, row.age, row.skelVert);
         world.ceph.UL = row.UL, world.ceph.LL = row.LL;
@@ -36,13 +35,11 @@ TEST(GrowthTiming, ByAgeSexAndSeverity) {
     const std::map<char, const char*> pieces = {
         {'1', "좀 더 성장을 지켜보고"}, {'2', "영구치 맹출 후에"}, {'3', "최대 성장기가 지난 다음"},
         {'4', "양호할 경우, "}, {'5', "양호하지 않을 경우"}, {'6', "악골 성장이 완료된 후"},
-        {'7', "수술하지 않고 치료할 경우, "}, {'8', "결정하고 고정식 교정치료를"},
-    };
+        {'7', "수술하지 않고 치료할 경우, "}, {'8', "결정하고 고정식 교정치료를"}};
     const struct { std::int16_t sex; double age; int severity; std::string keys; } rows[] = {
         {0, 9.9, 0, "2"}, {0, 9.9, 1, "1"}, {1, 9.9, 2, "2"}, {0, 10, 0, ""}, {0, 10, 1, "34"}, {0, 13, 2, "35"},
         {1, 12.99, 2, "35"}, {1, 13, 2, "6"}, {1, 13, 1, "67"}, {0, 17.99, 1, "67"}, {0, 14, 0, ""}, {0, 18, 1, "87"},
-        {1, 16, 2, "8"}, {0, 18, 0, ""}, {1, 16, 1, "87"},
-    };
+        {1, 16, 2, "8"}, {0, 18, 0, ""}, {1, 16, 1, "87"}};
     for (const auto& row : rows) {
         const DxWorld world(row.sex, row.age);
         FindingsRecord r;
@@ -105,8 +102,7 @@ TEST(ExtractionStep, BranchesLaddersAndRungs) {
         {.skelAP=-8, .OJc=7, .branch=III, .rung=1}, {.skelAP=-8, .J=7, .OJc=-1, .branch=III, .ladder=A, .rung=4},
         {.skelAP=-8, .J=9, .OJc=0, .branch=III, .ladder=A, .rung=5},
         {.skelAP=-8, .J=7, .OJc=0, .branch=III, .ladder=A, .rung=6}, {.skelAP=-8, .molarRt=-6, .OJc=2, .branch=III, .rung=5},
-        {.skelAP=-8, .J=5, .molarRt=3, .OJc=4, .branch=III, .ladder=B, .rung=2},
-    };
+        {.skelAP=-8, .J=5, .molarRt=3, .OJc=4, .branch=III, .ladder=B, .rung=2}};
     for (const ExtCase& c : rows) {
         const DxWorld world(0, 30, 0, c.skelAP);
         FindingsRecord r;

@@ -33,8 +33,7 @@ TEST(ClickMode, MouseDownInEveryKindOfMode) {
         {35, R, 34, U, "Lower Lip", kSame, 0},  {11, R, kSame, U, U, kSame, 0},    {42, R, kSame, U, U, kSame, 0},
         {91, R, kSame, U, U, kSame, 0},
         // Other buttons do nothing at all
-        {1, kMiddleButton, kSame, U, U, kSame, 0}, {20, 3, kSame, U, U, kSame, 0},
-    };
+        {1, kMiddleButton, kSame, U, U, kSame, 0}, {20, 3, kSame, U, U, kSame, 0}};
     for (const Row& t : rows) {
         DigitizeState state;
         state.view.Zoom = 3, state.ClickMode = t.mode;
@@ -128,8 +127,7 @@ TEST(ToolEnabling, ToolsAlongATypicalRun) {
         {E::FormLoad, "00000000"},        {E::Opened, "11000110"},           {E::ScaleStarted, "10000110"},
         {E::FirstScaleClick, "00000110"}, {E::SecondScaleClick, "11100110"}, {E::LandmarksStarted, "10100110"},
         {E::LastLandmarkClick, "11110111"}, {E::LandmarkChosen, "11111111"}, {E::ModifyStarted, "10111111"},
-        {E::ScaleChosen, "11111111"},     {E::Opened, "11000110"},
-    };
+        {E::ScaleChosen, "11111111"},     {E::Opened, "11000110"}};
     ToolStates s;
     s.fill(true);
     for (const auto& [event, want] : run) {
