@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "tracing/ClickMode.h"
 #include "tracing/Landmarks.h"
@@ -144,13 +145,11 @@ TEST(RepaintItems, EveryPointPlacedDraws27MarksAnd15Segments) {
     for (const Landmark& l : kLandmarks) r.*l.x = 100.0 * l.k, r.*l.y = 50.0 * l.k + 7;
     const auto lines = RepaintLines(r, View{2, 5, 7});
     ASSERT_EQ(lines.size(), 69u);
-    // Scale start: (10 - 5) * 2 = 10, (20 - 7) * 2 = 26; marks reach 50 each way.
-    EXPECT_EQ(lines[0], (DisplayLine{60, 76, -40, -24}));
-    EXPECT_EQ(lines[1], (DisplayLine{60, -24, -40, 76}));
-    EXPECT_EQ(lines[4], (DisplayLine{10, 26, 50, 26}));          // the scale bar
-    EXPECT_EQ(lines[9], (DisplayLine{190, 100, 390, 200}));      // Nasion to Sella after both marks
-    EXPECT_EQ(lines[60], (DisplayLine{4640, 2350, 4540, 2250}));  // lip marks before the nose tip's
-    EXPECT_EQ(lines[68], (DisplayLine{4390, 2200, 4990, 2500}));  // Nose Tip to Soft Pogonion
+    // Scale start (10 - 5) * 2 = 10, (20 - 7) * 2 = 26, its two strokes reaching 50 each way; the scale bar;
+    // Nasion to Sella after both marks; lip marks before the nose tip's; Nose Tip to Soft Pogonion.
+    EXPECT_EQ((std::vector{lines[0], lines[1], lines[4], lines[9], lines[60], lines[68]}),
+              (std::vector<DisplayLine>{{60, 76, -40, -24}, {60, -24, -40, 76}, {10, 26, 50, 26}, {190, 100, 390, 200},
+                                        {4640, 2350, 4540, 2250}, {4390, 2200, 4990, 2500}}));
     // The occlusal line joins the midpoints only when all four are placed.
     TracingRecord o;
     o.Mx1CrownX = 1000, o.Mx1CrownY = 2000, o.Mn1CrownX = 1001, o.Mn1CrownY = 2100;
