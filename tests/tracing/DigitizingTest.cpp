@@ -1,12 +1,11 @@
-// The digitizing logic without the form: what each button does in each
-// click mode, the prompts forward and back, the tools each step enables,
-// the two fits, pan, and the lines a repaint draws.
+// Digitizing without the form: buttons per click mode, prompts, tools, fits, pan, repaint lines.
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "tracing/ClickMode.h"
 #include "tracing/Landmarks.h"
@@ -35,30 +34,25 @@ TEST(ClickMode, MouseDownInEveryKindOfMode) {
         {35, R, 34, U, "Lower Lip", kSame, 0},  {11, R, kSame, U, U, kSame, 0},    {42, R, kSame, U, U, kSame, 0},
         {91, R, kSame, U, U, kSame, 0},
         // Other buttons do nothing at all
-        {1, kMiddleButton, kSame, U, U, kSame, 0}, {20, 3, kSame, U, U, kSame, 0},
-    };
+        {1, kMiddleButton, kSame, U, U, kSame, 0}, {20, 3, kSame, U, U, kSame, 0}};
     for (const Row& t : rows) {
         DigitizeState state;
-        state.view.Zoom = 3;
-        state.ClickMode = t.mode;
+        state.view.Zoom = 3, state.ClickMode = t.mode;
         TracingRecord record;
-        record.ScaleX1 = record.ScaleY1 = 150;  // a start point away from the click
-        record.ScaleLength = 50;
+        record.ScaleX1 = record.ScaleY1 = 150, record.ScaleLength = 50;  // a start point away from the click
         const Reaction r = OnMouseDown(state, record, t.button, 900, 600);
-        SCOPED_TRACE("mode " + std::to_string(t.mode) + " button " + std::to_string(t.button));
-        EXPECT_EQ(state.ClickMode, t.next == kSame ? t.mode : t.next);
-        EXPECT_EQ(r.lblScale.value_or(U), t.lblScale);
-        EXPECT_EQ(r.lblLandmark.value_or(U), t.lblLandmark);
-        EXPECT_EQ(r.pointer ? static_cast<int>(*r.pointer) : kSame, t.pointer);
-        EXPECT_EQ(static_cast<int>(r.repaints.size()), t.repaints);
+        EXPECT_EQ((std::tuple{state.ClickMode, r.lblScale.value_or(U), r.lblLandmark.value_or(U),
+                              r.pointer ? static_cast<int>(*r.pointer) : kSame, static_cast<int>(r.repaints.size())}),
+                  (std::tuple{t.next == kSame ? t.mode : t.next, std::string(t.lblScale), std::string(t.lblLandmark),
+                              t.pointer, t.repaints}))
+            << "mode " << t.mode << " button " << t.button;
     }
 }
 
 TEST(ClickMode, ToolButtonsEnterTheirSequences) {
     DigitizeState state;
     state.ClickMode = 20;
-    EXPECT_EQ(OnLandmarkButton(state).lblLandmark, std::string("Nasion"));
-    EXPECT_EQ(state.ClickMode, 11);
+    EXPECT_TRUE(OnLandmarkButton(state).lblLandmark == std::string("Nasion") && state.ClickMode == 11);
     // The list's text must match an entry exactly; other text keeps the mode.
     for (auto [text, mode] : {std::pair{"Sella", 42}, {"Soft Pogonion", 65}, {"sella", 65}, {"", 65}}) {
         EXPECT_EQ(OnModifyButton(state, text).pointer, PointerShape::Crosshair);
@@ -66,37 +60,28 @@ TEST(ClickMode, ToolButtonsEnterTheirSequences) {
     }
     // Pan interrupts mode 17 and gives it back with its pointer.
     state.ClickMode = 17;
-    EXPECT_EQ(OnMoveButton(state).pointer, PointerShape::FourWay);
-    EXPECT_EQ(state.ClickMode, 91);
-    EXPECT_EQ(OnMouseUp(state).pointer, PointerShape::Crosshair);
-    EXPECT_EQ(state.ClickMode, 17);
+    EXPECT_TRUE(OnMoveButton(state).pointer == PointerShape::FourWay && state.ClickMode == 91);
+    EXPECT_TRUE(OnMouseUp(state).pointer == PointerShape::Crosshair && state.ClickMode == 17);
     EXPECT_FALSE(OnMouseUp(state).pointer);  // releases outside pan do nothing
     // Pressed twice, pan mode saves itself and outlives its drags.
     state.ClickMode = 100;
-    OnMoveButton(state);
-    OnMoveButton(state);
-    EXPECT_EQ(OnMouseUp(state).pointer, PointerShape::Arrow);
-    EXPECT_EQ(state.ClickMode, 91);
+    for (int press = 0; press < 2; ++press) OnMoveButton(state);
+    EXPECT_TRUE(OnMouseUp(state).pointer == PointerShape::Arrow && state.ClickMode == 91);
 }
 
 TEST(ClickMode, OpeningFitsTheWholePictureAndMagnifyToggles) {
     struct Row { DisplaySizes sizes; double open, second; };
-    const Row rows[] = {
-        {{9000, 6000, 2000, 1000}, 4.5, 6}, {{9000, 6000, 1000, 2000}, 3, 9}, {{9000, 6000, 3000, 2000}, 3, 3},
-    };
+    const Row rows[] = {{{9000, 6000, 2000, 1000}, 4.5, 6}, {{9000, 6000, 1000, 2000}, 3, 9}, {{9000, 6000, 3000, 2000}, 3, 3}};
     for (const Row& row : rows) {
         DigitizeState state;
         state.view = {1, 300, 200};
         TracingRecord record;
-        record.SellaX = record.ScaleX1 = 500;
-        record.MmPerPixel = 0.1;
+        record.SellaX = record.ScaleX1 = 500, record.MmPerPixel = 0.1;
         OnOpened(state, record, row.sizes);
         EXPECT_TRUE(state.view.Zoom == row.open && state.view.ViewX == 0) << row.open;
         // A new digitization: every point goes, the last scale stays.
         EXPECT_TRUE(record.SellaX == kNotPlaced && record.ScaleX1 == kNotPlaced && record.MmPerPixel == 0.1);
-
-        state.ClickMode = 91;  // not below 70: the default pointer
-        state.view.ViewX = 40;
+        state.ClickMode = 91, state.view.ViewX = 40;  // not below 70: the default pointer
         EXPECT_EQ(OnMagnifyButton(state, row.sizes).pointer, PointerShape::Arrow);
         EXPECT_TRUE(state.view.Zoom == row.second && state.view.ViewX == 0) << row.second;
         state.ClickMode = 1;
@@ -110,8 +95,7 @@ TEST(ClickMode, PanFollowsEachAxisOnItsOwnWithoutClamping) {
     // 9000 x 6000: wider than the display, as high.
     const DisplaySizes wide{9000, 6000, 2000, 1000};
     DigitizeState state;
-    state.view.Zoom = 6;
-    state.ClickMode = 91;
+    state.view.Zoom = 6, state.ClickMode = 91;
     TracingRecord record;
     OnMouseDown(state, record, L, 3000, 3000);  // grabs (500, 500)
     struct Step { float X, Y; double viewX; int repaints; };
@@ -129,10 +113,8 @@ TEST(ClickMode, PanFollowsEachAxisOnItsOwnWithoutClamping) {
     }
     EXPECT_TRUE(OnMouseMove(state, L + R, 2400, 0, wide).repaints.empty());
     EXPECT_EQ(state.view.ViewX, 500);
-
     // Both axes move: two repaints, the first with only x moved.
-    state.view = {3, 0, 0};
-    state.DragX = state.DragY = 1000;
+    state.view = {3, 0, 0}, state.DragX = state.DragY = 1000;
     const Reaction both = OnMouseMove(state, L, 1500, 1500, DisplaySizes{9000, 6000, 4000, 4000});
     ASSERT_EQ(both.repaints.size(), 2u);
     EXPECT_TRUE(both.repaints[0].ViewX == 500 && both.repaints[0].ViewY == 0 && both.repaints[1].ViewY == 500);
@@ -146,8 +128,7 @@ TEST(ToolEnabling, ToolsAlongATypicalRun) {
         {E::FormLoad, "00000000"},        {E::Opened, "11000110"},           {E::ScaleStarted, "10000110"},
         {E::FirstScaleClick, "00000110"}, {E::SecondScaleClick, "11100110"}, {E::LandmarksStarted, "10100110"},
         {E::LastLandmarkClick, "11110111"}, {E::LandmarkChosen, "11111111"}, {E::ModifyStarted, "10111111"},
-        {E::ScaleChosen, "11111111"},     {E::Opened, "11000110"},
-    };
+        {E::ScaleChosen, "11111111"},     {E::Opened, "11000110"}};
     ToolStates s;
     s.fill(true);
     for (const auto& [event, want] : run) {
@@ -164,14 +145,11 @@ TEST(RepaintItems, EveryPointPlacedDraws27MarksAnd15Segments) {
     for (const Landmark& l : kLandmarks) r.*l.x = 100.0 * l.k, r.*l.y = 50.0 * l.k + 7;
     const auto lines = RepaintLines(r, View{2, 5, 7});
     ASSERT_EQ(lines.size(), 69u);
-    // Scale start: (10 - 5) * 2 = 10, (20 - 7) * 2 = 26; marks reach 50 each way.
-    EXPECT_EQ(lines[0], (DisplayLine{60, 76, -40, -24}));
-    EXPECT_EQ(lines[1], (DisplayLine{60, -24, -40, 76}));
-    EXPECT_EQ(lines[4], (DisplayLine{10, 26, 50, 26}));          // the scale bar
-    EXPECT_EQ(lines[9], (DisplayLine{190, 100, 390, 200}));      // Nasion to Sella after both marks
-    EXPECT_EQ(lines[60], (DisplayLine{4640, 2350, 4540, 2250}));  // lip marks before the nose tip's
-    EXPECT_EQ(lines[68], (DisplayLine{4390, 2200, 4990, 2500}));  // Nose Tip to Soft Pogonion
-
+    // Scale start (10 - 5) * 2 = 10, (20 - 7) * 2 = 26, its two strokes reaching 50 each way; the scale bar;
+    // Nasion to Sella after both marks; lip marks before the nose tip's; Nose Tip to Soft Pogonion.
+    EXPECT_EQ((std::vector{lines[0], lines[1], lines[4], lines[9], lines[60], lines[68]}),
+              (std::vector<DisplayLine>{{60, 76, -40, -24}, {60, -24, -40, 76}, {10, 26, 50, 26}, {190, 100, 390, 200},
+                                        {4640, 2350, 4540, 2250}, {4390, 2200, 4990, 2500}}));
     // The occlusal line joins the midpoints only when all four are placed.
     TracingRecord o;
     o.Mx1CrownX = 1000, o.Mx1CrownY = 2000, o.Mn1CrownX = 1001, o.Mn1CrownY = 2100;

@@ -1,8 +1,5 @@
-// The digitizing form end to end: a generated radiograph opened through the
-// dialog, the scale and 25 landmarks clicked with real mouse events, zoom,
-// pan and re-placing, then the result button through to the cephalometric
-// form, the preview and the three tracing files; files that cannot be
-// opened, and marks that leave no ghost.
+// The digitizing form end to end with real mouse events on a generated radiograph, through to the
+// cephalometric form, the preview and the three files; unreadable files and marks that leave no ghost.
 
 #include <QApplication>
 #include <QComboBox>
@@ -54,19 +51,15 @@ protected:
         QPainter(&img).fillRect(QRectF(kSellaPx - 12, kSellaPy - 12, 24, 24), Qt::green);
         const QString path = home() + u'/' + name;
         QFile file(path);
-        const bool gif = name.endsWith(QStringLiteral(".gif"));
-        const char* format = name.endsWith(QStringLiteral("BMP")) ? "BMP" : "JPEG";
-        EXPECT_TRUE(gif ? file.open(QIODevice::WriteOnly) && WriteGif(img, file) : img.save(path, format));
+        EXPECT_TRUE(name.endsWith(QStringLiteral(".gif"))
+                        ? file.open(QIODevice::WriteOnly) && WriteGif(img, file)
+                        : img.save(path, name.endsWith(QStringLiteral("BMP")) ? "BMP" : "JPEG"));
         return path;
     }
-    void open(const QString& path) {
-        answer = path;
-        click(kForm, "cmdOpen");
-    }
+    void open(const QString& path) { answer = path, click(kForm, "cmdOpen"); }
     // A mouse event on the display at picture pixel (px, py).
     void mouse(QEvent::Type type, Qt::MouseButton button, double px, double py, Qt::MouseButtons held = {}) {
-        const QPointF at(2 + (px * 15 - view().ViewX) * view().Zoom / 15,
-                         2 + (py * 15 - view().ViewY) * view().Zoom / 15);
+        const QPointF at(2 + (px * 15 - view().ViewX) * view().Zoom / 15, 2 + (py * 15 - view().ViewY) * view().Zoom / 15);
         QMouseEvent event(type, at, display()->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(display(), &event);
     }
@@ -74,10 +67,9 @@ protected:
         mouse(QEvent::MouseButtonPress, button, px, py, button);
         mouse(QEvent::MouseButtonRelease, button, px, py);
     }
-    void choose(const char* comboName, const QString& entry) {
-        QComboBox* c = combo(comboName);
-        c->setCurrentIndex(c->findText(entry));
-        emit c->activated(c->currentIndex());
+    void choose(const char* name, const QString& entry) {
+        combo(name)->setCurrentIndex(combo(name)->findText(entry));
+        emit combo(name)->activated(combo(name)->currentIndex());
     }
     std::string file(const char* name) const {
         return (patientFolder(QStringLiteral("7(15Y0M)")) + u'/' + QString::fromUtf8(name)).toStdString();
@@ -93,40 +85,33 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     // Only the three lengths can be chosen; a landmark name can be typed.
     EXPECT_TRUE(combo("cboScale")->currentText() == QStringLiteral("2 cm") && !combo("cboScale")->isEditable() &&
                 combo("cboLandmark")->isEditable());
-
     const QString film = picture(QStringLiteral("film.jpg"), 1000, 1100);
     open(film);
     EXPECT_TRUE(dialogs.value(0).startsWith(QStringLiteral("Open Ceph Image|JPEG Files (*.jpg *.JPG")));
     EXPECT_EQ(Radiograph().size(), QSize(1000, 1100));
-
     // 5 cm over 200 pixels; the same point twice is refused.
     choose("cboScale", QStringLiteral("5 cm"));
     click(kForm, "cmdScale");
-    clickAt(100, 100);
-    clickAt(100, 100);
+    for (int twice = 0; twice < 2; ++twice) clickAt(100, 100);
     EXPECT_EQ(messages, QStringList{QStringLiteral("Scale의 시작점과 끝점이 같습니다. 끝점을 다시 눌러 주세요.")});
     EXPECT_TRUE(image().digitizing().ClickMode == 2 && Tracing().ScaleX2 == kNotPlaced && Tracing().MmPerPixel == 0);
     clickAt(100 + 50 / kMmPerPixel, 100);
     EXPECT_TRUE(Tracing().ScaleLength == 50 && std::abs(Tracing().MmPerPixel - kMmPerPixel / 15) < 1e-5);
     messages.clear();
-
     click(kForm, "cmdLandmark");
     for (std::size_t k = 0; k < 25; ++k) {
-        const Point& q = kSampleSheet[k];
-        clickAt(kSellaPx + (q.x - 70) / kMmPerPixel, kSellaPy + (q.y - 90) / kMmPerPixel);
-        if (k == 17) {  // one step back and the landmark again
-            clickAt(0, 0, Qt::RightButton);
-            EXPECT_EQ(labelText(kForm, "lblLandmark"), QStringLiteral("Mx 6 Crown"));
-            clickAt(kSellaPx + (q.x - 70) / kMmPerPixel, kSellaPy + (q.y - 90) / kMmPerPixel);
-        }
+        auto place = [&] { clickAt(kSellaPx + (kSampleSheet[k].x - 70) / kMmPerPixel, kSellaPy + (kSampleSheet[k].y - 90) / kMmPerPixel); };
+        place();
+        if (k != 17) continue;  // one step back and the landmark again
+        clickAt(0, 0, Qt::RightButton);
+        EXPECT_EQ(labelText(kForm, "lblLandmark"), QStringLiteral("Mx 6 Crown"));
+        place();
     }
-    EXPECT_TRUE(labelText(kForm, "lblLandmark").isEmpty() && isEnabled(kForm, "cmdPreview") &&
-                isEnabled(kForm, "cmdScale"));
+    EXPECT_TRUE(labelText(kForm, "lblLandmark").isEmpty() && isEnabled(kForm, "cmdPreview") && isEnabled(kForm, "cmdScale"));
     // Marks are drawn in light red, and the window shows the retained drawing.
     const int sx = qRound(kSellaPx * view().Zoom), sy = qRound(kSellaPy * view().Zoom);
     EXPECT_EQ(display()->drawing().pixelColor(sx, sy), QColor(255, 0, 0));
     EXPECT_EQ(display()->grab().toImage().pixelColor(2 + sx, 2 + sy), QColor(255, 0, 0));
-
     // The other fit is wider than the display: it pans sideways only.
     const double zoom = view().Zoom;
     click(kForm, "cmdMagnify");
@@ -137,7 +122,6 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     EXPECT_TRUE(std::abs(view().ViewX - 750) < 1 && view().ViewY == 0) << view().ViewX;
     mouse(QEvent::MouseButtonRelease, Qt::LeftButton, 250, 150);
     EXPECT_EQ(image().digitizing().ClickMode, 100);
-
     // Sella placed again from the list, on the same spot.
     choose("cboLandmark", QStringLiteral("Sella"));
     click(kForm, "cmdModify");
@@ -145,7 +129,6 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     clickAt(kSellaPx, kSellaPy);
     EXPECT_NEAR(Tracing().SellaX, kSellaPx * 15, 15);
     EXPECT_FALSE(isEnabled(kForm, "cmdScale"));
-
     // A refused press changes nothing anywhere and writes no file.
     namespace fs = std::filesystem;
     Tracing().MmPerPixel /= 10;  // the film read at a tenth of its size
@@ -155,7 +138,6 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     EXPECT_TRUE(box("txtSNA").isEmpty() && Ceph().SNA == CephRecord{}.SNA && LastTracing().measures.SNMP == 0);
     EXPECT_TRUE(isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdNext") && isVisible(kForm));
     EXPECT_FALSE(fs::exists(file("CephAx1.png")) || fs::exists(file("CephAx2.png")) || fs::exists(file("CephAx3.png")));
-
     messages.clear();
     Tracing().MmPerPixel *= 10;
     QFile::remove(film);  // the picture in memory serves; its file is not read again
@@ -168,11 +150,9 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
               QString::number(m.SNMP, 'f', 1) + u'|' + QString::number(m.PFHAFH, 'f', 1));
     EXPECT_TRUE(Ceph().IIA == m.IIA && Ceph().UIFP != std::stod(box("txtUIFP").toStdString()));
     EXPECT_TRUE(Ceph().Sum == 0 && !Ceph().MsgCephalo.empty());  // Sum is not handed over; the evaluation ran
-    EXPECT_TRUE(!isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdPreview") &&
-                isEnabled("frmCephalo", "cmdNext"));
-    EXPECT_TRUE(State() == PreviewState::Tracing1 && isVisible("frmAxPreview") && !isVisible(kForm));
-    EXPECT_TRUE(Offsets().Xchange == 0 && Offsets().Ychange == 0);
-
+    EXPECT_TRUE(!isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdPreview") && isEnabled("frmCephalo", "cmdNext"));
+    EXPECT_TRUE(State() == PreviewState::Tracing1 && isVisible("frmAxPreview") && !isVisible(kForm) &&
+                Offsets().Xchange == 0 && Offsets().Ychange == 0);
     // Written page 2, page 3, page 1; page 1 is what the off-screen page holds.
     EXPECT_LT(fs::last_write_time(file("CephAx2.png")), fs::last_write_time(file("CephAx3.png")));
     EXPECT_LT(fs::last_write_time(file("CephAx3.png")), fs::last_write_time(file("CephAx1.png")));
@@ -183,8 +163,7 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     EXPECT_TRUE(nearSella.green() > 200 && nearSella.red() < 60) << nearSella.name().toStdString();
 }
 
-// Files that cannot be read change nothing; a mark that reached past the
-// picture's edge leaves no ghost when its point goes.
+// Unreadable files change nothing; a mark past the picture's edge leaves no ghost when its point goes.
 TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     open(picture(QStringLiteral("ceph.BMP"), 400, 300));  // upper-case ending
     ASSERT_EQ(Radiograph().size(), QSize(400, 300));
@@ -199,7 +178,6 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     click(kForm, "cmdScale");
     clickAt(199, 100);
     EXPECT_GT(redPastEdge(), 0);
-
     const QImage before = display()->drawing();
     const QString names[] = {QString(), home() + QStringLiteral("/notes.jpg"), home() + QStringLiteral("/empty.bmp"),
                              home() + QStringLiteral("/missing.jpg")};
@@ -219,7 +197,6 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     click(kForm, "cmdScale");  // the scale again: its points go at the next repaint
     clickAt(20, 20);
     EXPECT_EQ(redPastEdge(), 0);
-
     // Overflow in the geometry shows under the procedure's own name.
     QStringList titled;
     SetTitledMessageSink([&](const QString& title, const QString& text) { titled << title + u'|' + text; });

@@ -1,5 +1,4 @@
-// The geometry procedures, the 44 measurements of a tracing and the range
-// checks that refuse it.
+// The geometry procedures, the 44 measurements of a tracing and the checks that refuse it.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tracing/Geometry.h"
@@ -29,25 +29,18 @@ TEST(Geometry, ArcTangentAxesAreExactAndDiagonalsCarryTheProgramsPi) {
 TEST(Geometry, LineCrossingsFeetAndDistancesWithTheirSpecialCases) {
     struct Cross { double l[8]; double x, y; };
     const Cross crossings[] = {
-        {{0, 0, 2, 2, 0, 2, 2, 0}, 1, 1},    {{3, 0, 3, 5, 7, 0, 7, 5}, 3, 0},  // two verticals: first line's x
-        {{3, 0, 3, 5, 0, 1, 6, 4}, 3, 2.5},  {{0, 1, 6, 4, 3, 0, 3, 5}, 3, 2.5},
-        {{0, 0, 2, 2, 1, 0, 3, 2}, 0, 0},    {{0, 2, 5, 2, 1, 0, 1, 9}, 1, 2},  // parallels: the first point
-    };
-    for (const Cross& r : crossings) {
-        const double* l = r.l;
-        EXPECT_DOUBLE_EQ(LineCrossX(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7]), r.x);
-        EXPECT_DOUBLE_EQ(LineCrossY(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7]), r.y);
-    }
+        {{0, 0, 2, 2, 0, 2, 2, 0}, 1, 1},   {{3, 0, 3, 5, 7, 0, 7, 5}, 3, 0},  // two verticals: first line's x
+        {{3, 0, 3, 5, 0, 1, 6, 4}, 3, 2.5}, {{0, 1, 6, 4, 3, 0, 3, 5}, 3, 2.5},
+        {{0, 0, 2, 2, 1, 0, 3, 2}, 0, 0},   {{0, 2, 5, 2, 1, 0, 1, 9}, 1, 2}};  // parallels: the first point
+    for (const auto& [l, x, y] : crossings)
+        EXPECT_EQ((std::pair{LineCrossX(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7]),
+                             LineCrossY(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7])}), (std::pair{x, y})) << l[4];
     struct Foot { double px, py, x1, y1, x2, y2, fx, fy, dist; };
-    const Foot feet[] = {
-        {5, 9, 0, 1, 10, 1, 5, 1, 8}, {5, 9, 2, 0, 2, 10, 2, 9, 3}, {0, 4, 0, 0, 4, 4, 2, 2, std::sqrt(8.0)},
-        {3, 4, 0, 0, 0, 0, 0, 0, 5},  // degenerate line: the point itself
-    };
-    for (const Foot& r : feet) {
-        EXPECT_DOUBLE_EQ(VerticalX(r.px, r.py, r.x1, r.y1, r.x2, r.y2), r.fx);
-        EXPECT_DOUBLE_EQ(VerticalY(r.px, r.py, r.x1, r.y1, r.x2, r.y2), r.fy);
-        EXPECT_DOUBLE_EQ(DistLine(r.px, r.py, r.x1, r.y1, r.x2, r.y2), r.dist);
-    }
+    const Foot feet[] = {{5, 9, 0, 1, 10, 1, 5, 1, 8}, {5, 9, 2, 0, 2, 10, 2, 9, 3}, {0, 4, 0, 0, 4, 4, 2, 2, std::sqrt(8.0)},
+                         {3, 4, 0, 0, 0, 0, 0, 0, 5}};  // degenerate line: the point itself
+    for (const Foot& r : feet)
+        EXPECT_EQ((std::tuple{VerticalX(r.px, r.py, r.x1, r.y1, r.x2, r.y2), VerticalY(r.px, r.py, r.x1, r.y1, r.x2, r.y2),
+                              DistLine(r.px, r.py, r.x1, r.y1, r.x2, r.y2)}), (std::tuple{r.fx, r.fy, r.dist})) << r.px;
     EXPECT_EQ(DistPoint(0, 0, 3, -4), 5);
 }
 
@@ -75,21 +68,17 @@ TEST(TracingMeasures, WorkedExamples) {
         EXPECT_TRUE(std::abs(p.Sella.x - 70) < 1e-9 && std::abs(p.Sella.y - 90) < 1e-9 && std::abs(p.Menton.y - 210) < 1e-6);
     }
     EXPECT_NEAR(Dir({70, 90}, {140, 80}), 8.1301, 1e-4);
-
     // Facial plane N (140, 80) - Pog (140, 190); crowns 5 mm in front and behind.
     TracingPoints p = PointsOnSheet(SampleInput(0.1));
     p.Pogonion = {140, 190}, p.Nasion = {140, 80}, p.Mx1Crown = {145, 160}, p.Mn1Crown = {135, 160};
-    EXPECT_NEAR(MeasureTracing(p).UIFP, 5, 1e-12);
-    EXPECT_NEAR(MeasureTracing(p).LIFP, -5, 1e-12);
+    EXPECT_TRUE(std::abs(MeasureTracing(p).UIFP - 5) < 1e-12 && std::abs(MeasureTracing(p).LIFP + 5) < 1e-12);
     EXPECT_EQ(SignedDistance({140, 120}, {140, 80}, {140, 190}), 0);
-
     // Occlusal line IM (150, 160) - MM (110, 160); A (148, 130), B (146, 190).
     TracingInput in = SampleInput(1, {70, 90});
     in.landmarks[13] = {150, 155}, in.landmarks[15] = {150, 165};  // incisor crowns
     in.landmarks[17] = {110, 158}, in.landmarks[19] = {110, 162};  // molar distals
     in.landmarks[6] = {148, 130}, in.landmarks[7] = {146, 190};
     EXPECT_NEAR(Measure(in).Wits, 2, 1e-12);
-
     const TracingMeasures s = Measure(SampleInput(0.1));
     EXPECT_NEAR(s.SNMP, 8.1301 + 24.1028, 1e-3);    // S-N rises 8.13, CL-Me falls 24.10
     EXPECT_NEAR(s.ABMP, 155.8978 - 82.4054, 1e-3);  // Me->CL against B->A
@@ -101,23 +90,19 @@ TEST(TracingMeasures, ShiftScaleAndHeadTurnedOnTheFilm) {
     const TracingMeasures base = Measure(SampleInput(0.1));
     const std::array<double, 44> upright = All(base);
     struct Row { Point sella; double degrees; };
-    const Row rows[] = {{{-5000, 777}, 0}, {{3000, 4000}, 30}, {{3000, 4000}, -45},
-                        {{3000, 4000}, 120}, {{3000, 4000}, 180}, {{3000, 4000}, -150}};
+    const Row rows[] = {{{-5000, 777}, 0}, {{3000, 4000}, 30}, {{3000, 4000}, -45}, {{3000, 4000}, 120}, {{3000, 4000}, 180}, {{3000, 4000}, -150}};
     for (const Row& r : rows) {
         const std::array<double, 44> got = All(Measure(SampleInput(0.1, r.sella, r.degrees)));
-        for (std::size_t i = 0; i < got.size(); ++i)
-            EXPECT_NEAR(got[i], upright[i], 1e-8) << "value " << i << " at " << r.degrees << " degrees";
+        for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], upright[i], 1e-8) << i << " at " << r.degrees;
     }
     TracingInput coarse = SampleInput(0.1);
     coarse.MmPerPixel = 0.2;  // the same clicks at twice the scale
     EXPECT_TRUE(std::abs(Measure(coarse).IIA - base.IIA) < 1e-9 && std::abs(Measure(coarse).ACB - 2 * base.ACB) < 1e-9);
-
     const double turns[][3] = {{170, -170, -20}, {-170, 170, 20}, {180, 0, 180}, {0, 180, 180}, {90, -90, 180}};
     for (const auto& t : turns) EXPECT_EQ(AngleBetween(t[0], t[1]), t[2]) << t[0] << " - " << t[1];
     // The side test across the seam at 180: a point just behind a line pointing left.
     EXPECT_LT(SignedDistance({-100, 8.75}, {-100, -8.75}, {0, 0}), 0);
     EXPECT_NEAR(Measure(SampleInput(0.1, {3000, 4000}, 40)).ABMP, 73.4924, 1e-3);  // not -286.5
-
     // A face looking left is still refused for its landmarks.
     EXPECT_EQ(RefusalMessage(CheckTracing(Measure(SampleInput(0.1, {3000, 4000}, 0, true)))), kLandmarkMessage);
 }
@@ -139,15 +124,11 @@ TEST(TracingChecks, BoundsAreStrictAndTheLandmarkMessageWins) {
     both.SNMP = 68, both.Wits = 26;  // both fail: only the landmark message
     EXPECT_EQ(RefusalMessage(CheckTracing(both)), kLandmarkMessage);
     EXPECT_TRUE(RefusalMessage(CheckTracing(good)).empty());
-
     // Nasion on Menton, or no scale at all: no face height, no ratio, no NaN.
     TracingInput noHeight = SampleInput(0.1), noScale = SampleInput(0.1);
     noHeight.landmarks[9] = noHeight.landmarks[0];
     noScale.MmPerPixel = 0;
-    for (const TracingInput& in : {noHeight, noScale}) {
-        const TracingMeasures m = Measure(in);
-        EXPECT_TRUE(m.PFHAFH == 0 && !CheckTracing(m).ScaleOK);
-    }
+    for (const TracingInput& in : {noHeight, noScale}) EXPECT_TRUE(Measure(in).PFHAFH == 0 && !CheckTracing(Measure(in)).ScaleOK);
 }
 
 }  // namespace
