@@ -26,9 +26,8 @@ TEST(CephInputs, EveryBoundIsExclusiveAndNonNumbersFail) {
         {&T::PFH, 13, 161, false}, {&T::AFH, 41, 206, false}, {&T::Wits, -30, 26, false}, {&T::UIFP, -15, 39, false},
         {&T::LIFP, -18, 36, false}, {&T::UL, -14, 21, false}, {&T::LL, -13, 22, false}};
     for (const auto& row : rows) {
-        const struct { double value; bool passes; } probes[] = {
-            {row.low, false}, {std::nextafter(row.low, inf), true}, {std::nextafter(row.high, -inf), true},
-            {row.high, false}, {std::nan(""), false}, {inf, false}, {-inf, false}};
+        const struct { double value; bool passes; } probes[] = {{row.low, false}, {std::nextafter(row.low, inf), true},
+            {std::nextafter(row.high, -inf), true}, {row.high, false}, {std::nan(""), false}, {inf, false}, {-inf, false}};
         for (const auto& probe : probes) {
             CephTyped typed = kValid;
             typed.*row.value = probe.value;
@@ -102,9 +101,11 @@ TEST(CephEvalLadder, EveryThresholdForEveryGroup) {
             }
 }
 
-std::string RunSection(Section section, const CephRecord& r, std::int16_t sex, double age, EvalWork& work) {
+// The sentence a section appends, then the score it leaves in `score`, if any.
+std::string RunSection(Section section, const CephRecord& r, std::int16_t sex, double age, int EvalScores::*score = nullptr) {
+    EvalWork work;
     section(r, EvalGroupOf(sex, age), work);
-    return work.MsgCephalo;
+    return work.MsgCephalo + (score ? std::to_string(work.scores.*score) : "");
 }
 
 // Men; SkelVert each side of 4, 2, -2 and -4, and every growth piece.
@@ -117,11 +118,9 @@ TEST(CephEvalSentence, VerticalRelation) {
         {30, 29, 75, 27, 70, -2, hcc, none},                       {30, 25, 75, 20, 70, -4, hcc, "deep bite 경향이 있다. "},
         {30, 25, 75, 20, 80, -5, hcc, "deep bite 경향이 크다. "}};
     for (const auto& row : rows) {
-        EvalWork work;
         CephRecord r;
         r.SNMP = row.SNMP, r.PFHAFH = row.PFHAFH, r.FMA = row.FMA, r.ODI = row.ODI;
-        const std::string text = RunSection(EvalVertical, r, 0, row.age, work);
-        EXPECT_EQ(text + std::to_string(work.scores.SkelVert),
+        EXPECT_EQ(RunSection(EvalVertical, r, 0, row.age, &EvalScores::SkelVert),
                   std::string(row.growth) + "growth pattern을 보이고 있으며 골격적으로 " + row.bite + std::to_string(row.skelVert));
     }
 }
@@ -134,11 +133,9 @@ TEST(CephEvalSentence, SagittalRelation) {
         {1.5, -1, -1, "Class I에 가까운 ", "Class I "},          {-0.5, -1, -3, "약간 Class III ", "Class I "},
         {-3.5, -1, -6, "Class III ", "Class I "},                {-3.5, -5, -7, "심한 Class III ", "약간 Class III "}};
     for (const auto& row : rows) {
-        EvalWork work;
         CephRecord r;
         r.ANB = row.ANB, r.APDI = 83, r.Wits = row.Wits;
-        const std::string text = RunSection(EvalSagittal, r, 1, 25, work);
-        EXPECT_EQ(text + std::to_string(work.scores.SkelAP),
+        EXPECT_EQ(RunSection(EvalSagittal, r, 1, 25, &EvalScores::SkelAP),
                   std::string("상악과 하악은 ") + row.skeletal + "골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 " +
                       row.alveolar + "경향을 보이고 있다. " + std::to_string(row.skelAP));
     }
@@ -173,11 +170,8 @@ TEST(CephEvalSentence, PairsOfScores) {
         {1, -3, -2, "상악 전치는 현저하게 후방에 하악 전치는 후방에 위치하고 있으며 "}, {2, 0, 0, "상하순의 위치는 모두 정상이다. "},
         {2, -1, -1, "상하순은 모두 약간 후퇴되어 있다. "}, {2, 3, 3, "상하순은 모두 현저하게 돌출되어 있다. "},
         {2, -1, -2, "상순은 약간 후퇴되어 있고 하순은 후퇴되어 있다. "}, {2, 2, 0, "상순은 돌출되어 있고 하순의 위치는 정상이다. "}};
-    for (const auto& row : rows) {
-        EvalWork work;
-        EXPECT_EQ(RunSection(sections[row.section], Scoring(row.section, row.up, row.lo), 0, 30, work), row.text)
-            << row.section << " " << row.up << " " << row.lo;
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ(RunSection(sections[row.section], Scoring(row.section, row.up, row.lo), 0, 30), row.text) << row.section << row.up << row.lo;
 }
 
 // A man of 30 with every section off the norm; for a sex other than 0 or 1 no rung holds.

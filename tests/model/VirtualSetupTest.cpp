@@ -74,9 +74,8 @@ TEST(ModelVirtualSetup, RowsAreCentredAndClosed) {
             for (float overjet : {2.0f, 3.5f}) {
                 const VirtualSetups plan = PlanVirtualSetups(MeanMale(form, ext, overjet));
                 const SetupLengths len = ComputeSetupLengths(MeanMale(form), kArchFormCoefs[form]);
-                const double bases[] = {65, 145, 70, ext == 1 ? 150.0 : 145.0};
-                const double upper[] = {len.SU, len.SUx, len.SUx, ext == 1 ? len.SUx : len.SU};
-                const double lower[] = {len.SL, len.SLx, len.SL, ext == 0 ? len.SLx : len.SLi};
+                const double bases[] = {65, 145, 70, ext == 1 ? 150.0 : 145.0}, upper[] = {len.SU, len.SUx, len.SUx, ext == 1 ? len.SUx : len.SU},
+                             lower[] = {len.SL, len.SLx, len.SL, ext == 0 ? len.SLx : len.SLi};
                 for (int i = 0; i < 4; ++i) {
                     const SetupPlan& s = plan.setups[i];
                     const double upperEnd = Rect(s, ToothPic::Mx1).left + 11;
