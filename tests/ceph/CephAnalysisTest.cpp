@@ -110,8 +110,7 @@ std::string RunSection(Section section, const CephRecord& r, std::int16_t sex, d
 
 // Men; SkelVert each side of 4, 2, -2 and -4, and every growth piece.
 TEST(CephEvalSentence, VerticalRelation) {
-    const char *vc = "vertical clockwise ", *hcc = "horizontal counter-clockwise ",
-               *none = "open bite이나 deep bite 경향은 없거나 미미하다. ";
+    const char *vc = "vertical clockwise ", *hcc = "horizontal counter-clockwise ", *none = "open bite이나 deep bite 경향은 없거나 미미하다. ";
     const struct { double age, SNMP, PFHAFH, FMA, ODI; int skelVert; const char *growth, *bite; } rows[] = {
         {9, 45, 58, 34, 66, 5, vc, "open bite 경향이 크다. "},   {30, 43, 60, 32, 70, 4, vc, "open bite 경향이 있다. "},
         {30, 39, 60, 27, 70, 2, vc, none},                         {30, 34, 69, 27, 70, 0, "straight downward ", none},
@@ -182,11 +181,9 @@ TEST(CephEval, WholeComment) {
     auto scores = [](const CephEvalResult& e) { return std::tuple(e.scores.SkelVert, e.scores.SkelAP, e.scores.UIIncl, e.scores.LIIncl); };
     for (int run = 0; run < 2; ++run) {  // rebuilt on every run, never doubled
         const CephEvalResult result = CephEval(r, PatientRecord{"", "", 0, 30, 0});
-        EXPECT_EQ(result.MsgCephalo,
-                  "성장 양상이 horizontal counter-clockwise growth pattern을 보이고 있으며 골격적으로 deep bite 경향이 크다. "
-                  "상악과 하악은 심한 Class II 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class II 경향을 "
-                  "보이고 있다. 상악 전치는 현저하게 순측경사되어 있고 하악 전치 각도는 정상이다. 상악 전치는 현저하게 "
-                  "후방에 하악 전치는 약간 후방에 위치하고 있으며 상순은 돌출되어 있고 하순의 위치는 정상이다. ");
+        EXPECT_EQ(result.MsgCephalo, "성장 양상이 horizontal counter-clockwise growth pattern을 보이고 있으며 골격적으로 deep bite 경향이 크다. "
+                  "상악과 하악은 심한 Class II 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class II 경향을 보이고 있다. 상악 전치는 "
+                  "현저하게 순측경사되어 있고 하악 전치 각도는 정상이다. 상악 전치는 현저하게 후방에 하악 전치는 약간 후방에 위치하고 있으며 상순은 돌출되어 있고 하순의 위치는 정상이다. ");
         EXPECT_EQ(scores(result), std::tuple(-5, 8, 4, 0));
     }
     EXPECT_EQ(scores(CephEval(r, PatientRecord{"", "", 2, 30, 0})), std::tuple(0, 0, 0, 0));
