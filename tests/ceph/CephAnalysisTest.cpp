@@ -81,24 +81,21 @@ TEST(CephEvalLadder, EveryThresholdForEveryGroup) {
         {"UL", &CephRecord::UL, EvalLips, &EvalWork::EvalScore1, 3, 2, +1, {-0.5, -1.5, -2.5, -1, -2, -3}, {3.5, 2.5, 1.5, 3, 2, 1}},
         {"LL", &CephRecord::LL, EvalLips, &EvalWork::EvalScore2, 3, 2, +1, {1.5, 0.5, -0.5, 1, 0, -1}, {5.5, 4.5, 3.5, 5, 4, 3}}};
     const struct { double age; int band; } ages[] = {{10.99, 0}, {11, 1}, {13.99, 1}, {14, 2}};
-    for (const auto& s : ladders)
-        for (std::int16_t sex : {0, 1})
-            for (const auto& a : ages) {
-                const double low = s.low[sex * 3 + a.band], high = s.high[sex * 3 + a.band];
-                std::vector<double> values{-1000, 1000};  // and each threshold, at it and 0.01 either side
-                for (int j = 0; j < s.steps; ++j)
-                    for (double edge : {low - j * s.width, high + j * s.width})
-                        values.insert(values.end(), {edge - 0.01, edge, edge + 0.01});
-                for (double v : values) {
-                    CephRecord record;
-                    record.*s.field = v;
-                    EvalWork work;
-                    s.section(record, EvalGroupOf(sex, a.age), work);
-                    int grades = 0;  // thresholds passed, strictly, on either side
-                    for (int j = 0; j < s.steps; ++j) grades += (v > high + j * s.width) - (v < low - j * s.width);
-                    EXPECT_EQ(work.*s.score, s.sign * grades) << s.name << " sex " << sex << " age " << a.age << " value " << v;
-                }
-            }
+    for (const auto& s : ladders) for (std::int16_t sex : {0, 1}) for (const auto& a : ages) {
+        const double low = s.low[sex * 3 + a.band], high = s.high[sex * 3 + a.band];
+        std::vector<double> values{-1000, 1000};  // and each threshold, at it and 0.01 either side
+        for (int j = 0; j < s.steps; ++j) for (double edge : {low - j * s.width, high + j * s.width})
+            values.insert(values.end(), {edge - 0.01, edge, edge + 0.01});
+        for (double v : values) {
+            CephRecord record;
+            record.*s.field = v;
+            EvalWork work;
+            s.section(record, EvalGroupOf(sex, a.age), work);
+            int grades = 0;  // thresholds passed, strictly, on either side
+            for (int j = 0; j < s.steps; ++j) grades += (v > high + j * s.width) - (v < low - j * s.width);
+            EXPECT_EQ(work.*s.score, s.sign * grades) << s.name << " sex " << sex << " age " << a.age << " value " << v;
+        }
+    }
 }
 
 // The sentence a section appends, then the score it leaves in `score`, if any.

@@ -157,9 +157,8 @@ TEST(ModelPage, SetupsPastedAfterTheirCaptions) {
 // Widths left from a refused entry can lie beyond any sheet; such pastes are skipped, the rest drawn.
 TEST(ModelPage, UnpaintableRectanglesAreSkipped) {
     ModelRecord upperOff = Analysed(), lowerOff = Analysed(), incisorsOff = Analysed();
-    upperOff.U6 = INFINITY;     // every row off the sheet
-    lowerOff.L6 = INFINITY;     // the lower rows but their incisors
-    incisorsOff.U1 = 1e300;     // kept by a refused incisor ratio
+    // Every row off the sheet; the lower rows but their incisors; kept by a refused incisor ratio.
+    upperOff.U6 = INFINITY, lowerOff.L6 = INFINITY, incisorsOff.U1 = 1e300;
     // A fresh record: only the incisors have a width.
     for (const auto& [m, pastes] : {std::pair{upperOff, 0}, {lowerOff, 7 + 6 + 6 + 7}, {incisorsOff, 0}, {ModelRecord{}, 4 * 2}}) {
         const RecordingSurface s = Page(m);

@@ -69,27 +69,25 @@ TEST(ModelVirtualSetup, PasteRectanglesOfTheWorkedExamples) {
 // Every arch form, pattern and overjet: the upper row centred on the base x; the lower incisor the overjet
 // short of the upper; each row as long as its set-up's length; the teeth side by side from the second molar on.
 TEST(ModelVirtualSetup, RowsAreCentredAndClosed) {
-    for (std::int16_t form = 0; form < 3; ++form)
-        for (std::int16_t ext = 0; ext < 3; ++ext)
-            for (float overjet : {2.0f, 3.5f}) {
-                const VirtualSetups plan = PlanVirtualSetups(MeanMale(form, ext, overjet));
-                const SetupLengths len = ComputeSetupLengths(MeanMale(form), kArchFormCoefs[form]);
-                const double bases[] = {65, 145, 70, ext == 1 ? 150.0 : 145.0}, upper[] = {len.SU, len.SUx, len.SUx, ext == 1 ? len.SUx : len.SU},
-                             lower[] = {len.SL, len.SLx, len.SL, ext == 0 ? len.SLx : len.SLi};
-                for (int i = 0; i < 4; ++i) {
-                    const SetupPlan& s = plan.setups[i];
-                    const double upperEnd = Rect(s, ToothPic::Mx1).left + 11;
-                    const double mx7 = Rect(s, ToothPic::Mx7).left, mn1 = Rect(s, ToothPic::Mn1).left, mn7 = Rect(s, ToothPic::Mn7).left;
-                    const double off[] = {(upperEnd + mx7) / 2 - bases[i], upperEnd - mx7 - upper[i], mn1 + 8.4 - (upperEnd - overjet),
-                                          upperEnd - overjet - mn7 - lower[i]};
-                    for (double d : off) EXPECT_NEAR(d, 0, 1e-9) << form << ext << i;
-                    for (std::size_t k = 2; k < s.pastes.size(); ++k) {
-                        const ToothPic pic = s.pastes[k].picture, prev = s.pastes[k - 1].picture;
-                        if (pic == ToothPic::Mn1 || pic == ToothPic::Mn7 || prev == ToothPic::Mn1) continue;
-                        EXPECT_NEAR(s.pastes[k].rect.left, s.pastes[k - 1].rect.left + s.pastes[k - 1].rect.width, 1e-9);
-                    }
-                }
+    for (std::int16_t form = 0; form < 3; ++form) for (std::int16_t ext = 0; ext < 3; ++ext) for (float overjet : {2.0f, 3.5f}) {
+        const VirtualSetups plan = PlanVirtualSetups(MeanMale(form, ext, overjet));
+        const SetupLengths len = ComputeSetupLengths(MeanMale(form), kArchFormCoefs[form]);
+        const double bases[] = {65, 145, 70, ext == 1 ? 150.0 : 145.0}, upper[] = {len.SU, len.SUx, len.SUx, ext == 1 ? len.SUx : len.SU},
+                     lower[] = {len.SL, len.SLx, len.SL, ext == 0 ? len.SLx : len.SLi};
+        for (int i = 0; i < 4; ++i) {
+            const SetupPlan& s = plan.setups[i];
+            const double upperEnd = Rect(s, ToothPic::Mx1).left + 11;
+            const double mx7 = Rect(s, ToothPic::Mx7).left, mn1 = Rect(s, ToothPic::Mn1).left, mn7 = Rect(s, ToothPic::Mn7).left;
+            const double off[] = {(upperEnd + mx7) / 2 - bases[i], upperEnd - mx7 - upper[i], mn1 + 8.4 - (upperEnd - overjet),
+                                  upperEnd - overjet - mn7 - lower[i]};
+            for (double d : off) EXPECT_NEAR(d, 0, 1e-9) << form << ext << i;
+            for (std::size_t k = 2; k < s.pastes.size(); ++k) {
+                const ToothPic pic = s.pastes[k].picture, prev = s.pastes[k - 1].picture;
+                if (pic == ToothPic::Mn1 || pic == ToothPic::Mn7 || prev == ToothPic::Mn1) continue;
+                EXPECT_NEAR(s.pastes[k].rect.left, s.pastes[k - 1].rect.left + s.pastes[k - 1].rect.width, 1e-9);
             }
+        }
+    }
 }
 
 // Outlines pasted on a sheet of `fill`, 10 pixels to the millimetre, its corner at (x0, y0) mm.
@@ -120,8 +118,7 @@ TEST(ModelToothOutlines, PasteIsOpaqueWithAThinBlackOutline) {
     for (double width : {6.0, 36.0}) {
         const QImage image = Paint({{ToothPic::Mx6, {2, 5, width, 18}}}, Qt::red);
         int longest = 0, run = 0;
-        for (int x = 21; x < 20 + int(width * 10) - 1; ++x)
-            longest = std::max(longest, run = Dark(image.pixel(x, 90)) ? run + 1 : 0);
+        for (int x = 21; x < 20 + int(width * 10) - 1; ++x) longest = std::max(longest, run = Dark(image.pixel(x, 90)) ? run + 1 : 0);
         EXPECT_TRUE(longest > 0 && longest <= 3) << width << ": " << longest;
     }
 }
