@@ -1,5 +1,4 @@
-// The cephalometric analysis: range checks, derived values, every score ladder at and beside each
-// threshold for both sexes and the age-band edges, the sentences and whole comments.
+// The cephalometric analysis: range checks, derived values, score ladders, sentences and whole comments.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <array>

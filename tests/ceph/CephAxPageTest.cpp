@@ -30,9 +30,8 @@ TEST(CephAx, EveryRowShowsItsOwnValueAndMarkForABoyOfTwelve) {
                                       "64.1|74.6|5.1|112.7|101.3|47.5|108.8|50.2|63.9|11.4|9.7|2.3|0.0");
     EXPECT_EQ(ColumnAt(s, 160, rows), "||↑||↓|↓|↓|↑↑|↓||↓|↑↑|↑||↑|↓|↓|↑↑↑|↑|↑|↓|↓↓||↓||↑||↓");
     const std::pair<double, std::string> lines[] = {
-        {33, "30:Cephalo Analysis|90:Norm|115:SD|140:Patient"}, {48, "30:SNA|90:82.0|115:±3|140:84.3|160:"},
-        {183, "30:Lower Lip|90:2.5|115:±2|140:0.0|160:↓"}, {198, "30:Comments:"},
-        {208, "40:" + std::string(60, 'x') + " "}, {213, "40:상하 입술이 돌출되어 있습니다. "}};
+        {33, "30:Cephalo Analysis|90:Norm|115:SD|140:Patient"}, {48, "30:SNA|90:82.0|115:±3|140:84.3|160:"}, {198, "30:Comments:"},
+        {183, "30:Lower Lip|90:2.5|115:±2|140:0.0|160:↓"}, {208, "40:" + std::string(60, 'x') + " "}, {213, "40:상하 입술이 돌출되어 있습니다. "}};
     for (const auto& [y, line] : lines) EXPECT_EQ(LineAt(s, y), line) << y;
 }
 

@@ -11,15 +11,12 @@
 namespace vt::testing {
 namespace {
 
-const QStringList kRefused{
-    QStringLiteral("Cephalo 수치가 정상적으로 입력되지 않았습니다. 확인하시고 [Ceph 분석] 단추를 다시 눌러 주세요!")};
+const QStringList kRefused{QStringLiteral("Cephalo 수치가 정상적으로 입력되지 않았습니다. 확인하시고 [Ceph 분석] 단추를 다시 눌러 주세요!")};
 constexpr const char* kForm = "frmCephalo";
 // The comment of the values typed below for a girl of 12.5: ANB -2 makes the only finding.
-const QString kComment = QStringLiteral(
-    "성장 양상이 straight downward growth pattern을 보이고 있으며 골격적으로 open bite이나 deep bite 경향은 없거나 "
-    "미미하다. 상악과 하악은 Class III 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class I 경향을 "
-    "보이고 있다. 상하악 전치 각도는 모두 정상이다. 상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 상하순의 "
-    "위치는 모두 정상이다. ");
+const QString kComment = QStringLiteral("성장 양상이 straight downward growth pattern을 보이고 있으며 골격적으로 open bite이나 deep bite 경향은 없거나 "
+    "미미하다. 상악과 하악은 Class III 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class I 경향을 보이고 있다. 상하악 전치 각도는 모두 정상이다. "
+    "상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 상하순의 위치는 모두 정상이다. ");
 
 class CephaloFormTest : public ProgramTest {
 protected:

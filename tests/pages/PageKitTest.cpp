@@ -53,8 +53,7 @@ std::string Steps(const RecordingSurface& s) {
     return out.str();
 }
 
-// Rules, header and footer in order, places, fonts and colours, leaving the page font; the table rule only on
-// table pages; any Sex but 0 reads female; the age in the default number text.
+// Places, fonts and colours, the page font left set; the table rule only on table pages; any Sex but 0 is female.
 TEST(PageFrame, RulesThenHeaderThenFooter) {
     const struct { bool tableRules; std::int16_t sex; double ageYear; std::int16_t month; const char *sexText, *age; } cases[] = {
         {true, 0, 12.5, 6, "남", "12.5Y 6M"}, {false, 1, 8, 11, "여", "8Y 11M"}, {true, 2, 0.000001, 0, "여", "0.000001Y 0M"}};

@@ -1,6 +1,5 @@
 #pragma once
-// A page drawn on the recording surface, read as short strings: the texts of
-// one line, or of one column over several lines.
+// A page on the recording surface read as short strings: one line's texts, or one column's over several lines.
 #include <string>
 #include <vector>
 #include "platform/RecordingSurface.h"
