@@ -1,18 +1,11 @@
-// The cephalometric analysis: the range checks of the typed measurements and
-// the derived values; every score ladder at and beside each threshold, for both
-// sexes and the edges of the age bands (the expected score counted from the
-// normal band); the sentences each section appends, chosen by sums and pairs
-// of scores; and whole comments with their scores.
-
+// The cephalometric analysis: range checks, derived values, score ladders, sentences and whole comments.
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
-
 #include "ceph/CephEval.h"
 #include "ceph/CephEvalSections.h"
 #include "ceph/CephInputs.h"
@@ -20,67 +13,54 @@
 namespace vt {
 namespace {
 
-// The worked example of the form, every value inside its range, in the order
-// SNMP FMA PPMP PFH AFH SNA SNB FA ABMP Wits OPMP UISN IMPA UIFP LIFP UL LL.
+// SNMP FMA PPMP PFH AFH SNA SNB FA ABMP Wits OPMP UISN IMPA UIFP LIFP UL LL, all in range.
 constexpr CephTyped kValid{32, 25, 25, 80, 120, 82, 79, 88, 70, -1, 15, 105, 95, 9, 6, 0, 1};
 
 TEST(CephInputs, EveryBoundIsExclusiveAndNonNumbersFail) {
     constexpr double inf = std::numeric_limits<double>::infinity();
+    using T = CephTyped;
     const struct { double CephTyped::*value; double low, high; bool angle; } rows[] = {
-        {&CephTyped::SNMP, 2, 68, true},   {&CephTyped::FMA, -6, 60, true},    {&CephTyped::PPMP, -6, 60, true},
-        {&CephTyped::SNA, 42, 121, true},  {&CephTyped::SNB, 39, 118, true},   {&CephTyped::FA, 49, 127, true},
-        {&CephTyped::ABMP, 29, 113, true}, {&CephTyped::OPMP, -12, 52, true},  {&CephTyped::UISN, 55, 157, true},
-        {&CephTyped::IMPA, 45, 145, true}, {&CephTyped::PFH, 13, 161, false},  {&CephTyped::AFH, 41, 206, false},
-        {&CephTyped::Wits, -30, 26, false}, {&CephTyped::UIFP, -15, 39, false}, {&CephTyped::LIFP, -18, 36, false},
-        {&CephTyped::UL, -14, 21, false},  {&CephTyped::LL, -13, 22, false},
-    };
+        {&T::SNMP, 2, 68, true}, {&T::FMA, -6, 60, true}, {&T::PPMP, -6, 60, true}, {&T::SNA, 42, 121, true}, {&T::SNB, 39, 118, true},
+        {&T::FA, 49, 127, true}, {&T::ABMP, 29, 113, true}, {&T::OPMP, -12, 52, true}, {&T::UISN, 55, 157, true}, {&T::IMPA, 45, 145, true},
+        {&T::PFH, 13, 161, false}, {&T::AFH, 41, 206, false}, {&T::Wits, -30, 26, false}, {&T::UIFP, -15, 39, false},
+        {&T::LIFP, -18, 36, false}, {&T::UL, -14, 21, false}, {&T::LL, -13, 22, false}};
     for (const auto& row : rows) {
-        const struct { double value; bool passes; } probes[] = {
-            {row.low, false}, {std::nextafter(row.low, inf), true}, {std::nextafter(row.high, -inf), true},
-            {row.high, false}, {std::nan(""), false}, {inf, false}, {-inf, false},
-        };
+        const struct { double value; bool passes; } probes[] = {{row.low, false}, {std::nextafter(row.low, inf), true},
+            {std::nextafter(row.high, -inf), true}, {row.high, false}, {std::nan(""), false}, {inf, false}, {-inf, false}};
         for (const auto& probe : probes) {
             CephTyped typed = kValid;
             typed.*row.value = probe.value;
             const CephValidity v = CheckCephTyped(typed);
             // A failure clears only the flag of the value's own group.
-            EXPECT_EQ(v.ValidAngle, probe.passes || !row.angle) << row.low << " < " << probe.value;
-            EXPECT_EQ(v.ValidOther, probe.passes || row.angle) << row.low << " < " << probe.value;
-            EXPECT_EQ(ApplyCephInputs(CephRecord{}, typed).has_value(), probe.passes) << probe.value;
+            EXPECT_EQ(std::tuple(v.ValidAngle, v.ValidOther, ApplyCephInputs(CephRecord{}, typed).has_value()),
+                      std::tuple(probe.passes || !row.angle, probe.passes || row.angle, probe.passes)) << row.low << " < " << probe.value;
         }
     }
 }
 
-// The worked example derives all twelve, keeping the comment, which is the
-// evaluation's to write. The order of operations decides two grades: 85.2 / 120
-// * 100 lies just above 71, the rotation threshold of women from 14 (85.2 * 100
-// / 120 would be 71); 68.1 + (23.1 - 23.2) is exactly 68, the ODI threshold
-// under 11 ((68.1 + 23.1) - 23.2 would fall below it).
+// All twelve derived, the comment kept. Operand order decides two grades: 85.2 / 120 * 100 lies just above
+// 71 (85.2 * 100 / 120 would not); 68.1 + (23.1 - 23.2) is exactly 68 ((68.1 + 23.1) - 23.2 falls below).
 TEST(CephInputs, DerivedValuesKeepTheirOperandOrder) {
-    CephRecord current;
+    using R = CephRecord;
+    R current;
     current.MsgCephalo = "kept";
-    const CephRecord r = ApplyCephInputs(current, kValid).value();
+    const R r = ApplyCephInputs(current, kValid).value();
     const struct { double CephRecord::*value; double expected; } rows[] = {
-        {&CephRecord::Sum, 392}, {&CephRecord::ODI, 70},  {&CephRecord::ANB, 3},    {&CephRecord::SNPg, 81},
-        {&CephRecord::ABA, -3},  {&CephRecord::APDI, 85}, {&CephRecord::UIPP, 112}, {&CephRecord::FMIA, 60},
-        {&CephRecord::IIA, 128}, {&CephRecord::UIOP, 58}, {&CephRecord::LIOP, 70},  {&CephRecord::LL, 1},
-    };
+        {&R::Sum, 392}, {&R::ODI, 70}, {&R::ANB, 3}, {&R::SNPg, 81}, {&R::ABA, -3}, {&R::APDI, 85}, {&R::UIPP, 112},
+        {&R::FMIA, 60}, {&R::IIA, 128}, {&R::UIOP, 58}, {&R::LIOP, 70}, {&R::LL, 1}};
     for (const auto& row : rows) EXPECT_EQ(r.*row.value, row.expected) << row.expected;
-    EXPECT_DOUBLE_EQ(r.PFHAFH, 200.0 / 3);
-    EXPECT_EQ(r.MsgCephalo, "kept");
+    EXPECT_TRUE(std::abs(r.PFHAFH - 200.0 / 3) < 1e-12 && r.MsgCephalo == "kept");
     CephTyped typed = kValid;
     typed.PFH = 85.2, typed.ABMP = 68.1, typed.FMA = 23.1, typed.PPMP = 23.2;
     const CephRecord o = ApplyCephInputs(CephRecord{}, typed).value();
-    EXPECT_GT(o.PFHAFH, 71.0);
-    EXPECT_EQ(o.ODI, 68.0);
+    EXPECT_TRUE(o.PFHAFH > 71.0 && o.ODI == 68.0) << o.PFHAFH << " " << o.ODI;
 }
 
 using Section = void (*)(const CephRecord&, EvalGroup, EvalWork&);
 using Six = std::array<double, 6>;  // M<11, M11-<14, M>=14, F<11, F11-<14, F>=14
 constexpr Six Same(double v) { return {v, v, v, v, v, v}; }
 
-// Each ladder as a normal band (both ends included) with `steps` grades of
-// `width` on either side; sign +1 when values above the band score positive.
+// A normal band (ends included), `steps` grades of `width` each side; sign +1 when above scores positive.
 TEST(CephEvalLadder, EveryThresholdForEveryGroup) {
     const struct { const char* name; double CephRecord::*field; Section section; int EvalWork::*score;
                    int steps, width, sign; Six low, high; } ladders[] = {
@@ -98,78 +78,66 @@ TEST(CephEvalLadder, EveryThresholdForEveryGroup) {
         {"UIFP", &CephRecord::UIFP, EvalPosition, &EvalWork::EvalScore1, 3, 3, +1, Same(6), Same(12)},
         {"LIFP", &CephRecord::LIFP, EvalPosition, &EvalWork::EvalScore2, 3, 3, +1, Same(3), Same(9)},
         {"UL", &CephRecord::UL, EvalLips, &EvalWork::EvalScore1, 3, 2, +1, {-0.5, -1.5, -2.5, -1, -2, -3}, {3.5, 2.5, 1.5, 3, 2, 1}},
-        {"LL", &CephRecord::LL, EvalLips, &EvalWork::EvalScore2, 3, 2, +1, {1.5, 0.5, -0.5, 1, 0, -1}, {5.5, 4.5, 3.5, 5, 4, 3}},
-    };
+        {"LL", &CephRecord::LL, EvalLips, &EvalWork::EvalScore2, 3, 2, +1, {1.5, 0.5, -0.5, 1, 0, -1}, {5.5, 4.5, 3.5, 5, 4, 3}}};
     const struct { double age; int band; } ages[] = {{10.99, 0}, {11, 1}, {13.99, 1}, {14, 2}};
-    for (const auto& s : ladders)
-        for (std::int16_t sex : {0, 1})
-            for (const auto& a : ages) {
-                const double low = s.low[sex * 3 + a.band], high = s.high[sex * 3 + a.band];
-                std::vector<double> values{-1000, 1000};  // and each threshold, at it and 0.01 either side
-                for (int j = 0; j < s.steps; ++j)
-                    for (double edge : {low - j * s.width, high + j * s.width})
-                        values.insert(values.end(), {edge - 0.01, edge, edge + 0.01});
-                for (double v : values) {
-                    CephRecord record;
-                    record.*s.field = v;
-                    EvalWork work;
-                    s.section(record, EvalGroupOf(sex, a.age), work);
-                    int grades = 0;  // thresholds passed, strictly, on either side
-                    for (int j = 0; j < s.steps; ++j) grades += (v > high + j * s.width) - (v < low - j * s.width);
-                    EXPECT_EQ(work.*s.score, s.sign * grades) << s.name << " sex " << sex << " age " << a.age << " value " << v;
-                }
-            }
+    for (const auto& s : ladders) for (std::int16_t sex : {0, 1}) for (const auto& a : ages) {
+        const double low = s.low[sex * 3 + a.band], high = s.high[sex * 3 + a.band];
+        std::vector<double> values{-1000, 1000};  // and each threshold, at it and 0.01 either side
+        for (int j = 0; j < s.steps; ++j) for (double edge : {low - j * s.width, high + j * s.width})
+            values.insert(values.end(), {edge - 0.01, edge, edge + 0.01});
+        for (double v : values) {
+            CephRecord record;
+            record.*s.field = v;
+            EvalWork work;
+            s.section(record, EvalGroupOf(sex, a.age), work);
+            int grades = 0;  // thresholds passed, strictly, on either side
+            for (int j = 0; j < s.steps; ++j) grades += (v > high + j * s.width) - (v < low - j * s.width);
+            EXPECT_EQ(work.*s.score, s.sign * grades) << s.name << " sex " << sex << " age " << a.age << " value " << v;
+        }
+    }
 }
 
-std::string RunSection(Section section, const CephRecord& r, std::int16_t sex, double age, EvalWork& work) {
+// The sentence a section appends, then the score it leaves in `score`, if any.
+std::string RunSection(Section section, const CephRecord& r, std::int16_t sex, double age, int EvalScores::*score = nullptr) {
+    EvalWork work;
     section(r, EvalGroupOf(sex, age), work);
-    return work.MsgCephalo;
+    return work.MsgCephalo + (score ? std::to_string(work.scores.*score) : "");
 }
 
 // Men; SkelVert each side of 4, 2, -2 and -4, and every growth piece.
 TEST(CephEvalSentence, VerticalRelation) {
-    const char *vc = "vertical clockwise ", *hcc = "horizontal counter-clockwise ",
-               *none = "open bite이나 deep bite 경향은 없거나 미미하다. ";
+    const char *vc = "vertical clockwise ", *hcc = "horizontal counter-clockwise ", *none = "open bite이나 deep bite 경향은 없거나 미미하다. ";
     const struct { double age, SNMP, PFHAFH, FMA, ODI; int skelVert; const char *growth, *bite; } rows[] = {
         {9, 45, 58, 34, 66, 5, vc, "open bite 경향이 크다. "},   {30, 43, 60, 32, 70, 4, vc, "open bite 경향이 있다. "},
         {30, 39, 60, 27, 70, 2, vc, none},                         {30, 34, 69, 27, 70, 0, "straight downward ", none},
         {30, 29, 75, 27, 70, -2, hcc, none},                       {30, 25, 75, 20, 70, -4, hcc, "deep bite 경향이 있다. "},
-        {30, 25, 75, 20, 80, -5, hcc, "deep bite 경향이 크다. "},
-    };
+        {30, 25, 75, 20, 80, -5, hcc, "deep bite 경향이 크다. "}};
     for (const auto& row : rows) {
-        EvalWork work;
         CephRecord r;
         r.SNMP = row.SNMP, r.PFHAFH = row.PFHAFH, r.FMA = row.FMA, r.ODI = row.ODI;
-        EXPECT_EQ(RunSection(EvalVertical, r, 0, row.age, work),
-                  std::string(row.growth) + "growth pattern을 보이고 있으며 골격적으로 " + row.bite);
-        EXPECT_EQ(work.scores.SkelVert, row.skelVert);
+        EXPECT_EQ(RunSection(EvalVertical, r, 0, row.age, &EvalScores::SkelVert),
+                  std::string(row.growth) + "growth pattern을 보이고 있으며 골격적으로 " + row.bite + std::to_string(row.skelVert));
     }
 }
 
-// Women of 25; SkelAP each side of 6, 3, 1, -1, -3 and -6; every Wits score,
-// which alone chooses the alveolar sentence.
+// Women of 25; SkelAP each side of 6, 3, 1, -1, -3, -6; every Wits score, which alone picks the alveolar sentence.
 TEST(CephEvalSentence, SagittalRelation) {
     const struct { double ANB, Wits; int skelAP; const char *skeletal, *alveolar; } rows[] = {
         {9.5, 1, 7, "심한 Class II ", "약간 Class II "},        {7.5, 3, 6, "Class II ", "Class II "},
         {8.5, -7, 3, "약간 Class II ", "Class III "},            {4.5, -1, 1, "Class I에 가까운 ", "Class I "},
         {1.5, -1, -1, "Class I에 가까운 ", "Class I "},          {-0.5, -1, -3, "약간 Class III ", "Class I "},
-        {-3.5, -1, -6, "Class III ", "Class I "},                {-3.5, -5, -7, "심한 Class III ", "약간 Class III "},
-    };
+        {-3.5, -1, -6, "Class III ", "Class I "},                {-3.5, -5, -7, "심한 Class III ", "약간 Class III "}};
     for (const auto& row : rows) {
-        EvalWork work;
         CephRecord r;
         r.ANB = row.ANB, r.APDI = 83, r.Wits = row.Wits;
-        EXPECT_EQ(RunSection(EvalSagittal, r, 1, 25, work),
-                  std::string("상악과 하악은 ") + row.skeletal + "골격 관계를 보이고 있고, " +
-                      "교합면을 기준으로 상하악 치조골은 " + row.alveolar + "경향을 보이고 있다. ")
-            << row.ANB << " " << row.Wits;
-        EXPECT_EQ(work.scores.SkelAP, row.skelAP) << row.ANB << " " << row.Wits;
+        EXPECT_EQ(RunSection(EvalSagittal, r, 1, 25, &EvalScores::SkelAP),
+                  std::string("상악과 하악은 ") + row.skeletal + "골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 " +
+                      row.alveolar + "경향을 보이고 있다. " + std::to_string(row.skelAP));
     }
 }
 
-// Record values scoring (upper, lower) for a man of 30, norm + 1.4 * score *
-// SD: an inclination score is a first score of at most 2 either way (UISN,
-// IMPA) and a second of the rest (UIOP, LIOP, where small values score high).
+// Values scoring (upper, lower) for a man of 30, norm + 1.4 * score * SD; an inclination takes up to 2 either
+// way from UISN/IMPA, the rest from UIOP/LIOP (where small values score high).
 CephRecord Scoring(int section, int up, int lo) {
     CephRecord r;
     const int up1 = std::clamp(up, -2, 2), lo1 = std::clamp(lo, -2, 2);
@@ -182,49 +150,36 @@ CephRecord Scoring(int section, int up, int lo) {
     return r;
 }
 
-// Inclinations of one sign share a sentence graded by the score nearer to 0;
-// positions and lips share one only when equal.
+// Inclinations of one sign share a sentence graded by the score nearer 0; positions and lips only when equal.
 TEST(CephEvalSentence, PairsOfScores) {
     const Section sections[] = {EvalInclination, EvalPosition, EvalLips};
     const struct { int section, up, lo; const char* text; } rows[] = {
         {0, -5, -4, "상하악 전치는 모두 현저하게 설측경사되어 있고 "}, {0, -4, -3, "상하악 전치는 모두 설측경사되어 있고 "},
-        {0, -2, -1, "상하악 전치는 모두 약간 설측경사되어 있고 "},     {0, 0, 0, "상하악 전치 각도는 모두 정상이다. "},
-        {0, 1, 2, "상하악 전치는 모두 약간 순측경사되어 있고 "},       {0, 4, 3, "상하악 전치는 모두 순측경사되어 있고 "},
-        {0, 5, 4, "상하악 전치는 모두 현저하게 순측경사되어 있고 "},   {0, 3, 2, "상하악 전치는 모두 순측경사되어 있고 "},
-        {0, -3, -2, "상하악 전치는 모두 설측경사되어 있고 "},
-        {0, -1, 0, "상악 전치는 약간 설측경사되어 있고 하악 전치 각도는 정상이다. "},
+        {0, -2, -1, "상하악 전치는 모두 약간 설측경사되어 있고 "}, {0, 0, 0, "상하악 전치 각도는 모두 정상이다. "},
+        {0, 1, 2, "상하악 전치는 모두 약간 순측경사되어 있고 "}, {0, 4, 3, "상하악 전치는 모두 순측경사되어 있고 "},
+        {0, 5, 4, "상하악 전치는 모두 현저하게 순측경사되어 있고 "}, {0, 3, 2, "상하악 전치는 모두 순측경사되어 있고 "},
+        {0, -3, -2, "상하악 전치는 모두 설측경사되어 있고 "}, {0, -1, 0, "상악 전치는 약간 설측경사되어 있고 하악 전치 각도는 정상이다. "},
         {0, 3, -4, "상악 전치는 순측경사되어 있고 하악 전치는 현저하게 설측경사되어 있다. "},
         {1, 0, 0, "상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 "}, {1, -1, -1, "상하악 전치 모두 약간 후방에 위치하어 있으며 "},
-        {1, 3, 3, "상하악 전치 모두 현저하게 전방에 위치하고 있으며 "},
-        {1, 1, 2, "상악 전치는 약간 전방에 하악 전치는 전방에 위치하고 있으며 "},
-        {1, -3, -2, "상악 전치는 현저하게 후방에 하악 전치는 후방에 위치하고 있으며 "},
-        {2, 0, 0, "상하순의 위치는 모두 정상이다. "},         {2, -1, -1, "상하순은 모두 약간 후퇴되어 있다. "},
-        {2, 3, 3, "상하순은 모두 현저하게 돌출되어 있다. "},   {2, -1, -2, "상순은 약간 후퇴되어 있고 하순은 후퇴되어 있다. "},
-        {2, 2, 0, "상순은 돌출되어 있고 하순의 위치는 정상이다. "},
-    };
-    for (const auto& row : rows) {
-        EvalWork work;
-        EXPECT_EQ(RunSection(sections[row.section], Scoring(row.section, row.up, row.lo), 0, 30, work), row.text)
-            << row.section << " " << row.up << " " << row.lo;
-    }
+        {1, 3, 3, "상하악 전치 모두 현저하게 전방에 위치하고 있으며 "}, {1, 1, 2, "상악 전치는 약간 전방에 하악 전치는 전방에 위치하고 있으며 "},
+        {1, -3, -2, "상악 전치는 현저하게 후방에 하악 전치는 후방에 위치하고 있으며 "}, {2, 0, 0, "상하순의 위치는 모두 정상이다. "},
+        {2, -1, -1, "상하순은 모두 약간 후퇴되어 있다. "}, {2, 3, 3, "상하순은 모두 현저하게 돌출되어 있다. "},
+        {2, -1, -2, "상순은 약간 후퇴되어 있고 하순은 후퇴되어 있다. "}, {2, 2, 0, "상순은 돌출되어 있고 하순의 위치는 정상이다. "}};
+    for (const auto& row : rows)
+        EXPECT_EQ(RunSection(sections[row.section], Scoring(row.section, row.up, row.lo), 0, 30), row.text) << row.section << row.up << row.lo;
 }
 
-// A man of 30 with every section off the norm; for a sex other than 0 or 1 no
-// rung holds.
+// A man of 30 with every section off the norm; for a sex other than 0 or 1 no rung holds.
 TEST(CephEval, WholeComment) {
     CephRecord r;
     r.SNMP = 25, r.PFHAFH = 75, r.FMA = 20, r.ODI = 80, r.ANB = 8, r.APDI = 70, r.Wits = 3, r.UISN = 120, r.UIOP = 44;
     r.IMPA = 80, r.LIOP = 60, r.UIFP = -1, r.LIFP = 1, r.UL = 4, r.LL = 0;
-    auto scores = [](const CephEvalResult& e) {
-        return std::tuple(e.scores.SkelVert, e.scores.SkelAP, e.scores.UIIncl, e.scores.LIIncl);
-    };
+    auto scores = [](const CephEvalResult& e) { return std::tuple(e.scores.SkelVert, e.scores.SkelAP, e.scores.UIIncl, e.scores.LIIncl); };
     for (int run = 0; run < 2; ++run) {  // rebuilt on every run, never doubled
         const CephEvalResult result = CephEval(r, PatientRecord{"", "", 0, 30, 0});
-        EXPECT_EQ(result.MsgCephalo,
-                  "성장 양상이 horizontal counter-clockwise growth pattern을 보이고 있으며 골격적으로 deep bite 경향이 크다. "
-                  "상악과 하악은 심한 Class II 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class II 경향을 "
-                  "보이고 있다. 상악 전치는 현저하게 순측경사되어 있고 하악 전치 각도는 정상이다. 상악 전치는 현저하게 "
-                  "후방에 하악 전치는 약간 후방에 위치하고 있으며 상순은 돌출되어 있고 하순의 위치는 정상이다. ");
+        EXPECT_EQ(result.MsgCephalo, "성장 양상이 horizontal counter-clockwise growth pattern을 보이고 있으며 골격적으로 deep bite 경향이 크다. "
+                  "상악과 하악은 심한 Class II 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class II 경향을 보이고 있다. 상악 전치는 "
+                  "현저하게 순측경사되어 있고 하악 전치 각도는 정상이다. 상악 전치는 현저하게 후방에 하악 전치는 약간 후방에 위치하고 있으며 상순은 돌출되어 있고 하순의 위치는 정상이다. ");
         EXPECT_EQ(scores(result), std::tuple(-5, 8, 4, 0));
     }
     EXPECT_EQ(scores(CephEval(r, PatientRecord{"", "", 2, 30, 0})), std::tuple(0, 0, 0, 0));

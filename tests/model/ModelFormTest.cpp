@@ -1,12 +1,9 @@
-// The model form end to end: started from the start form, filled by control
-// name, analysed, refused, previewed, left and loaded afresh.
-
+// The model form end to end, filled by control name.
 #include <QDateTime>
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
-
 #include "intake/PreviewForm.h"
 #include "intake/PreviewPages.h"
 #include "model/ModelAnalysis.h"
@@ -18,53 +15,38 @@ namespace {
 
 constexpr const char* kForm = "frmModel";
 const QStringList kRefused{QString::fromUtf8(kToothSizeMessage)};
-const QStringList kWorkedResults{" 15.3 : 11.4 = 4 : 2.98", " 6 : 79.3 (77%), 12 : 92.4 (91%)",
-                                 " PMUBAW/TM = 46.5/95.0 = 48.9"};
-const QStringList kNoResults{"", "", ""};
+const QStringList kWorkedResults{" 15.3 : 11.4 = 4 : 2.98", " 6 : 79.3 (77%), 12 : 92.4 (91%)", " PMUBAW/TM = 46.5/95.0 = 48.9"},
+    kNoResults{"", "", ""};
 
 class ModelFormTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        startPatient("Kim", "77", "12.5", "3", 0);
-    }
-    // The worked example: upper, then lower widths, and the basal arch widths.
-    void typeWidths() {
+    void SetUp() override { ProgramTest::SetUp(); startPatient("Kim", "77", "12.5", "3", 0); }
+    void typeWidths() {  // the worked example
         const QStringList widths = QStringLiteral("8.5 6.8 7.9 7.2 6.8 10.3 5.4 6.0 7.0 7.1 7.2 11.2 46.5 40").split(' ');
-        for (int i = 0; i < 12; ++i) typeWidth(i, widths[i]);
-        type(kForm, "txtUBAW", widths[12]);
-        type(kForm, "txtLBAW", widths[13]);
+        for (int i = 0; i < 14; ++i) i < 12 ? typeWidth(i, widths[i]) : type(kForm, i == 12 ? "txtUBAW" : "txtLBAW", widths[i]);
     }
     void typeWidth(int box, const QString& text) { type(kForm, ("txtSize_" + std::to_string(box)).c_str(), text); }
-    void run(const char* button) {
-        messages.clear();
-        click(kForm, button);
-    }
-    QStringList labels() const {
-        return {labelText(kForm, "lblSOI"), labelText(kForm, "lblBolton"), labelText(kForm, "lblHowes")};
-    }
+    void run(const char* button) { messages.clear(); click(kForm, button); }
+    QStringList labels() const { return {labelText(kForm, "lblSOI"), labelText(kForm, "lblBolton"), labelText(kForm, "lblHowes")}; }
     QString modelPage() const { return patientFolder("77(12.5Y3M)/ModelAx.png"); }
-    bool checked(const char* option) { return control<QRadioButton>(kForm, option)->isChecked(); }
+    void analyse() { typeWidths(); run("cmdTotalTeeth"); }
+    std::string unchecked(std::initializer_list<const char*> options) {
+        std::string out;
+        for (const char* o : options) out += control<QRadioButton>(kForm, o)->isChecked() ? "" : std::string(o) + " ";
+        return out;
+    }
 };
 
-// From the start form through an accepted analysis to the saved page, then
-// refused runs and the incisor ratio: labels, preview button, SOI and file.
-// The options store their choice; preview and back, the cephalometric form
-// and back keep everything; the next patient finds the form as fresh as the
-// first, with nothing of the last one.
+// An accepted run and its saved page, refused runs, the incisor ratio, the options; preview and the
+// cephalometric form and back keep everything; the next patient finds the form fresh.
 TEST_F(ModelFormTest, RunsOptionsNavigationAndNextPatient) {
     // A spot check of the layout, in twips, 15 to the pixel.
     EXPECT_EQ(control<QWidget>(kForm, "txtSize_6")->geometry(), QRect(2760 / 15, 4320 / 15, 975 / 15, 375 / 15));
     run("cmdTotalTeeth");  // an empty form
-    EXPECT_EQ(messages, kRefused);
-    EXPECT_FALSE(QFileInfo::exists(modelPage()));
-
-    typeWidths();
-    run("cmdTotalTeeth");
-    EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(labels(), kWorkedResults);
-    EXPECT_TRUE(isEnabled(kForm, "cmdPreview"));
-    EXPECT_EQ(State(), PreviewState::None);
+    EXPECT_TRUE(messages == kRefused && !QFileInfo::exists(modelPage()));
+    analyse();
+    EXPECT_EQ(std::tuple(messages, labels(), isEnabled(kForm, "cmdPreview"), State()),
+              std::tuple(QStringList(), kWorkedResults, true, PreviewState::None));
     const QImage page(modelPage());
     EXPECT_EQ(page.size(), QSize(680, 1009));
     int drawn = 0;  // the header and the blue rule beneath it cross this column
@@ -77,60 +59,43 @@ TEST_F(ModelFormTest, RunsOptionsNavigationAndNextPatient) {
         typeWidths();
         typeWidth(box, text);
         run("cmdTotalTeeth");
-        EXPECT_EQ(messages, kRefused) << box;
-        EXPECT_FALSE(isEnabled(kForm, "cmdPreview"));
-        EXPECT_EQ(labels(), kWorkedResults);
-        EXPECT_EQ(Model().SOI, soi);
-        EXPECT_EQ(QFileInfo(modelPage()).lastModified(), written);
+        EXPECT_EQ(std::tuple(messages, isEnabled(kForm, "cmdPreview"), labels(), Model().SOI, QFileInfo(modelPage()).lastModified()),
+                  std::tuple(kRefused, false, kWorkedResults, soi, written)) << box;
     }
 
-    typeWidths();
-    run("cmdTotalTeeth");
+    analyse();
     typeWidth(1, "7.5");
     run("cmdFourIncisor");
     EXPECT_EQ(labels(), QStringList({" 16.0 : 11.4 = 4 : 2.85", "", ""}));
     const double incisorSoi = Model().SOI;
-    typeWidth(6, "14");
+    typeWidth(6, "14");  // refused
     run("cmdFourIncisor");
-    EXPECT_EQ(messages, kRefused);
-    EXPECT_EQ(labels(), kNoResults);
-    EXPECT_EQ(Model().SOI, incisorSoi);
-    EXPECT_TRUE(isEnabled(kForm, "cmdPreview"));  // as the model analysis left it
+    EXPECT_EQ(std::tuple(messages, labels(), Model().SOI, isEnabled(kForm, "cmdPreview")),  // as the analysis left it
+              std::tuple(kRefused, kNoResults, incisorSoi, true));
 
-    // Each click and the arch form, overjet and extraction pattern after it.
     const std::tuple<const char*, int, float, int> clicks[] = {
-        {"optArchform_2", 2, 2.5f, 0}, {"optOverjet_4", 2, 4.0f, 0}, {"optExt_1", 2, 4.0f, 1},
-        {"optOverjet_0", 2, 2.0f, 1},  {"optArchform_0", 0, 2.0f, 1}, {"optExt_2", 0, 2.0f, 2}};
+        {"optArchform_2", 2, 2.5f, 0}, {"optOverjet_4", 2, 4.0f, 0}, {"optExt_1", 2, 4.0f, 1}, {"optOverjet_0", 2, 2.0f, 1},
+        {"optArchform_0", 0, 2.0f, 1}, {"optExt_2", 0, 2.0f, 2}};
     for (const auto& [option, archForm, overjet, ext] : clicks) {
         click(kForm, option);
-        const std::tuple<int, float, int> stored{Model().ArchForm, Model().Overjet, Model().ExtChoice};
-        EXPECT_EQ(stored, std::tuple(archForm, overjet, ext)) << option;
+        EXPECT_EQ(std::tuple(int(Model().ArchForm), Model().Overjet, int(Model().ExtChoice)), std::tuple(archForm, overjet, ext)) << option;
     }
-    typeWidths();
-    run("cmdTotalTeeth");
+    analyse();
     click(kForm, "cmdPreview");
-    EXPECT_TRUE(isVisible("frmAxPreview") && !isVisible(kForm));
-    EXPECT_EQ(State(), PreviewState::ModelPage);
+    EXPECT_TRUE(isVisible("frmAxPreview") && !isVisible(kForm) && State() == PreviewState::ModelPage);
     EXPECT_FALSE(control<PagePicture>("frmAxPreview", "picPreview")->page().isNull());
     click("frmAxPreview", "cmdClose");
     click(kForm, "cmdNext");
-    EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm));
-    EXPECT_EQ(State(), PreviewState::Tracing2);
+    EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm) && State() == PreviewState::Tracing2);
     click("frmCephalo", "cmdTooth");
-    EXPECT_TRUE(isVisible(kForm));
-    EXPECT_EQ(control<QLineEdit>(kForm, "txtUBAW")->text(), "46.5");
-    EXPECT_EQ(labels(), kWorkedResults);
-    for (const char* option : {"optArchform_0", "optOverjet_0", "optExt_2", "Option1_0", "Option1_1", "Option1_2"})
-        EXPECT_TRUE(checked(option)) << option;
-    EXPECT_TRUE(isEnabled(kForm, "cmdPreview"));
-
+    EXPECT_EQ(std::tuple(isVisible(kForm), control<QLineEdit>(kForm, "txtUBAW")->text(), labels(), isEnabled(kForm, "cmdPreview")),
+              std::tuple(true, QString("46.5"), kWorkedResults, true));
+    EXPECT_EQ(unchecked({"optArchform_0", "optOverjet_0", "optExt_2", "Option1_0", "Option1_1", "Option1_2"}), "");
     click(kForm, "cmdNextPatient");
     EXPECT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded(kForm));
     startPatient("Lee", "78", "9", "0", 1);
-    EXPECT_TRUE(control<QLineEdit>(kForm, "txtSize_0")->text().isEmpty());
-    EXPECT_FALSE(isEnabled(kForm, "cmdPreview"));
-    for (const char* option : {"optExt_0", "optArchform_1", "optOverjet_1", "Option1_0", "Option1_1", "Option1_2"})
-        EXPECT_TRUE(checked(option)) << option;
+    EXPECT_TRUE(control<QLineEdit>(kForm, "txtSize_0")->text().isEmpty() && !isEnabled(kForm, "cmdPreview"));
+    EXPECT_EQ(unchecked({"optExt_0", "optArchform_1", "optOverjet_1", "Option1_0", "Option1_1", "Option1_2"}), "");
     const ModelRecord& m = Model();
     EXPECT_EQ(std::tuple(m.ArchForm, m.Overjet, m.ExtChoice, m.SOI), std::tuple(1, 2.5f, 0, 0.0));
     EXPECT_FALSE(m.U12T || m.UBAW);

@@ -1,9 +1,7 @@
 #pragma once
-// A page drawn on the recording surface, read as short strings: the texts of
-// one line, or of one column over several lines.
+// A page on the recording surface read as short strings: one line's texts, or one column's over several lines.
 #include <string>
 #include <vector>
-
 #include "platform/RecordingSurface.h"
 
 namespace vt {
@@ -11,10 +9,7 @@ namespace vt {
 // The texts printed at y, as "x:text" joined by "|".
 inline std::string LineAt(const RecordingSurface& s, double y) {
     std::string out;
-    for (const PrintedText& t : s.textsAtY(y)) {
-        if (!out.empty()) out += '|';
-        out.append(std::to_string(int(t.x))).append(":").append(t.text);
-    }
+    for (const PrintedText& t : s.textsAtY(y)) out.append(out.empty() ? "" : "|").append(std::to_string(int(t.x))).append(":").append(t.text);
     return out;
 }
 
@@ -23,8 +18,7 @@ inline std::string ColumnAt(const RecordingSurface& s, double x, const std::vect
     std::string out;
     for (std::size_t k = 0; k < ys.size(); ++k) {
         std::string cell = "-";
-        for (const PrintedText& t : s.textsAtY(ys[k]))
-            if (t.x == x) cell = t.text;
+        for (const PrintedText& t : s.textsAtY(ys[k])) cell = t.x == x ? t.text : cell;
         out.append(k ? "|" : "").append(cell);
     }
     return out;
