@@ -8,7 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <random>
 
-#include "../tests/tracing/SampleTracing.h"
+#include "support/SampleTracing.h"
 #include "Program.h"
 #include "intake/PatientFolder.h"
 #include "intake/PatientRecord.h"

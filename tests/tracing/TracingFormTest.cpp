@@ -18,7 +18,7 @@
 #include "tracing/Geometry.h"
 #include "tracing/ImageForm.h"
 #include "tracing/Radiograph.h"
-#include "tracing/SampleTracing.h"
+#include "support/SampleTracing.h"
 #include "tracing/TracingResult.h"
 
 namespace vt::testing {

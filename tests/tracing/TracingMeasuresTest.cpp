@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tracing/Geometry.h"
-#include "tracing/SampleTracing.h"
+#include "support/SampleTracing.h"
 #include "tracing/TracingChecks.h"
 #include "tracing/TracingMeasures.h"
 

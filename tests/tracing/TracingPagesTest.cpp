@@ -9,7 +9,7 @@
 #include "platform/PainterSurface.h"
 #include "platform/RecordingSurface.h"
 #include "tracing/RadiographWindow.h"
-#include "tracing/SampleTracing.h"
+#include "support/SampleTracing.h"
 #include "tracing/TracingDrawingPages.h"
 #include "tracing/TracingNormPage.h"
 
