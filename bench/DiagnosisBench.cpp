@@ -2,9 +2,9 @@
 // page on the off-screen page and writing Diagnosis.png, against Qt's own
 // PNG encode of the same page.
 
+#include <benchmark/benchmark.h>
 #include <QImage>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include "diagnosis/DiagnosisPage.h"
 #include "diagnosis/DiagnosisRun.h"

@@ -1,10 +1,10 @@
 // How long a clinician waits for the cephalometric page: drawing it on the
 // off-screen page and writing that page as a PNG file.
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QImage>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include "ceph/CephAxPage.h"
 #include "ceph/CephEval.h"
@@ -27,8 +27,22 @@ vt::PatientRecord SamplePatient() {
 
 vt::CephRecord SampleRecord(const vt::PatientRecord& patient) {
     vt::CephTyped t;
-    t.SNMP = 32; t.FMA = 25; t.PPMP = 25; t.PFH = 80; t.AFH = 120; t.SNA = 80; t.SNB = 82; t.FA = 88;
-    t.ABMP = 70; t.Wits = -1; t.OPMP = 15; t.UISN = 105; t.IMPA = 95; t.UIFP = 7.5; t.LIFP = 4; t.UL = -1.5;
+    t.SNMP = 32;
+    t.FMA = 25;
+    t.PPMP = 25;
+    t.PFH = 80;
+    t.AFH = 120;
+    t.SNA = 80;
+    t.SNB = 82;
+    t.FA = 88;
+    t.ABMP = 70;
+    t.Wits = -1;
+    t.OPMP = 15;
+    t.UISN = 105;
+    t.IMPA = 95;
+    t.UIFP = 7.5;
+    t.LIFP = 4;
+    t.UL = -1.5;
     t.LL = 0.5;
     vt::CephRecord r = *vt::ApplyCephInputs(vt::CephRecord{}, t);
     r.MsgCephalo = vt::CephEval(r, patient).MsgCephalo;

@@ -3,12 +3,11 @@
 // tracing pages drawn and written as PNG; against the bare PNG encoding of
 // the same three pages.
 
+#include <benchmark/benchmark.h>
 #include <QImage>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <random>
 
-#include "support/SampleTracing.h"
 #include "Program.h"
 #include "intake/PatientFolder.h"
 #include "intake/PatientRecord.h"
@@ -16,6 +15,7 @@
 #include "platform/ImageWriter.h"
 #include "platform/MessageBox.h"
 #include "platform/PageImage.h"
+#include "support/SampleTracing.h"
 #include "tracing/ResultButton.h"
 #include "tracing/TracingPages.h"
 
@@ -67,7 +67,8 @@ void BM_EncodeTracingPagesPng(benchmark::State& state) {
     Patient patient;
     vt::PressResultButton(Clicks(), TwelveMegapixelFilm(), nullptr);
     vt::Offsets() = {vt::kSaveOriginMm, vt::kSaveOriginMm};
-    const QImage pages[] = {vt::DrawSavedPage(&vt::TracingPage2), vt::DrawSavedPage(&vt::TracingPage3),
+    const QImage pages[] = {vt::DrawSavedPage(&vt::TracingPage2),
+                            vt::DrawSavedPage(&vt::TracingPage3),
                             vt::DrawSavedPage(&vt::TracingPage1)};
     vt::Offsets() = {0, 0};
     const std::string path = patient.home.filePath(QStringLiteral("page.png")).toStdString();

@@ -3,11 +3,11 @@
 // landmark placed, a pan step; and, for the ratios, a bare decode of the
 // file and a bare drawImage of the same scaled picture.
 
+#include <benchmark/benchmark.h>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include "platform/Palette.h"
 #include "tracing/CephDisplay.h"
@@ -59,7 +59,9 @@ struct Scene {
     Scene() {
         display.resize(kDisplayWidth, kDisplayHeight);
         display.setPicture(&picture);
-        sizes = {display.outerWidth(), display.outerHeight(), vt::PixelsToDisplay(picture.width()),
+        sizes = {display.outerWidth(),
+                 display.outerHeight(),
+                 vt::PixelsToDisplay(picture.width()),
                  vt::PixelsToDisplay(picture.height())};
     }
 };
@@ -75,8 +77,10 @@ void BM_OpenAndFit(benchmark::State& state) {
     for (auto _ : state) {
         QImage picture = vt::ReadRadiograph(SampleJpeg());
         display.setPicture(&picture);
-        const vt::DisplaySizes sizes{display.outerWidth(), display.outerHeight(),
-                                     vt::PixelsToDisplay(picture.width()), vt::PixelsToDisplay(picture.height())};
+        const vt::DisplaySizes sizes{display.outerWidth(),
+                                     display.outerHeight(),
+                                     vt::PixelsToDisplay(picture.width()),
+                                     vt::PixelsToDisplay(picture.height())};
         display.clear();
         display.draw(vt::View{vt::OpeningZoom(sizes), 0, 0}, {});
         benchmark::DoNotOptimize(display.drawing().constBits());
@@ -132,8 +136,10 @@ void BM_BareDrawImage(benchmark::State& state) {
     Scene& s = SharedScene();
     const double zoom = FitZoom(s.sizes, static_cast<int>(state.range(0)));
     const QImage scaled = s.picture.convertToFormat(QImage::Format_RGB32)
-                              .scaled(qRound(s.picture.width() * zoom), qRound(s.picture.height() * zoom),
-                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                              .scaled(qRound(s.picture.width() * zoom),
+                                      qRound(s.picture.height() * zoom),
+                                      Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
     QImage canvas(kDisplayWidth - 4, kDisplayHeight - 4, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&canvas);

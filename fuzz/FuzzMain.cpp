@@ -17,8 +17,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (!std::strcmp(argv[i], "--trace")) trace = true;
     for (int i = 1; i + 1 < argc; ++i) {
-        if (!std::strcmp(argv[i], "--seed")) seed = std::strtoull(argv[i + 1], nullptr, 10);
-        else if (!std::strcmp(argv[i], "--count")) count = std::strtol(argv[i + 1], nullptr, 10);
+        if (!std::strcmp(argv[i], "--seed"))
+            seed = std::strtoull(argv[i + 1], nullptr, 10);
+        else if (!std::strcmp(argv[i], "--count"))
+            count = std::strtol(argv[i + 1], nullptr, 10);
     }
     // A home of its own, with the configuration folder inside it so that a
     // settings file would show as a file outside the patient folder.
@@ -32,9 +34,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's warnings about what the driver provokes on purpose ("libpng error:
     // Write Error" on a full disk) drown the report; --trace keeps them.
-    if (!trace) qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    });
+    if (!trace)
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        });
     QApplication app(argc, argv);
 
     bool passed;
@@ -43,11 +46,17 @@ int main(int argc, char** argv) {
         fuzzer.setTrace(trace);
         passed = fuzzer.run(count);
         if (!passed)
-            std::fprintf(stderr, "fuzz seed %llu: %s\n", seed, fuzzer.report().toUtf8().replace('\0', "\\0").constData());
+            std::fprintf(
+                stderr, "fuzz seed %llu: %s\n", seed, fuzzer.report().toUtf8().replace('\0', "\\0").constData());
         else
-            std::printf("fuzz seed %llu: %ld actions, %ld patients, %ld files written, %ld failed writes reported; "
-                        "every check held\n",
-                        seed, count, fuzzer.patients(), fuzzer.filesWritten(), fuzzer.failuresReported());
+            std::printf(
+                "fuzz seed %llu: %ld actions, %ld patients, %ld files written, %ld failed writes reported; "
+                "every check held\n",
+                seed,
+                count,
+                fuzzer.patients(),
+                fuzzer.filesWritten(),
+                fuzzer.failuresReported());
     }
     return passed ? 0 : 1;
 }

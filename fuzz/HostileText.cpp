@@ -60,7 +60,8 @@ QString HostileText(Random& random) {
         case 2: return PlausibleNumber(random) + kPieces[std::size_t(Pick(random, int(kPieces.size())))];
         case 3: {
             QString mixed;
-            for (int n = Pick(random, 4) + 2; n > 0; --n) mixed += kPieces[std::size_t(Pick(random, int(kPieces.size())))];
+            for (int n = Pick(random, 4) + 2; n > 0; --n)
+                mixed += kPieces[std::size_t(Pick(random, int(kPieces.size())))];
             return mixed;
         }
         default: return kPieces[std::size_t(Pick(random, int(kPieces.size())))];

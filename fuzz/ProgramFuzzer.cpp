@@ -15,8 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cstdio>
 #include <sys/stat.h>
+#include <cstdio>
 
 #include "Program.h"
 #include "SampleEntries.h"
@@ -29,17 +29,19 @@
 #include "platform/HelpViewer.h"
 #include "platform/ImageWriter.h"
 #include "platform/MessageBox.h"
-#include "support/ProgramSeams.h"
 #include "platform/PageImage.h"
 #include "platform/Printer.h"
 #include "platform/WholeFile.h"
+#include "support/ProgramSeams.h"
 
 namespace vt::fuzz {
 namespace {
 
 const QString kPrintFailed = QStringLiteral("인쇄할 수 없습니다. 프린터를 확인해 주세요.");
-const QString kSaveFilters[] = {QStringLiteral("PNG Files (*.png)"), QStringLiteral("JPEG Files (*.jpg)"),
-                                QStringLiteral("GIF Files (*.gif)"), QStringLiteral("TIFF Files (*.tif)"),
+const QString kSaveFilters[] = {QStringLiteral("PNG Files (*.png)"),
+                                QStringLiteral("JPEG Files (*.jpg)"),
+                                QStringLiteral("GIF Files (*.gif)"),
+                                QStringLiteral("TIFF Files (*.tif)"),
                                 QStringLiteral("BMP Files (*.bmp)")};
 const char* const kEndings[] = {".png", ".PNG", ".jpg", ".jpeg", ".gif", ".tif", ".TIFF", ".bmp", ".emf", ".txt", ""};
 
@@ -87,14 +89,16 @@ QString Clean(const QString& path) { return QDir::cleanPath(path); }
 }  // namespace
 
 ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
-    : random_(seed), home_(home), chosen_(home + QStringLiteral("/Chosen")), printed_(home + QStringLiteral("/Printed")) {
+    : random_(seed),
+      home_(home),
+      chosen_(home + QStringLiteral("/Chosen")),
+      printed_(home + QStringLiteral("/Printed")) {
     QDir().mkpath(chosen_ + QStringLiteral("/folder.png"));
     QDir().mkpath(printed_);
     SetMessageSink([this](const QString& text) { messages_ << text; });
     Forms::SetEndProgramHandler([this] { note(QStringLiteral("(the program would end here)")); });
-    SetSaveObserver([this](const std::string& path, bool written) {
-        writes_.emplace_back(QString::fromStdString(path), written);
-    });
+    SetSaveObserver(
+        [this](const std::string& path, bool written) { writes_.emplace_back(QString::fromStdString(path), written); });
     SetSaveDialogAnswer([this](const SaveDialogRequest& request) -> std::optional<SaveAnswer> {
         const QString folder = patientFolder();
         if (!request.startPath.startsWith(folder + u'/'))
@@ -107,7 +111,9 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
             case 1: target = home_ + QStringLiteral("/missing/") + name; break;
             case 2: target = chosen_ + QStringLiteral("/folder.png"); break;
             case 3: target = QStringLiteral("/proc/") + name; break;
-            case 4: case 5: case 6: target = chosen_ + u'/' + name; break;
+            case 4:
+            case 5:
+            case 6: target = chosen_ + u'/' + name; break;
             default: target = folder + u'/' + name; break;
         }
         const QString filter = kSaveFilters[Pick(random_, int(std::size(kSaveFilters)))];
@@ -130,8 +136,10 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
     if (broken.open(QIODevice::WriteOnly)) broken.write("not a picture");
     broken.close();
     SetOpenDialogAnswer([this, pictures](const QString&, const QString&) -> std::optional<QString> {
-        const QString choices[] = {QStringLiteral("/ceph.jpg"), QStringLiteral("/ceph.jpg"),
-                                   QStringLiteral("/small ceph.BMP"), QStringLiteral("/broken.jpg"),
+        const QString choices[] = {QStringLiteral("/ceph.jpg"),
+                                   QStringLiteral("/ceph.jpg"),
+                                   QStringLiteral("/small ceph.BMP"),
+                                   QStringLiteral("/broken.jpg"),
                                    QStringLiteral("/missing.jpg")};
         if (Chance(random_, 0.1)) return std::nullopt;
         const QString chosen = pictures + choices[Pick(random_, int(std::size(choices)))];
@@ -205,7 +213,11 @@ void ProgramFuzzer::fill(QWidget* form) {
         QLineEdit* box = boxes[Pick(random_, int(boxes.size()))];
         box->setText(mode == 3 && Chance(random_, 0.3) ? PlausibleNumber(random_) : HostileText(random_));
     }
-    note(QStringLiteral("fill %1 (%2)").arg(form->objectName(), mode == 3 ? "hostile" : changes ? "samples changed" : "samples"));
+    note(QStringLiteral("fill %1 (%2)")
+             .arg(form->objectName(),
+                  mode == 3 ? "hostile"
+                  : changes ? "samples changed"
+                            : "samples"));
 }
 
 void ProgramFuzzer::typeOne(QWidget* form) {
@@ -268,8 +280,10 @@ void ProgramFuzzer::click(QAbstractButton* button) {
             const QString what = QString::fromLatin1(modal->metaObject()->className()) + u' ' + modal->windowTitle();
             note(QStringLiteral("  cancelled ") + what);
             if (qobject_cast<QMessageBox*>(modal)) unanswered_ << what;
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-            else modal->close();
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
         }
     });
     guard.start(20);
@@ -298,11 +312,11 @@ void ProgramFuzzer::clearEarlierPatients() {
 }
 
 void ProgramFuzzer::check(bool startWasShown, const QString& clicked) {
-    if (!unanswered_.isEmpty()) fail(QStringLiteral("a message box that bypasses the message sink: ") + unanswered_.join(u", "));
+    if (!unanswered_.isEmpty())
+        fail(QStringLiteral("a message box that bypasses the message sink: ") + unanswered_.join(u", "));
     checkWrites();
     checkFiles();
-    const QStringList programFolder =
-        QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList programFolder = QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     if (programFolder != programFolder_)
         fail(QStringLiteral("a file appeared in the program's folder: ") + programFolder.join(u", "));
     if (clicked.endsWith(QLatin1String(".cmdPrint"))) {
@@ -366,8 +380,10 @@ void ProgramFuzzer::checkFiles() {
         const QString parent = Clean(QFileInfo(path).path());
         const bool allowed = entry.isDir ? (path == folder || path == root)
                                          : (parent == folder || isChosen(path) || path == Clean(printTarget_));
-        if (!allowed) fail(QStringLiteral("a file outside the patient folder: ") + path);
-        else if (!entry.isDir && parent == folder) checkWhole(path);
+        if (!allowed)
+            fail(QStringLiteral("a file outside the patient folder: ") + path);
+        else if (!entry.isDir && parent == folder)
+            checkWhole(path);
     }
     for (const auto& [path, entry] : files_)
         if (!now.count(path)) fail(QStringLiteral("a file vanished: ") + path);
@@ -392,14 +408,17 @@ void ProgramFuzzer::checkNothingShown(const QList<QWidget*>& forms, const char* 
 
 ProgramFuzzer::Tree ProgramFuzzer::scan(const QString& folder) const {
     Tree tree;
-    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    for (QDirIterator it(folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                          QDirIterator::Subdirectories);
          it.hasNext();) {
         const QString path = Clean(it.next());
         struct stat s {};
         if (::lstat(QFile::encodeName(path).constData(), &s) != 0) continue;
-        tree[path] = {S_ISDIR(s.st_mode), qint64(s.st_size),
-                      qint64(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec, qint64(s.st_ino)};
+        tree[path] = {S_ISDIR(s.st_mode),
+                      qint64(s.st_size),
+                      qint64(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec,
+                      qint64(s.st_ino)};
     }
     return tree;
 }

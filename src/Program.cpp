@@ -2,8 +2,8 @@
 
 #include "ceph/CephaloForm.h"
 #include "diagnosis/DiagnosisForm.h"
-#include "intake/PatientInfoForm.h"
 #include "intake/FormNames.h"
+#include "intake/PatientInfoForm.h"
 #include "intake/PreviewForm.h"
 #include "intake/PreviewPages.h"
 #include "model/ModelForm.h"

@@ -54,8 +54,10 @@ CephValidity CheckCephTyped(const CephTyped& typed) {
     CephValidity validity{true, true};
     for (const CephRange& range : kRanges) {
         if (InRange(range, typed.*range.value)) continue;
-        if (range.group == RangeGroup::ValidAngle) validity.ValidAngle = false;
-        else validity.ValidOther = false;
+        if (range.group == RangeGroup::ValidAngle)
+            validity.ValidAngle = false;
+        else
+            validity.ValidOther = false;
     }
     return validity;
 }

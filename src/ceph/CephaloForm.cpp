@@ -40,12 +40,23 @@ struct BoxValue {
     double CephRecord::*value;
 };
 constexpr BoxValue kBoxes[] = {
-    {"txtSNA", &CephRecord::SNA},   {"txtSNB", &CephRecord::SNB},   {"txtFA", &CephRecord::FA},
-    {"txtABMP", &CephRecord::ABMP}, {"txtPFH", &CephRecord::PFH},   {"txtAFH", &CephRecord::AFH},
-    {"txtSNMP", &CephRecord::SNMP}, {"txtFMA", &CephRecord::FMA},   {"txtPPMP", &CephRecord::PPMP},
-    {"txtWits", &CephRecord::Wits}, {"txtOPMP", &CephRecord::OPMP}, {"txtUISN", &CephRecord::UISN},
-    {"txtIMPA", &CephRecord::IMPA}, {"txtUIFP", &CephRecord::UIFP}, {"txtLIFP", &CephRecord::LIFP},
-    {"txtUL", &CephRecord::UL},     {"txtLL", &CephRecord::LL},
+    {"txtSNA", &CephRecord::SNA},
+    {"txtSNB", &CephRecord::SNB},
+    {"txtFA", &CephRecord::FA},
+    {"txtABMP", &CephRecord::ABMP},
+    {"txtPFH", &CephRecord::PFH},
+    {"txtAFH", &CephRecord::AFH},
+    {"txtSNMP", &CephRecord::SNMP},
+    {"txtFMA", &CephRecord::FMA},
+    {"txtPPMP", &CephRecord::PPMP},
+    {"txtWits", &CephRecord::Wits},
+    {"txtOPMP", &CephRecord::OPMP},
+    {"txtUISN", &CephRecord::UISN},
+    {"txtIMPA", &CephRecord::IMPA},
+    {"txtUIFP", &CephRecord::UIFP},
+    {"txtLIFP", &CephRecord::LIFP},
+    {"txtUL", &CephRecord::UL},
+    {"txtLL", &CephRecord::LL},
 };
 
 }  // namespace
@@ -56,8 +67,8 @@ void CephaloForm::addCaption(const char* caption, const Twips& rect) {
     MakeMnemonicLabel(this, name.c_str(), QString::fromUtf8(caption), rect, FormFont("돋움", 12));
 }
 
-QLineEdit* CephaloForm::addMeasurement(const char* caption, const char* boxName, int captionLeft, int fieldLeft,
-                                       int top, int captionWidth) {
+QLineEdit* CephaloForm::addMeasurement(
+    const char* caption, const char* boxName, int captionLeft, int fieldLeft, int top, int captionWidth) {
     addCaption(caption, {captionLeft, top, captionWidth, 375});
     return MakeTextBox(this, boxName, {fieldLeft, top, 1215, 375}, FormFont("돋움", 12));
 }
@@ -77,12 +88,11 @@ CephaloForm::CephaloForm() : Form(kName) {
     const QFont font = FormFont("돋움", 12);
     setFont(font);
 
-    QLabel* title = MakeLabel(this, "Label1", QStringLiteral("Cephalo 분석"), {360, 240, 6000, 720},
-                              FormFont("돋움", 24, true));
+    QLabel* title =
+        MakeLabel(this, "Label1", QStringLiteral("Cephalo 분석"), {360, 240, 6000, 720}, FormFont("돋움", 24, true));
     title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
     MakeMnemonicLabel(this, "Label2_0", QStringLiteral("Skeletal Ax"), {720, 1200, 3000, 375}, font);
-    MakeMnemonicLabel(this, "Label2_1", QStringLiteral("Dental && Esthetic Ax"), {8160, 1200, 3600, 375},
-              font);
+    MakeMnemonicLabel(this, "Label2_1", QStringLiteral("Dental && Esthetic Ax"), {8160, 1200, 3600, 375}, font);
     captionCount_ = 2;
 
     const int* row = kRowTops;
@@ -118,17 +128,19 @@ CephaloForm::CephaloForm() : Form(kName) {
     lblCephalo->setWordWrap(true);
 
     const QFont buttonFont = FormFont("돋움", 11.25);
-    cmdImage = MakeButton(this, "cmdImage", QStringLiteral("Image Tracing && 분석"), {7920, 5400, 3375, 495}, buttonFont);
+    cmdImage =
+        MakeButton(this, "cmdImage", QStringLiteral("Image Tracing && 분석"), {7920, 5400, 3375, 495}, buttonFont);
     cmdCephalo = MakeButton(this, "cmdCephalo", QStringLiteral("Ceph 분석"), {7920, 6120, 1575, 495}, buttonFont);
     cmdPreview = MakeButton(this, "cmdPreview", QStringLiteral("결과인쇄 보기"), {9720, 6120, 1575, 495}, buttonFont);
     cmdNext = MakeButton(this, "cmdNext", QStringLiteral("다음 분석으로"), {7920, 6840, 1575, 495}, buttonFont);
     cmdTooth = MakeButton(this, "cmdTooth", QStringLiteral("Model 분석"), {9720, 6840, 1575, 495}, buttonFont);
-    cmdNextPatient = MakeButton(this, "cmdNextPatient", QStringLiteral("다음 환자"), {7920, 7560, 1575, 495}, buttonFont);
+    cmdNextPatient =
+        MakeButton(this, "cmdNextPatient", QStringLiteral("다음 환자"), {7920, 7560, 1575, 495}, buttonFont);
     cmdExit = MakeButton(this, "cmdExit", QStringLiteral("종    료"), {9720, 7560, 1575, 495}, buttonFont);
 
-    SetTabOrder({txtSNA, txtSNB, txtFA, txtABMP, txtPFH, txtAFH, txtSNMP, txtFMA, txtPPMP, txtOPMP, txtWits, txtUISN,
-                 txtIMPA, txtUIFP, txtLIFP, txtUL, txtLL, cmdImage, cmdCephalo, cmdPreview, cmdNext, cmdTooth,
-                 cmdNextPatient, cmdExit});
+    SetTabOrder({txtSNA,  txtSNB,   txtFA,      txtABMP,    txtPFH,  txtAFH,   txtSNMP,        txtFMA,
+                 txtPPMP, txtOPMP,  txtWits,    txtUISN,    txtIMPA, txtUIFP,  txtLIFP,        txtUL,
+                 txtLL,   cmdImage, cmdCephalo, cmdPreview, cmdNext, cmdTooth, cmdNextPatient, cmdExit});
 
     connect(cmdCephalo, &QPushButton::clicked, this, [this] { cmdCephalo_Click(); });
     connect(cmdImage, &QPushButton::clicked, this, [this] { cmdImage_Click(); });

@@ -2,8 +2,8 @@
 // The cephalometric form: 17 typed measurements, their check, the derived
 // values and the evaluation comment; a crossroads of the navigation.
 
-#include "intake/FormNames.h"
 #include "ceph/CephRecord.h"
+#include "intake/FormNames.h"
 #include "platform/FormControls.h"
 #include "platform/Forms.h"
 #include "platform/ResultSurface.h"
@@ -45,8 +45,8 @@ public:
 
 private:
     void addCaption(const char* caption, const Twips& rect);
-    QLineEdit* addMeasurement(const char* caption, const char* boxName, int captionLeft, int fieldLeft, int top,
-                              int captionWidth = 1095);
+    QLineEdit* addMeasurement(
+        const char* caption, const char* boxName, int captionLeft, int fieldLeft, int top, int captionWidth = 1095);
     QLabel* addResult(const char* caption, const char* labelName, int captionLeft, int fieldLeft, int top);
 
     int captionCount_ = 0;

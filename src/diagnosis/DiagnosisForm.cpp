@@ -51,8 +51,8 @@ DiagnosisForm::DiagnosisForm() : Form(kName) {
     const QFont font = FormFontOf();
     setFont(font);
 
-    QLabel* title = MakeLabel(this, "Label1", QStringLiteral("발치 분석, 진단"), {360, 240, 4095, 615},
-                              FormFont("돋움", 24, true));
+    QLabel* title =
+        MakeLabel(this, "Label1", QStringLiteral("발치 분석, 진단"), {360, 240, 4095, 615}, FormFont("돋움", 24, true));
     title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
 
     MakeLabel(this, "Label2_0", QStringLiteral("ALD"), {720, 1320, 615, 255}, font);
@@ -70,15 +70,43 @@ DiagnosisForm::DiagnosisForm() : Form(kName) {
     // The blanks that end each frame's caption keep its line free for the
     // text box that sits on it.
     MakeLabel(this, "Label2_4", QStringLiteral("Molar relation"), {720, 3120, 1575, 255}, font);
-    txtMolarRt = addSide("fraMolarRt", " Right", 14, "txtMolarRt", "optMolarRt", 3480,
-                         {"Class I", "Class II", "Class III"}, 1215, &DiagnosisForm::optMolarRt_Click);
-    txtMolarLt = addSide("fraMolarLt", " Left", 9, "txtMolarLt", "optMolarLt", 4560,
-                         {"Class I", "Class II", "Class III"}, 1215, &DiagnosisForm::optMolarLt_Click);
+    txtMolarRt = addSide("fraMolarRt",
+                         " Right",
+                         14,
+                         "txtMolarRt",
+                         "optMolarRt",
+                         3480,
+                         {"Class I", "Class II", "Class III"},
+                         1215,
+                         &DiagnosisForm::optMolarRt_Click);
+    txtMolarLt = addSide("fraMolarLt",
+                         " Left",
+                         9,
+                         "txtMolarLt",
+                         "optMolarLt",
+                         4560,
+                         {"Class I", "Class II", "Class III"},
+                         1215,
+                         &DiagnosisForm::optMolarLt_Click);
     MakeLabel(this, "Label2_9", QStringLiteral("Molar cross-bite"), {720, 5640, 1815, 255}, font);
-    txtCrossRt = addSide("fraCrossRt", " Right", 7, "txtCrossRt", "optCrossRt", 6000,
-                         {"Normal", "Cross", "Scissors"}, 1335, &DiagnosisForm::optCrossRt_Click);
-    txtCrossLt = addSide("fraCrossLt", " Left", 9, "txtCrossLt", "optCrossLt", 7080,
-                         {"Normal", "Cross", "Scissors"}, 1335, &DiagnosisForm::optCrossLt_Click);
+    txtCrossRt = addSide("fraCrossRt",
+                         " Right",
+                         7,
+                         "txtCrossRt",
+                         "optCrossRt",
+                         6000,
+                         {"Normal", "Cross", "Scissors"},
+                         1335,
+                         &DiagnosisForm::optCrossRt_Click);
+    txtCrossLt = addSide("fraCrossLt",
+                         " Left",
+                         9,
+                         "txtCrossLt",
+                         "optCrossLt",
+                         7080,
+                         {"Normal", "Cross", "Scissors"},
+                         1335,
+                         &DiagnosisForm::optCrossLt_Click);
 
     MakeLabel(this, "Label2_12", QStringLiteral("Jarabak Ax"), {5640, 1200, 1335, 255}, font);
     lblJarabak = MakeResultLabel(this, "lblJarabak", {5880, 1560, 5415, 495}, true);
@@ -108,8 +136,14 @@ DiagnosisForm::DiagnosisForm() : Form(kName) {
 
 // One side's frame with its option array, and the text box that sits on the
 // frame's caption line.
-QLineEdit* DiagnosisForm::addSide(const char* frameName, const char* caption, int blanks, const char* boxName,
-                                  const char* options, int top, std::array<const char*, 3> captions, int lastWidth,
+QLineEdit* DiagnosisForm::addSide(const char* frameName,
+                                  const char* caption,
+                                  int blanks,
+                                  const char* boxName,
+                                  const char* options,
+                                  int top,
+                                  std::array<const char*, 3> captions,
+                                  int lastWidth,
                                   void (DiagnosisForm::*onClick)(int)) {
     auto* frame = new QGroupBox(QString::fromUtf8(caption) + QString(blanks, u' '), this);
     frame->setObjectName(QString::fromUtf8(frameName));
@@ -143,8 +177,15 @@ void DiagnosisForm::Form_Load() {
 
 FindingsEntries DiagnosisForm::entries() const {
     const auto text = [](const QLineEdit* box) { return box->text().toStdString(); };
-    return {text(txtALDMx),   text(txtALDMn),   text(txtCOS),     text(txtOB),     text(txtOJ),
-            text(txtMolarRt), text(txtMolarLt), text(txtCrossRt), text(txtCrossLt)};
+    return {text(txtALDMx),
+            text(txtALDMn),
+            text(txtCOS),
+            text(txtOB),
+            text(txtOJ),
+            text(txtMolarRt),
+            text(txtMolarLt),
+            text(txtCrossRt),
+            text(txtCrossLt)};
 }
 
 // A refused press empties the labels but leaves the record, and so the page

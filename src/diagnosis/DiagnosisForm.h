@@ -44,8 +44,14 @@ public:
 private:
     FindingsEntries entries() const;
     void showTexts(bool accepted);
-    QLineEdit* addSide(const char* frame, const char* caption, int blanks, const char* box, const char* options,
-                       int top, std::array<const char*, 3> captions, int lastWidth,
+    QLineEdit* addSide(const char* frame,
+                       const char* caption,
+                       int blanks,
+                       const char* box,
+                       const char* options,
+                       int top,
+                       std::array<const char*, 3> captions,
+                       int lastWidth,
                        void (DiagnosisForm::*onClick)(int));
 
     QLineEdit* txtALDMx;

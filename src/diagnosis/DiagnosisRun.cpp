@@ -23,8 +23,7 @@ float Signed(float typed, std::int16_t option) {
     return option == 2 ? -typed : typed;
 }
 
-constexpr Condition kIncisorSizes =
-    All(Lt(Severity, 2), Any(Between(SOI, 1, 2.88), Between(SOI, 3.12, 6)));
+constexpr Condition kIncisorSizes = All(Lt(Severity, 2), Any(Between(SOI, 1, 2.88), Between(SOI, 3.12, 6)));
 constexpr const char* kIncisorSizeSentence = "Finishing 과정에서 상하악 전치부 크기 부조화를 고려해야 한다. ";
 
 }  // namespace
@@ -89,9 +88,15 @@ void ClosingStep(FindingsRecord& r, const DiagnosisSources& s) {
 
 std::optional<FindingsRecord> RunDiagnosis(FindingsRecord r, const FindingsEntries& e, const DiagnosisSources& s) {
     r.Severity = 0;
-    const std::optional<double> read[] = {ReadFinding(e.ALDMx),   ReadFinding(e.ALDMn),   ReadFinding(e.COS),
-                                          ReadFinding(e.OB),      ReadFinding(e.OJ),      ReadFinding(e.MolarRt),
-                                          ReadFinding(e.MolarLt), ReadFinding(e.CrossRt), ReadFinding(e.CrossLt)};
+    const std::optional<double> read[] = {ReadFinding(e.ALDMx),
+                                          ReadFinding(e.ALDMn),
+                                          ReadFinding(e.COS),
+                                          ReadFinding(e.OB),
+                                          ReadFinding(e.OJ),
+                                          ReadFinding(e.MolarRt),
+                                          ReadFinding(e.MolarLt),
+                                          ReadFinding(e.CrossRt),
+                                          ReadFinding(e.CrossLt)};
     for (const std::optional<double>& value : read) {
         if (!value) return std::nullopt;
     }

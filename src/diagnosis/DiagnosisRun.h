@@ -33,7 +33,8 @@ bool OcclusalEntriesValid(const FindingsRecord& signedFindings);
 // extraction analyses, the indices, the lip values, the adjusted Jarabak
 // value, Severity and the comment. Empty when an entry is refused; the
 // caller then keeps the record of the last accepted press.
-std::optional<FindingsRecord> RunDiagnosis(FindingsRecord working, const FindingsEntries& entries,
+std::optional<FindingsRecord> RunDiagnosis(FindingsRecord working,
+                                           const FindingsEntries& entries,
                                            const DiagnosisSources& sources);
 
 }  // namespace vt

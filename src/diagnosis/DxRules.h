@@ -17,9 +17,26 @@ namespace vt {
 // run holds it at that moment; ALDSum, LipALD and KimNet are the derived
 // space quantities of the extraction rules.
 enum class Fact : std::uint8_t {
-    OB, OJ, OBv, OJc, APIdx, SkelAP, SkelVert,
-    MolarRt, MolarLt, CrossRt, CrossLt, dM, dC,
-    J, ALDMn, ALDSum, LipALD, KimNet, SOI, Severity,
+    OB,
+    OJ,
+    OBv,
+    OJc,
+    APIdx,
+    SkelAP,
+    SkelVert,
+    MolarRt,
+    MolarLt,
+    CrossRt,
+    CrossLt,
+    dM,
+    dC,
+    J,
+    ALDMn,
+    ALDSum,
+    LipALD,
+    KimNet,
+    SOI,
+    Severity,
     Count
 };
 
@@ -111,7 +128,7 @@ bool Holds(const Condition& condition, const Facts& facts);
 // diagnosis needed, 2 orthognathic surgery possibly needed).
 enum class SeverityEffect : std::uint8_t {
     None,
-    SetTo1,    // whatever it was: a 2 becomes 1
+    SetTo1,  // whatever it was: a 2 becomes 1
     SetTo2,
     RaiseTo1,  // only from 0
 };
@@ -143,8 +160,8 @@ struct Pieces {
 };
 
 struct Rung {
-    int number;        // the rung's place in its ladder as the clinic numbers it
-    GroupSet groups;   // rungs of other groups are skipped
+    int number;       // the rung's place in its ladder as the clinic numbers it
+    GroupSet groups;  // rungs of other groups are skipped
     Condition when;
     Pieces say;
     SeverityEffect effect = SeverityEffect::None;

@@ -59,8 +59,8 @@ const char* KimsVerdict(double ei) { return PickSentence(kKimsVerdict, ei); }
 
 std::string JarabakLine(double aldMn, double cos, double lifp, double jarabakVal) {
     std::string line = " ";
-    for (const std::string& piece : {F(aldMn), std::string("/2 + "), F(cos), std::string("/2 + ("), F(lifp),
-                                     std::string("-5) = "), F(jarabakVal)})
+    for (const std::string& piece :
+         {F(aldMn), std::string("/2 + "), F(cos), std::string("/2 + ("), F(lifp), std::string("-5) = "), F(jarabakVal)})
         line += piece;
     return line + JarabakVerdict(jarabakVal);
 }
@@ -68,8 +68,16 @@ std::string JarabakLine(double aldMn, double cos, double lifp, double jarabakVal
 std::string KimsLine(const CephRecord& c, std::string_view kimEI) {
     const double ei = KimEIValue(kimEI);
     std::string line = " ";
-    for (const std::string& piece : {F(c.ODI), std::string(" + "), F(c.APDI), std::string(" - (125-"), F(c.IIA),
-                                     std::string(")/5 - ("), F(c.UL), std::string("+"), F(c.LL), std::string(") = "),
+    for (const std::string& piece : {F(c.ODI),
+                                     std::string(" + "),
+                                     F(c.APDI),
+                                     std::string(" - (125-"),
+                                     F(c.IIA),
+                                     std::string(")/5 - ("),
+                                     F(c.UL),
+                                     std::string("+"),
+                                     F(c.LL),
+                                     std::string(") = "),
                                      F(ei)})
         line += piece;
     return line + KimsVerdict(ei);

@@ -57,7 +57,8 @@ void ComputeExtraction(FindingsRecord& record, const CephRecord& ceph);
 // The "발치 분석" press: reads the three arch boxes; when they pass, the
 // record with the two analyses and an empty comment. Empty when refused:
 // the caller then keeps its record as the last accepted press left it.
-std::optional<FindingsRecord> RunExtraction(FindingsRecord working, const FindingsEntries& entries,
+std::optional<FindingsRecord> RunExtraction(FindingsRecord working,
+                                            const FindingsEntries& entries,
                                             const CephRecord& ceph);
 
 }  // namespace vt

@@ -19,8 +19,7 @@ constexpr GroupSet kOlder = kGrowing | kGrown;
 
 // The tests by rung; rung 6 looks at the overjet in the young groups and at
 // the overbite in the older ones, and rung 9 exists only for the older.
-constexpr Condition kTest1 =
-    All(Lt(SkelAP, -7), Any(All(Lt(APIdx, -2), Lt(OJ, -2)), All(Gt(SkelVert, 2), Lt(OB, 1))));
+constexpr Condition kTest1 = All(Lt(SkelAP, -7), Any(All(Lt(APIdx, -2), Lt(OJ, -2)), All(Gt(SkelVert, 2), Lt(OB, 1))));
 constexpr Condition kTest2 = Lt(SkelAP, -7);
 constexpr Condition kTest3 = Lt(SkelAP, -4);
 constexpr Condition kTest4 = All(Lt(SkelAP, -2), Lt(APIdx, 0), Lt(OJ, 0));
@@ -52,7 +51,8 @@ constexpr const char* kTendencyIIAndOverjet = "상하악 2급 부조화 경향�
 constexpr const char* kTendencyII = "상하악은 전후방적으로 2급 부조화 경향이 있으므로 ";
 
 // Child: orthopaedic and functional treatment.
-constexpr const char* kPromoteMaxilla = "상악의 성장을 촉진하고 하악의 성장을 억제하기 위한 악정형 치료가 필요할 수 있다. ";
+constexpr const char* kPromoteMaxilla =
+    "상악의 성장을 촉진하고 하악의 성장을 억제하기 위한 악정형 치료가 필요할 수 있다. ";
 constexpr const char* kPromoteMaxillaFunctional =
     "상악의 성장을 촉진하고 하악의 성장을 억제하기 위한 악정형, 악기능 치료가 필요할 수 있다. ";
 constexpr const char* kRestrainMaxilla =
@@ -86,8 +86,11 @@ constexpr Rung kSagittal[] = {
     {12, kChild, kTest12, {kTendencyII, kMayConsider}, SetTo1},
 
     // Early growth.
-    {1, kEarly, kTest1,
-     {kVerySevereIII, "성장이 많이 남아 있을 경우 악정형 치료를 시도해 볼 수 있으나 개선이 어려울 수 있다. "}, SetTo2},
+    {1,
+     kEarly,
+     kTest1,
+     {kVerySevereIII, "성장이 많이 남아 있을 경우 악정형 치료를 시도해 볼 수 있으나 개선이 어려울 수 있다. "},
+     SetTo2},
     {2, kEarly, kTest2, {kSevereIII, kIfGrowthOrthopaedic}, RaiseTo1},
     {3, kEarly, kTest3, {kClassIII, kIfGrowthOrthopaedic}, RaiseTo1},
     {4, kEarly, kTest4, {kTendencyIIIAndCross, kIfGrowthNeeded}, RaiseTo1},

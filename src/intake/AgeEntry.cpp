@@ -14,8 +14,8 @@ AgeEntry ReadAgeEntry(std::string_view yearText, std::string_view monthText) {
     entry.year = year.value;
     // A month count beyond a 16-bit integer is no valid age either.
     entry.month = months.value_or(0);
-    entry.valid = !year.overflow && months && entry.year > 0 && entry.year < 100 && entry.month >= 0 &&
-                  entry.month < 12;
+    entry.valid =
+        !year.overflow && months && entry.year > 0 && entry.year < 100 && entry.month >= 0 && entry.month < 12;
     return entry;
 }
 

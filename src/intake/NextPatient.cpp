@@ -8,7 +8,8 @@ namespace vt {
 
 void NextPatient() {
     Forms::Show(FormName::Start);
-    for (const char* form : {FormName::Model, FormName::Cephalo, FormName::Image, FormName::Diagnosis}) Forms::Unload(form);
+    for (const char* form : {FormName::Model, FormName::Cephalo, FormName::Image, FormName::Diagnosis})
+        Forms::Unload(form);
     SetState(PreviewState::None);
 }
 

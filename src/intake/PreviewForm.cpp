@@ -20,9 +20,8 @@ namespace vt {
 
 namespace {
 
-
-const QString kSaveFilter = QStringLiteral(
-    "PNG Files (*.png);;JPEG Files (*.jpg);;GIF Files (*.gif);;TIFF Files (*.tif);;BMP Files (*.bmp)");
+const QString kSaveFilter =
+    QStringLiteral("PNG Files (*.png);;JPEG Files (*.jpg);;GIF Files (*.gif);;TIFF Files (*.tif);;BMP Files (*.bmp)");
 
 // The ending of a filter entry such as "JPEG Files (*.jpg)".
 QString FilterEnding(const QString& filter) {
@@ -102,8 +101,8 @@ void PreviewForm::open(PreviewState state) {
 }
 
 void PreviewForm::redrawPreview() {
-    picPreview->setPage(DrawScreenPage(PageProcedureFor(State()), picPreview->width(), picPreview->height(),
-                                       scrollTop_));
+    picPreview->setPage(
+        DrawScreenPage(PageProcedureFor(State()), picPreview->width(), picPreview->height(), scrollTop_));
 }
 
 QImage PreviewForm::drawSavedPage(PreviewState state) {

@@ -37,7 +37,8 @@ QPixmap StartBanner() {
     p.drawText(QRectF(70, 60, 600, 100), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Veltrane"));
     p.setFont(FormFont("돋움", 16));
     p.setPen(QColor(220, 232, 250));
-    p.drawText(QRectF(74, 160, 600, 40), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(74, 160, 600, 40),
+               Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("교정 진단 분석 · Orthodontic Analysis"));
     p.setPen(QPen(QColor(255, 255, 255, 120), 2));
     p.drawLine(74, 212, 520, 212);

@@ -20,8 +20,18 @@ struct WidthRange {
 // upper central incisor .. first molar, then the lower teeth likewise.
 // The lower first molar may be wider than the upper one.
 inline constexpr std::array<WidthRange, 12> kToothWidthRanges{{
-    {2, 16}, {1, 14}, {2, 16}, {2, 16}, {2, 16}, {3, 20},
-    {1, 14}, {1, 14}, {2, 16}, {2, 16}, {2, 16}, {3, 22},
+    {2, 16},
+    {1, 14},
+    {2, 16},
+    {2, 16},
+    {2, 16},
+    {3, 20},
+    {1, 14},
+    {1, 14},
+    {2, 16},
+    {2, 16},
+    {2, 16},
+    {3, 22},
 }};
 inline constexpr WidthRange kBasalArchRange{10, 80};
 

@@ -29,9 +29,18 @@ namespace {
 // runs set the state again.
 constexpr PreviewState kStateOnWayToCephalo = PreviewState::Tracing2;
 
-constexpr std::array<const char*, 12> kToothCaptions{
-    "상악 중절치", "상악 측절치", "상악 견치", "상악 제1소구치", "상악 제2소구치", "상악 제1대구치",
-    "하악 중절치", "하악 측절치", "하악 견치", "하악 제1소구치", "하악 제2소구치", "하악 제1대구치"};
+constexpr std::array<const char*, 12> kToothCaptions{"상악 중절치",
+                                                     "상악 측절치",
+                                                     "상악 견치",
+                                                     "상악 제1소구치",
+                                                     "상악 제2소구치",
+                                                     "상악 제1대구치",
+                                                     "하악 중절치",
+                                                     "하악 측절치",
+                                                     "하악 견치",
+                                                     "하악 제1소구치",
+                                                     "하악 제2소구치",
+                                                     "하악 제1대구치"};
 
 // Upper teeth in the first block of rows, lower teeth in the second.
 int ToothRowTop(int i) { return i < 6 ? 1320 + 480 * i : 4320 + 480 * (i - 6); }
@@ -58,14 +67,19 @@ QLabel* MakeResultLabel(QWidget* parent, const char* name, const Twips& rect) {
 
 // An option array in its own frame; clicks report the button's index.
 template <class Handler>
-void MakeOptionArray(QWidget* frame, const char* name, std::initializer_list<const char*> captions,
-                     std::initializer_list<Twips> rects, int checked, Handler onClick) {
+void MakeOptionArray(QWidget* frame,
+                     const char* name,
+                     std::initializer_list<const char*> captions,
+                     std::initializer_list<Twips> rects,
+                     int checked,
+                     Handler onClick) {
     auto* group = new QButtonGroup(frame);
     int index = 0;
     auto rect = rects.begin();
     for (const char* caption : captions) {
         const std::string controlName = std::string(name) + "_" + std::to_string(index);
-        QRadioButton* option = MakeOption(frame, controlName.c_str(), QString::fromUtf8(caption), *rect++, OptionFont());
+        QRadioButton* option =
+            MakeOption(frame, controlName.c_str(), QString::fromUtf8(caption), *rect++, OptionFont());
         option->setChecked(index == checked);
         group->addButton(option, index++);
     }
@@ -80,8 +94,8 @@ ModelForm::ModelForm() : Form(kName) {
     setFont(FormFont("돋움", 9.75));
     const QFont font = ControlFont();
 
-    QLabel* title = MakeLabel(this, "Label1", QStringLiteral("Model 분석, 가상 Setup"), {360, 240, 5775, 495},
-                              FormFont("돋움", 24, true));
+    QLabel* title = MakeLabel(
+        this, "Label1", QStringLiteral("Model 분석, 가상 Setup"), {360, 240, 5775, 495}, FormFont("돋움", 24, true));
     title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
     // The substitute face's line is a little taller than the label: set on
     // the label's bottom, only the blank above the glyphs is cut off.
@@ -107,16 +121,19 @@ ModelForm::ModelForm() : Form(kName) {
     buildSetupFrame();
 
     const QFont buttonFont = FormFont("돋움", 11.25);
-    cmdFourIncisor = MakeButton(this, "cmdFourIncisor", QStringLiteral("4전치 분석"), {600, 7440, 1695, 615}, buttonFont);
-    cmdTotalTeeth = MakeButton(this, "cmdTotalTeeth", QStringLiteral("Model 분석"), {2520, 7440, 1695, 615}, buttonFont);
+    cmdFourIncisor =
+        MakeButton(this, "cmdFourIncisor", QStringLiteral("4전치 분석"), {600, 7440, 1695, 615}, buttonFont);
+    cmdTotalTeeth =
+        MakeButton(this, "cmdTotalTeeth", QStringLiteral("Model 분석"), {2520, 7440, 1695, 615}, buttonFont);
     cmdPreview = MakeButton(this, "cmdPreview", QStringLiteral("결과인쇄 보기"), {4440, 7440, 1695, 615}, buttonFont);
     cmdNext = MakeButton(this, "cmdNext", QStringLiteral("다음 분석으로"), {6360, 7440, 1575, 615}, buttonFont);
-    cmdNextPatient = MakeButton(this, "cmdNextPatient", QStringLiteral("다음 환자"), {8160, 7440, 1455, 615}, buttonFont);
+    cmdNextPatient =
+        MakeButton(this, "cmdNextPatient", QStringLiteral("다음 환자"), {8160, 7440, 1455, 615}, buttonFont);
     cmdExit = MakeButton(this, "cmdExit", QStringLiteral("종    료"), {9840, 7440, 1455, 615}, buttonFont);
 
-    SetTabOrder({txtSize[0], txtSize[1], txtSize[2], txtSize[3], txtSize[4], txtSize[5], txtSize[6], txtSize[7],
-                 txtSize[8], txtSize[9], txtSize[10], txtSize[11], txtUBAW, txtLBAW, cmdFourIncisor, cmdTotalTeeth,
-                 cmdPreview, cmdNext, cmdNextPatient, cmdExit});
+    SetTabOrder({txtSize[0],     txtSize[1],    txtSize[2], txtSize[3],  txtSize[4],     txtSize[5], txtSize[6],
+                 txtSize[7],     txtSize[8],    txtSize[9], txtSize[10], txtSize[11],    txtUBAW,    txtLBAW,
+                 cmdFourIncisor, cmdTotalTeeth, cmdPreview, cmdNext,     cmdNextPatient, cmdExit});
 
     connect(cmdFourIncisor, &QPushButton::clicked, this, [this] { cmdFourIncisor_Click(); });
     connect(cmdTotalTeeth, &QPushButton::clicked, this, [this] { cmdTotalTeeth_Click(); });
@@ -143,22 +160,34 @@ void ModelForm::buildSetupFrame() {
     }
 
     QWidget* frmExt = MakePlainFrame(fraSetup, "frmExt", {360, 840, 5535, 735});
-    MakeOptionArray(frmExt, "optExt", {"/44 발치", "44/1 발치", "/1 발치"},
-                    {{240, 240, 1455, 375}, {2160, 240, 1455, 375}, {4200, 240, 1455, 375}}, 0,
+    MakeOptionArray(frmExt,
+                    "optExt",
+                    {"/44 발치", "44/1 발치", "/1 발치"},
+                    {{240, 240, 1455, 375}, {2160, 240, 1455, 375}, {4200, 240, 1455, 375}},
+                    0,
                     [this](int i) { optExt_Click(i); });
 
     MakeLabel(fraSetup, "Label10", QStringLiteral("Desired Arch Form"), {240, 1680, 2175, 375}, ControlFont());
     QWidget* fraArchform = MakePlainFrame(fraSetup, "fraArchform", {480, 1920, 5535, 615});
-    MakeOptionArray(fraArchform, "optArchform", {"Narrow", "Normal", "Broad"},
-                    {{120, 240, 1335, 255}, {2040, 240, 1335, 255}, {4080, 240, 1335, 255}}, 1,
+    MakeOptionArray(fraArchform,
+                    "optArchform",
+                    {"Narrow", "Normal", "Broad"},
+                    {{120, 240, 1335, 255}, {2040, 240, 1335, 255}, {4080, 240, 1335, 255}},
+                    1,
                     [this](int i) { optArchform_Click(i); });
 
     MakeLabel(fraSetup, "Label8", QStringLiteral("Desired Overjet"), {240, 2640, 1935, 375}, ControlFont());
     QWidget* fraOverjet = MakePlainFrame(fraSetup, "fraOverjet", {360, 2880, 5535, 615});
-    MakeOptionArray(fraOverjet, "optOverjet", {"2.0", "2.5", "3.0", "3.5", "4.0"},
-                    {{240, 120, 1095, 375}, {1320, 120, 1095, 375}, {2400, 120, 1095, 375}, {3480, 120, 1095, 375},
+    MakeOptionArray(fraOverjet,
+                    "optOverjet",
+                    {"2.0", "2.5", "3.0", "3.5", "4.0"},
+                    {{240, 120, 1095, 375},
+                     {1320, 120, 1095, 375},
+                     {2400, 120, 1095, 375},
+                     {3480, 120, 1095, 375},
                      {4560, 120, 1095, 375}},
-                    1, [this](int i) { optOverjet_Click(i); });
+                    1,
+                    [this](int i) { optOverjet_Click(i); });
 }
 
 void ModelForm::Form_Load() {

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "pages/NormRow.h"
-#include "pages/PageFrame.h"
 #include "model/ToothOutlines.h"
 #include "model/ToothSizeNorms.h"
 #include "model/VirtualSetup.h"
+#include "pages/NormRow.h"
+#include "pages/PageFrame.h"
 #include "platform/NumberText.h"
 
 namespace vt {
@@ -20,8 +20,8 @@ constexpr double kLineTextX = kMeanX;
 
 void PrintToothSizeRow(ResultSurface& s, const ToothSizeNorm& row, double y, const ModelRecord& m, int sex) {
     // A sum not yet computed leaves its value and mark cells empty.
-    PrintNormRow(s, {kLabelX, kMeanX, kSdX, kValueX, kMarkX}, {row.label, row.mean(sex), row.sd, "#0.0", row.value(m)},
-                 y);
+    PrintNormRow(
+        s, {kLabelX, kMeanX, kSdX, kValueX, kMarkX}, {row.label, row.mean(sex), row.sd, "#0.0", row.value(m)}, y);
 }
 
 void PrintResultLine(ResultSurface& s, double y, std::string_view heading, const std::string& text) {
@@ -34,8 +34,8 @@ void PrintResultLine(ResultSurface& s, double y, std::string_view heading, const
 // off the sheet, where the painter's device coordinates would overflow.
 bool Paintable(const SheetRect& r) {
     constexpr double kSheetWidth = 210, kSheetHeight = 297;
-    const bool finite = std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
-                        std::isfinite(r.height);
+    const bool finite =
+        std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) && std::isfinite(r.height);
     return finite && r.width > 0 && r.height > 0 && r.width <= kSheetHeight && r.height <= kSheetHeight &&
            r.left < kSheetWidth && r.left + r.width > 0 && r.top < kSheetHeight && r.top + r.height > 0;
 }

@@ -37,9 +37,9 @@ struct ModelRecord {
     std::string SoiText, BoltonText, HowesText;
 
     // Set-up choices.
-    std::int16_t ArchForm = 1;  // 0 Narrow, 1 Normal, 2 Broad
-    float Overjet = 2.5f;       // millimetres, 2.0 .. 4.0 in steps of 0.5
-    std::int16_t ExtChoice = 0; // extraction pattern of the fourth set-up
+    std::int16_t ArchForm = 1;   // 0 Narrow, 1 Normal, 2 Broad
+    float Overjet = 2.5f;        // millimetres, 2.0 .. 4.0 in steps of 0.5
+    std::int16_t ExtChoice = 0;  // extraction pattern of the fourth set-up
 };
 
 // The model form's record, program-wide; a fresh load of the form resets it.

@@ -1,8 +1,8 @@
 #include "model/ToothOutlines.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPaintDevice>
 #include <algorithm>
 #include <array>
 
@@ -93,11 +93,18 @@ private:
 };
 
 const std::array<ToothOutlinePicture, 12>& Outlines() {
-    static const std::array<ToothOutlinePicture, 12> outlines{
-        ToothOutlinePicture(ToothPic::Mx1), ToothOutlinePicture(ToothPic::Mx3), ToothOutlinePicture(ToothPic::Mx4),
-        ToothOutlinePicture(ToothPic::Mx5), ToothOutlinePicture(ToothPic::Mx6), ToothOutlinePicture(ToothPic::Mx7),
-        ToothOutlinePicture(ToothPic::Mn1), ToothOutlinePicture(ToothPic::Mn3), ToothOutlinePicture(ToothPic::Mn4),
-        ToothOutlinePicture(ToothPic::Mn5), ToothOutlinePicture(ToothPic::Mn6), ToothOutlinePicture(ToothPic::Mn7)};
+    static const std::array<ToothOutlinePicture, 12> outlines{ToothOutlinePicture(ToothPic::Mx1),
+                                                              ToothOutlinePicture(ToothPic::Mx3),
+                                                              ToothOutlinePicture(ToothPic::Mx4),
+                                                              ToothOutlinePicture(ToothPic::Mx5),
+                                                              ToothOutlinePicture(ToothPic::Mx6),
+                                                              ToothOutlinePicture(ToothPic::Mx7),
+                                                              ToothOutlinePicture(ToothPic::Mn1),
+                                                              ToothOutlinePicture(ToothPic::Mn3),
+                                                              ToothOutlinePicture(ToothPic::Mn4),
+                                                              ToothOutlinePicture(ToothPic::Mn5),
+                                                              ToothOutlinePicture(ToothPic::Mn6),
+                                                              ToothOutlinePicture(ToothPic::Mn7)};
     return outlines;
 }
 

@@ -70,7 +70,9 @@ private:
 
 SetupPlan PlanSetup(const SetupKind& kind, const ModelRecord& m, const ArchFormCoefs& c, const SetupLengths& len) {
     const double lenU = kind.upper == UpperLength::All ? len.SU : len.SUx;
-    const double lenL = kind.lower == LowerLength::All ? len.SL : kind.lower == LowerLength::NoIncisor ? len.SLi : len.SLx;
+    const double lenL = kind.lower == LowerLength::All         ? len.SL
+                        : kind.lower == LowerLength::NoIncisor ? len.SLi
+                                                               : len.SLx;
     const bool upperFirstPremolar = kind.upper == UpperLength::All;
     const bool lowerFirstPremolar = kind.lower != LowerLength::NoFirstPremolar;
     const double B = kind.base;

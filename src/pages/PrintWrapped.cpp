@@ -11,9 +11,7 @@ std::size_t CharacterBytes(std::string_view text, std::size_t lead) {
     const unsigned char c = static_cast<unsigned char>(text[lead]);
     std::size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
     for (std::size_t k = 1; k < n; ++k) {
-        if (lead + k >= text.size() ||
-            (static_cast<unsigned char>(text[lead + k]) & 0xC0) != 0x80)
-            return k;
+        if (lead + k >= text.size() || (static_cast<unsigned char>(text[lead + k]) & 0xC0) != 0x80) return k;
     }
     return n;
 }
@@ -22,8 +20,7 @@ std::size_t CharacterBytes(std::string_view text, std::size_t lead) {
 // blank at which the line is wider than the break width; 0 when none is.
 std::size_t FirstLineBytes(const ResultSurface& s, std::string_view rest) {
     for (std::size_t i = 0; i < rest.size(); i += CharacterBytes(rest, i)) {
-        if (rest[i] == ' ' && s.textWidth(rest.substr(0, i + 1)) > kCommentBreakWidth)
-            return i + 1;
+        if (rest[i] == ' ' && s.textWidth(rest.substr(0, i + 1)) > kCommentBreakWidth) return i + 1;
     }
     return 0;
 }

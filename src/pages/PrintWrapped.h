@@ -8,7 +8,7 @@
 
 namespace vt {
 
-inline constexpr double kCommentX = 40;           // x of every comment line
+inline constexpr double kCommentX = 40;            // x of every comment line
 inline constexpr double kCommentBreakWidth = 120;  // millimetres
 
 // Prints UTF-8 `text` at x from `firstY` down, line j at firstY + pitch * j.

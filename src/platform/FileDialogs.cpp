@@ -29,9 +29,13 @@ void SetSaveDialogAnswer(std::function<std::optional<SaveAnswer>(const SaveDialo
 std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter, const QString& startPath) {
     if (Answer()) return Answer()(SaveDialogRequest{filter, startPath});
     QString selected;
-    const QString name = QFileDialog::getSaveFileName(owner, QString(), startPath, filter, &selected,
-                                                      QFileDialog::DontConfirmOverwrite |
-                                                          QFileDialog::DontUseNativeDialog);
+    const QString name =
+        QFileDialog::getSaveFileName(owner,
+                                     QString(),
+                                     startPath,
+                                     filter,
+                                     &selected,
+                                     QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
     if (name.isEmpty()) return std::nullopt;
     return SaveAnswer{name, selected};
 }
@@ -47,11 +51,13 @@ void SetOpenDialogAnswer(std::function<std::optional<QString>(const QString&, co
     OpenAnswer() = std::move(answer);
 }
 
-std::optional<QString> AskOpenFileName(QWidget* owner, const QString& title, const QString& filter,
+std::optional<QString> AskOpenFileName(QWidget* owner,
+                                       const QString& title,
+                                       const QString& filter,
                                        const QString& lastName) {
     if (OpenAnswer()) return OpenAnswer()(title, filter);
-    const QString name = QFileDialog::getOpenFileName(owner, title, lastName, filter, nullptr,
-                                                      QFileDialog::DontUseNativeDialog);
+    const QString name =
+        QFileDialog::getOpenFileName(owner, title, lastName, filter, nullptr, QFileDialog::DontUseNativeDialog);
     if (name.isEmpty()) return std::nullopt;
     return name;
 }

@@ -34,7 +34,9 @@ void SetSaveDialogAnswer(std::function<std::optional<SaveAnswer>(const SaveDialo
 // Asks for an existing file to open, with the given title and filter
 // ("JPEG Files (*.jpg *.JPG);;..."), starting at the last chosen name.
 // Returns the chosen name, or nothing when cancelled.
-std::optional<QString> AskOpenFileName(QWidget* owner, const QString& title, const QString& filter,
+std::optional<QString> AskOpenFileName(QWidget* owner,
+                                       const QString& title,
+                                       const QString& filter,
                                        const QString& lastName);
 
 // Tests answer the open dialog instead of the user.

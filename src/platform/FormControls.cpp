@@ -11,8 +11,8 @@
 namespace vt {
 
 void PlaceTwips(QWidget* widget, const Twips& r) {
-    widget->setGeometry(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
-                        r.height / kTwipsPerPixel);
+    widget->setGeometry(
+        r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel, r.height / kTwipsPerPixel);
 }
 
 void SizeFormTwips(QWidget* form, int width, int height) {
@@ -32,15 +32,14 @@ T* Named(T* control, const char* name, const Twips& rect, const QFont& font) {
 
 }  // namespace
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
-                  const QFont& font) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const Twips& rect, const QFont& font) {
     auto* label = Named(new QLabel(caption, parent), name, rect, font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QLabel* MakeMnemonicLabel(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
-                          const QFont& font) {
+QLabel* MakeMnemonicLabel(
+    QWidget* parent, const char* name, const QString& caption, const Twips& rect, const QFont& font) {
     QLabel* label = MakeLabel(parent, name, MnemonicRichText(caption), rect, font);
     label->setTextFormat(Qt::RichText);
     return label;
@@ -50,15 +49,15 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, const Twips& rect, con
     return Named(new QLineEdit(parent), name, rect, font);
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
-                        const QFont& font) {
+QPushButton* MakeButton(
+    QWidget* parent, const char* name, const QString& caption, const Twips& rect, const QFont& font) {
     auto* button = Named(new QPushButton(caption, parent), name, rect, font);
     button->setAutoDefault(false);
     return button;
 }
 
-QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
-                         const QFont& font) {
+QRadioButton* MakeOption(
+    QWidget* parent, const char* name, const QString& caption, const Twips& rect, const QFont& font) {
     return Named(new QRadioButton(caption, parent), name, rect, font);
 }
 
@@ -68,8 +67,10 @@ QString MnemonicRichText(const QString& caption) {
         const QChar c = caption[i];
         if (c == u'&' && i + 1 < caption.size()) {
             const QChar next = caption[++i];
-            if (next == u'&') html += QStringLiteral("&amp;");
-            else html += QStringLiteral("<u>") + QString(next).toHtmlEscaped() + QStringLiteral("</u>");
+            if (next == u'&')
+                html += QStringLiteral("&amp;");
+            else
+                html += QStringLiteral("<u>") + QString(next).toHtmlEscaped() + QStringLiteral("</u>");
             continue;
         }
         html += QString(c).toHtmlEscaped();

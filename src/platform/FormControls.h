@@ -25,17 +25,16 @@ void PlaceTwips(QWidget* widget, const Twips& rect);
 // Sizes a form's client area from twips.
 void SizeFormTwips(QWidget* form, int width, int height);
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
-                  const QFont& font);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const Twips& rect, const QFont& font);
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const Twips& rect, const QFont& font);
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
-                        const QFont& font);
-QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
-                         const QFont& font);
+QPushButton* MakeButton(
+    QWidget* parent, const char* name, const QString& caption, const Twips& rect, const QFont& font);
+QRadioButton* MakeOption(
+    QWidget* parent, const char* name, const QString& caption, const Twips& rect, const QFont& font);
 
 // A label whose caption follows the mnemonic rule below.
-QLabel* MakeMnemonicLabel(QWidget* parent, const char* name, const QString& caption, const Twips& rect,
-                          const QFont& font);
+QLabel* MakeMnemonicLabel(
+    QWidget* parent, const char* name, const QString& caption, const Twips& rect, const QFont& font);
 
 // Caption text with the platform's mnemonic rule: "&x" underlines x,
 // "&&" is one ampersand. Returned as rich text for a label.

@@ -50,8 +50,9 @@ void Measure(Box& box, const std::vector<ColorCount>& entries) {
 // Splits the box along its widest channel where half its pixels lie below.
 std::pair<Box, Box> Split(const Box& box, std::vector<ColorCount>& entries) {
     const int c = box.widestChannel;
-    std::sort(entries.begin() + box.begin, entries.begin() + box.end,
-              [c](const ColorCount& a, const ColorCount& b) { return Channel(a.color, c) < Channel(b.color, c); });
+    std::sort(entries.begin() + box.begin, entries.begin() + box.end, [c](const ColorCount& a, const ColorCount& b) {
+        return Channel(a.color, c) < Channel(b.color, c);
+    });
     std::uint64_t below = 0;
     std::size_t median = box.begin;
     for (; median < box.end - 1; ++median) {
@@ -84,7 +85,8 @@ bool Encode(GifFileType* gif, const IndexedPicture& indexed) {
     const int bits = GifBitSize(std::max(int(indexed.palette.size()), 2));
     std::vector<GifColorType> colors(std::size_t(1) << bits, GifColorType{0, 0, 0});
     for (std::size_t i = 0; i < indexed.palette.size(); ++i)
-        colors[i] = {GifByteType(qRed(indexed.palette[i])), GifByteType(qGreen(indexed.palette[i])),
+        colors[i] = {GifByteType(qRed(indexed.palette[i])),
+                     GifByteType(qGreen(indexed.palette[i])),
                      GifByteType(qBlue(indexed.palette[i]))};
     ColorMapObject* map = GifMakeMapObject(int(colors.size()), colors.data());
     if (!map) return false;

@@ -54,8 +54,9 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view ending) {
     if (text.size() < ending.size()) return false;
-    return std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()),
-                      [](char a, char b) { return Lower(a) == Lower(b); });
+    return std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()), [](char a, char b) {
+        return Lower(a) == Lower(b);
+    });
 }
 
 const Encoder* FindEncoder(std::string_view mimeType) {

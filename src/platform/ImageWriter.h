@@ -47,8 +47,8 @@ void SetImageLibraryAvailable(bool available);
 
 struct ImageLibraryState {
     bool started = false;  // the last start succeeded
-    int starts = 0;     // calls of StartGdiPlus since the program began
-    int shutdowns = 0;  // shut-downs of a started library
+    int starts = 0;        // calls of StartGdiPlus since the program began
+    int shutdowns = 0;     // shut-downs of a started library
 };
 ImageLibraryState CurrentImageLibraryState();
 

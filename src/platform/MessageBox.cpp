@@ -17,9 +17,7 @@ std::function<void(const QString&, const QString&)>& TitledSink() {
 
 void SetMessageSink(std::function<void(const QString&)> sink) { Sink() = std::move(sink); }
 
-void SetTitledMessageSink(std::function<void(const QString&, const QString&)> sink) {
-    TitledSink() = std::move(sink);
-}
+void SetTitledMessageSink(std::function<void(const QString&, const QString&)> sink) { TitledSink() = std::move(sink); }
 
 void ShowMessage(const QString& text, QWidget* owner, const QString& title) {
     const QString caption = title.isEmpty() ? QStringLiteral("Veltrane") : title;

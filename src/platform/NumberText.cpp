@@ -17,8 +17,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // above 1 (overflow) or far below it (underflow, which reads as 0).
 long long DecimalMagnitude(std::string_view intDigits, std::string_view fracDigits, long long exponent) {
     const std::size_t i = intDigits.find_first_not_of('0');
-    if (i != std::string_view::npos)
-        return static_cast<long long>(intDigits.size() - i) - 1 + exponent;
+    if (i != std::string_view::npos) return static_cast<long long>(intDigits.size() - i) - 1 + exponent;
     const std::size_t f = fracDigits.find_first_not_of('0');
     return -static_cast<long long>(f == std::string_view::npos ? 0 : f + 1) + exponent;
 }
@@ -32,8 +31,7 @@ struct Decimal15 {
 
 Decimal15 ToDecimal15(double magnitude) {
     char buffer[40];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::scientific, 14);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     // "d.dddddddddddddde+XX"
     Decimal15 d;
     d.digits[0] = buffer[0];
@@ -90,8 +88,10 @@ std::string ScaledRoundedDigits(double magnitude, int decimals) {
     if (d.digits[static_cast<std::size_t>(kept)] >= '5') {
         std::size_t i = digits.size();
         while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-        if (i == 0) digits.insert(digits.begin(), '1');
-        else ++digits[i - 1];
+        if (i == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[i - 1];
     }
     return digits;
 }
@@ -131,8 +131,8 @@ NumberRead ReadNumber(std::string_view text) {
     }
 
     double magnitude = 0;
-    const auto [ptr, error] = std::from_chars(text.data() + start, text.data() + end, magnitude,
-                                              std::chars_format::general);
+    const auto [ptr, error] =
+        std::from_chars(text.data() + start, text.data() + end, magnitude, std::chars_format::general);
     (void)ptr;
     NumberRead read;
     if (error == std::errc::result_out_of_range) {

@@ -62,15 +62,16 @@ void PainterSurface::fillBox(double x1, double y1, double x2, double y2, int pal
     painter_.fillRect(QRectF(sheetToDevice(x1, y1), sheetToDevice(x2, y2)).normalized(), ToQColor(paletteIndex));
 }
 
-void PainterSurface::paintPicture(const Picture& picture, const SheetRect& dest,
+void PainterSurface::paintPicture(const Picture& picture,
+                                  const SheetRect& dest,
                                   const std::optional<SheetRect>& source) {
     if (picture.isEmpty()) return;
     const QRectF target(sheetToDevice(dest.left, dest.top),
                         QSizeF(dest.width * pixelsPerMm_, dest.height * pixelsPerMm_));
     // Source positions count from this surface's origin, like destinations.
-    const QRectF sourceMm = source ? QRectF(source->left - originX_, source->top - originY_, source->width,
-                                            source->height)
-                                   : QRectF(0, 0, picture.widthMm(), picture.heightMm());
+    const QRectF sourceMm = source
+                                ? QRectF(source->left - originX_, source->top - originY_, source->width, source->height)
+                                : QRectF(0, 0, picture.widthMm(), picture.heightMm());
     painter_.save();
     painter_.setClipRect(target, Qt::IntersectClip);
     picture.draw(painter_, target, sourceMm);

@@ -31,8 +31,7 @@ public:
     void line(double x1, double y1, double x2, double y2) override { line(x1, y1, x2, y2, foreColor_); }
     void line(double x1, double y1, double x2, double y2, int paletteIndex) override;
     void fillBox(double x1, double y1, double x2, double y2, int paletteIndex) override;
-    void paintPicture(const Picture& picture, const SheetRect& dest,
-                      const std::optional<SheetRect>& source) override;
+    void paintPicture(const Picture& picture, const SheetRect& dest, const std::optional<SheetRect>& source) override;
     double originX() const override { return originX_; }
     double originY() const override { return originY_; }
 

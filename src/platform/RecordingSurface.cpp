@@ -69,12 +69,10 @@ void RecordingSurface::print(std::string_view text) {
     ops_.push_back(std::move(op));
 }
 
-double RecordingSurface::textWidth(std::string_view text) const {
-    return width_(fontName_, fontSize_, text);
-}
+double RecordingSurface::textWidth(std::string_view text) const { return width_(fontName_, fontSize_, text); }
 
-void RecordingSurface::recordShape(SurfaceOp kind, double x1, double y1, double x2, double y2,
-                                   std::optional<int> paletteIndex) {
+void RecordingSurface::recordShape(
+    SurfaceOp kind, double x1, double y1, double x2, double y2, std::optional<int> paletteIndex) {
     RecordedOp op = stateOp(kind);
     op.x = x1;
     op.y = y1;
@@ -96,7 +94,8 @@ void RecordingSurface::fillBox(double x1, double y1, double x2, double y2, int p
     recordShape(SurfaceOp::FillBox, x1, y1, x2, y2, paletteIndex);
 }
 
-void RecordingSurface::paintPicture(const Picture& picture, const SheetRect& dest,
+void RecordingSurface::paintPicture(const Picture& picture,
+                                    const SheetRect& dest,
                                     const std::optional<SheetRect>& source) {
     RecordedOp op = stateOp(SurfaceOp::PaintPicture);
     op.pictureName = picture.name();
@@ -108,8 +107,7 @@ void RecordingSurface::paintPicture(const Picture& picture, const SheetRect& des
 std::vector<PrintedText> RecordingSurface::texts() const {
     std::vector<PrintedText> out;
     for (const RecordedOp& op : ops_)
-        if (op.kind == SurfaceOp::Print)
-            out.push_back({op.x, op.y, op.text, op.fontName, op.fontSize, op.color});
+        if (op.kind == SurfaceOp::Print) out.push_back({op.x, op.y, op.text, op.fontName, op.fontSize, op.color});
     return out;
 }
 

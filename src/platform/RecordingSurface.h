@@ -35,7 +35,7 @@ struct RecordedOp {
     std::string text;       // printed text
     std::string fontName;
     double fontSize = 0;
-    int color = 0;          // text colour, or the line's or box's colour
+    int color = 0;  // text colour, or the line's or box's colour
     std::string pictureName;
     SheetRect dest;
     std::optional<SheetRect> source;
@@ -58,8 +58,7 @@ struct DrawnLine {
 class RecordingSurface : public ResultSurface {
 public:
     // Width of a text in millimetres for a face and size.
-    using WidthFunction =
-        std::function<double(const std::string& face, double points, std::string_view utf8)>;
+    using WidthFunction = std::function<double(const std::string& face, double points, std::string_view utf8)>;
 
     explicit RecordingSurface(double originX = 0, double originY = 0);
 
@@ -86,7 +85,8 @@ public:
     void line(double x1, double y1, double x2, double y2) override;
     void line(double x1, double y1, double x2, double y2, int paletteIndex) override;
     void fillBox(double x1, double y1, double x2, double y2, int paletteIndex) override;
-    void paintPicture(const Picture& picture, const SheetRect& dest,
+    void paintPicture(const Picture& picture,
+                      const SheetRect& dest,
                       const std::optional<SheetRect>& source = std::nullopt) override;
 
     double originX() const override { return originX_; }

@@ -26,9 +26,15 @@ public:
     virtual void setCurrentY(double y) = 0;
     virtual double currentX() const = 0;
     virtual double currentY() const = 0;
-    void setCurrent(double x, double y) { setCurrentX(x); setCurrentY(y); }
+    void setCurrent(double x, double y) {
+        setCurrentX(x);
+        setCurrentY(y);
+    }
     // Sets the current position and prints there, as the pages always do.
-    void printAt(double x, double y, std::string_view text) { setCurrent(x, y); print(text); }
+    void printAt(double x, double y, std::string_view text) {
+        setCurrent(x, y);
+        print(text);
+    }
 
     // Font face ("돋움", "돋움체"), size in points, text colour (palette index).
     virtual void setFontName(const std::string& name) = 0;
@@ -54,7 +60,8 @@ public:
     // Paints a picture into the destination rectangle: whole (stretched),
     // or only the source rectangle of it. Source positions are in sheet
     // millimetres counted from this surface's origin, like destinations.
-    virtual void paintPicture(const Picture& picture, const SheetRect& dest,
+    virtual void paintPicture(const Picture& picture,
+                              const SheetRect& dest,
                               const std::optional<SheetRect>& source = std::nullopt) = 0;
 
     // Where this surface's window on the sheet begins (0,0 for the printer,

@@ -4,11 +4,11 @@
 #include <QRandomGenerator>
 #include <QString>
 
-#include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
 
 namespace vt {
 namespace {

@@ -91,8 +91,10 @@ void CephDisplay::prepareScaled(double zoom) {
     scaleDirect_ = width * height > kMaxScaledPixels;
     if (scaleDirect_) return;
     scaled_ = picture_->convertToFormat(QImage::Format_RGB32)
-                  .scaled(std::max(1, static_cast<int>(width)), std::max(1, static_cast<int>(height)),
-                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                  .scaled(std::max(1, static_cast<int>(width)),
+                          std::max(1, static_cast<int>(height)),
+                          Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
     scaleDirect_ = scaled_.isNull();
 }
 
@@ -103,13 +105,14 @@ void CephDisplay::draw(const View& view, const std::vector<DisplayLine>& lines) 
     const float W = PixelsToDisplay(picture_->width());
     const float H = PixelsToDisplay(picture_->height());
     const PictureTarget t = PictureTargetOf(view, W, H);
-    const QRectF target(DisplayToPixels(t.left), DisplayToPixels(t.top), DisplayToPixels(t.width),
-                        DisplayToPixels(t.height));
+    const QRectF target(
+        DisplayToPixels(t.left), DisplayToPixels(t.top), DisplayToPixels(t.width), DisplayToPixels(t.height));
 
-    const QRect drawn = scaleDirect_ ? target.toAlignedRect()
-                                     : QRect(QPoint(static_cast<int>(std::lround(target.left())),
-                                                    static_cast<int>(std::lround(target.top()))),
-                                             scaled_.size());
+    const QRect drawn =
+        scaleDirect_
+            ? target.toAlignedRect()
+            : QRect(QPoint(static_cast<int>(std::lround(target.left())), static_cast<int>(std::lround(target.top()))),
+                    scaled_.size());
     QPainter painter(&canvas_);
     // Clear what the picture does not cover, so nothing drawn there before
     // (a mark past the picture's edge) stays behind.
@@ -133,8 +136,8 @@ void CephDisplay::draw(const View& view, const std::vector<DisplayLine>& lines) 
     pen.setCosmetic(true);
     painter.setPen(pen);
     for (const DisplayLine& l : lines)
-        painter.drawLine(QLineF(DisplayToPixels(l.x1), DisplayToPixels(l.y1), DisplayToPixels(l.x2),
-                                DisplayToPixels(l.y2)));
+        painter.drawLine(
+            QLineF(DisplayToPixels(l.x1), DisplayToPixels(l.y1), DisplayToPixels(l.x2), DisplayToPixels(l.y2)));
     painter.end();
     update();
 }

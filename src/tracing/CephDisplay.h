@@ -55,8 +55,8 @@ private:
 
     QImage canvas_;
     const QImage* picture_ = nullptr;
-    QImage scaled_;          // the picture at scaledZoom_, one device pixel per pixel
-    double scaledZoom_ = 0;  // 0: no scaled copy
+    QImage scaled_;             // the picture at scaledZoom_, one device pixel per pixel
+    double scaledZoom_ = 0;     // 0: no scaled copy
     bool scaleDirect_ = false;  // the copy would be too large: scale while drawing
 };
 

@@ -43,9 +43,9 @@ inline constexpr std::int16_t kMiddleButton = 4;
 struct DigitizeState {
     std::int16_t ClickMode = 0;
     std::int16_t SavedMode = 0;
-    View view;                     // Zoom, ViewX, ViewY
-    double DragX = 0, DragY = 0;   // picture point grabbed for a pan
-    double MouseX = 0, MouseY = 0; // pointer position / Zoom during a pan
+    View view;                      // Zoom, ViewX, ViewY
+    double DragX = 0, DragY = 0;    // picture point grabbed for a pan
+    double MouseX = 0, MouseY = 0;  // pointer position / Zoom during a pan
 };
 
 inline constexpr char kScaleStartPrompt[] = "시작점";

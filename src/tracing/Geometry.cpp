@@ -14,8 +14,7 @@ GeometryErrorSink& Sink() {
 
 // The procedures trap overflow of their arithmetic: any intermediate or the
 // result not finite although the arguments were.
-double Trapped(std::string_view procedure, std::initializer_list<double> args,
-               std::initializer_list<double> values) {
+double Trapped(std::string_view procedure, std::initializer_list<double> args, std::initializer_list<double> values) {
     for (double a : args)
         if (!std::isfinite(a)) return *(values.end() - 1);
     for (double v : values) {

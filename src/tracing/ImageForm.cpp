@@ -28,8 +28,8 @@ namespace vt {
 namespace {
 
 // Linux names are case-sensitive, so each filter lists both cases.
-const QString kOpenFilter = QStringLiteral(
-    "JPEG Files (*.jpg *.JPG *.jpeg *.JPEG);;GIF Files (*.gif *.GIF);;BMP Files (*.bmp *.BMP)");
+const QString kOpenFilter =
+    QStringLiteral("JPEG Files (*.jpg *.JPG *.jpeg *.JPEG);;GIF Files (*.gif *.GIF);;BMP Files (*.bmp *.BMP)");
 const char kUnreadable[] = "그림 파일을 열 수 없습니다: ";
 
 QComboBox* MakeCombo(QWidget* parent, const char* name, const Twips& rect, const QFont& font, bool editable) {
@@ -72,8 +72,17 @@ ImageForm::ImageForm() : Form(kName) {
     picCeph = new CephDisplay(this);
     PlaceTwips(picCeph, {2520, 0, 9735, 9015});
     picCeph->setPicture(&Radiograph());
-    SetTabOrder({cmdOpen, cmdScale, cboScale, cmdLandmark, cmdModify, cboLandmark, cmdMagnify, cmdMove, cmdPreview,
-                 cmdClose, picCeph});
+    SetTabOrder({cmdOpen,
+                 cmdScale,
+                 cboScale,
+                 cmdLandmark,
+                 cmdModify,
+                 cboLandmark,
+                 cmdMagnify,
+                 cmdMove,
+                 cmdPreview,
+                 cmdClose,
+                 picCeph});
 
     connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
     connect(cboScale, &QComboBox::activated, this, [this] { cboScale_Click(); });
@@ -91,7 +100,8 @@ ImageForm::ImageForm() : Form(kName) {
 
     // Overflow in the geometry is reported under the procedure's own name.
     SetGeometryErrorSink([](std::string_view procedure, std::string_view text) {
-        ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), nullptr,
+        ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                    nullptr,
                     QString::fromUtf8(procedure.data(), static_cast<qsizetype>(procedure.size())));
     });
 }
@@ -126,7 +136,9 @@ void ImageForm::Form_Load() {
 
 DisplaySizes ImageForm::sizes() const {
     const QImage& picture = Radiograph();
-    return {picCeph->outerWidth(), picCeph->outerHeight(), PixelsToDisplay(picture.width()),
+    return {picCeph->outerWidth(),
+            picCeph->outerHeight(),
+            PixelsToDisplay(picture.width()),
             PixelsToDisplay(picture.height())};
 }
 
@@ -141,8 +153,8 @@ void ImageForm::apply(const Reaction& r) {
 }
 
 void ImageForm::applyTools(ToolEvent event) {
-    QWidget* const tools[kToolCount] = {cboScale, cmdScale, cmdLandmark, cboLandmark,
-                                        cmdModify, cmdMagnify, cmdMove, cmdPreview};
+    QWidget* const tools[kToolCount] = {
+        cboScale, cmdScale, cmdLandmark, cboLandmark, cmdModify, cmdMagnify, cmdMove, cmdPreview};
     ToolStates states;
     for (int i = 0; i < kToolCount; ++i) states[static_cast<std::size_t>(i)] = tools[i]->isEnabled();
     states = ApplyToolEvent(states, event);

@@ -12,8 +12,8 @@ namespace vt {
 inline constexpr int kLandmarkCount = 25;
 
 struct Landmark {
-    int k;                    // 1..25, the order of placing
-    const char* name;         // entry of the landmark list
+    int k;                      // 1..25, the order of placing
+    const char* name;           // entry of the landmark list
     const char* forwardPrompt;  // shown when this landmark is next to place
     const char* backPrompt;     // shown when stepping back to it; empty for the last
     double TracingRecord::*x;

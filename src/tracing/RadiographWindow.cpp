@@ -10,7 +10,9 @@ namespace {
 constexpr double kPixelsPerPictureMm = 96 / 25.4;  // 15 twips per pixel
 
 QRectF PictureMmToPixels(const QRectF& mm) {
-    return {mm.x() * kPixelsPerPictureMm, mm.y() * kPixelsPerPictureMm, mm.width() * kPixelsPerPictureMm,
+    return {mm.x() * kPixelsPerPictureMm,
+            mm.y() * kPixelsPerPictureMm,
+            mm.width() * kPixelsPerPictureMm,
             mm.height() * kPixelsPerPictureMm};
 }
 
@@ -25,7 +27,8 @@ RadiographWindow::RadiographWindow(QImage radiograph, const SheetRect& windowMm,
     cut_.fill(Qt::white);
     QPainter p(&cut_);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    p.drawImage(QRectF(0, 0, w, h), radiograph_,
+    p.drawImage(QRectF(0, 0, w, h),
+                radiograph_,
                 PictureMmToPixels({windowMm.left, windowMm.top, windowMm.width, windowMm.height}));
 }
 
@@ -36,13 +39,16 @@ void RadiographWindow::draw(QPainter& painter, const QRectF& target, const QRect
     if (radiograph_.isNull()) return;
     const double cutPerMm = cut_.width() / windowMm_.width;  // cut pixels per picture millimetre
     const double devicePerMm = target.width() / sourceMm.width();
-    const QRectF inWindow(sourceMm.x() - windowMm_.left, sourceMm.y() - windowMm_.top, sourceMm.width(),
-                          sourceMm.height());
-    const bool withinCut = inWindow.x() > -1e-6 && inWindow.y() > -1e-6 &&
-                           inWindow.right() < windowMm_.width + 1e-6 && inWindow.bottom() < windowMm_.height + 1e-6;
+    const QRectF inWindow(
+        sourceMm.x() - windowMm_.left, sourceMm.y() - windowMm_.top, sourceMm.width(), sourceMm.height());
+    const bool withinCut = inWindow.x() > -1e-6 && inWindow.y() > -1e-6 && inWindow.right() < windowMm_.width + 1e-6 &&
+                           inWindow.bottom() < windowMm_.height + 1e-6;
     if (withinCut && devicePerMm < 1.5 * cutPerMm) {
-        painter.drawImage(target, cut_,
-                          {inWindow.x() * cutPerMm, inWindow.y() * cutPerMm, inWindow.width() * cutPerMm,
+        painter.drawImage(target,
+                          cut_,
+                          {inWindow.x() * cutPerMm,
+                           inWindow.y() * cutPerMm,
+                           inWindow.width() * cutPerMm,
                            inWindow.height() * cutPerMm});
         return;
     }

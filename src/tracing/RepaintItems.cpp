@@ -57,21 +57,47 @@ constexpr Item Segment(PointRef a, PointRef b) { return {Kind::Segment, {a, b, a
 // clinician sees the tracing grow as the landmarks are placed. The lip and
 // nose marks come in the order Upper Lip, Lower Lip, Nose Tip, Soft Pogonion.
 const Item kItems[] = {
-    Mark(ScaleStart), Mark(ScaleEnd), Segment(ScaleStart, ScaleEnd),
-    Mark(Nasion), Mark(Sella), Segment(Nasion, Sella),
-    Mark(Porion), Mark(Orbitale), Segment(Porion, Orbitale),
-    Mark(ANS), Mark(PNS), Segment(ANS, PNS),
-    Mark(APoint), Segment(Nasion, APoint),
-    Mark(BPoint), Segment(Nasion, BPoint),
-    Mark(Pogonion), Segment(Nasion, Pogonion),
-    Mark(Menton), Mark(CorpusLeft), Segment(Menton, CorpusLeft),
-    Mark(RamusDown), Mark(Articulare), Segment(RamusDown, Articulare),
-    Mark(Mx1Crown), Mark(Mx1Root), Segment(Mx1Crown, Mx1Root),
-    Mark(Mn1Crown), Mark(Mn1Root), Segment(Mn1Crown, Mn1Root),
-    Mark(Mx6Distal), Mark(Mx6Root), Segment(Mx6Distal, Mx6Root),
-    Mark(Mn6Distal), Mark(Mn6Root), Segment(Mn6Distal, Mn6Root),
+    Mark(ScaleStart),
+    Mark(ScaleEnd),
+    Segment(ScaleStart, ScaleEnd),
+    Mark(Nasion),
+    Mark(Sella),
+    Segment(Nasion, Sella),
+    Mark(Porion),
+    Mark(Orbitale),
+    Segment(Porion, Orbitale),
+    Mark(ANS),
+    Mark(PNS),
+    Segment(ANS, PNS),
+    Mark(APoint),
+    Segment(Nasion, APoint),
+    Mark(BPoint),
+    Segment(Nasion, BPoint),
+    Mark(Pogonion),
+    Segment(Nasion, Pogonion),
+    Mark(Menton),
+    Mark(CorpusLeft),
+    Segment(Menton, CorpusLeft),
+    Mark(RamusDown),
+    Mark(Articulare),
+    Segment(RamusDown, Articulare),
+    Mark(Mx1Crown),
+    Mark(Mx1Root),
+    Segment(Mx1Crown, Mx1Root),
+    Mark(Mn1Crown),
+    Mark(Mn1Root),
+    Segment(Mn1Crown, Mn1Root),
+    Mark(Mx6Distal),
+    Mark(Mx6Root),
+    Segment(Mx6Distal, Mx6Root),
+    Mark(Mn6Distal),
+    Mark(Mn6Root),
+    Segment(Mn6Distal, Mn6Root),
     {Kind::OcclusalLine, {Mx1Crown, Mn1Crown, Mx6Distal, Mn6Distal}},
-    Mark(UpperLip), Mark(LowerLip), Mark(NoseTip), Mark(SoftPogonion),
+    Mark(UpperLip),
+    Mark(LowerLip),
+    Mark(NoseTip),
+    Mark(SoftPogonion),
     Segment(NoseTip, SoftPogonion),
 };
 
@@ -88,8 +114,8 @@ DisplayLine Line(double x1, double y1, double x2, double y2) {
 }
 
 DisplayLine Between(const View& v, Point a, Point b) {
-    return Line(PictureToDisplayX(v, a.x), PictureToDisplayY(v, a.y), PictureToDisplayX(v, b.x),
-                PictureToDisplayY(v, b.y));
+    return Line(
+        PictureToDisplayX(v, a.x), PictureToDisplayY(v, a.y), PictureToDisplayX(v, b.x), PictureToDisplayY(v, b.y));
 }
 
 void AddMark(std::vector<DisplayLine>& lines, const View& v, Point p) {

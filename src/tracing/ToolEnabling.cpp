@@ -24,7 +24,8 @@ struct ToolRow {
 
 const ToolRow kToolRows[] = {
     {Tool::cboScale, Events({E::FormLoad, E::FirstScaleClick}), Events({E::Opened, E::SecondScaleClick})},
-    {Tool::cmdScale, Events({E::FormLoad, E::ScaleStarted, E::LandmarksStarted, E::ModifyStarted}),
+    {Tool::cmdScale,
+     Events({E::FormLoad, E::ScaleStarted, E::LandmarksStarted, E::ModifyStarted}),
      Events({E::Opened, E::ScaleChosen, E::SecondScaleClick, E::LastLandmarkClick})},
     {Tool::cmdLandmark, Events({E::FormLoad, E::Opened, E::ScaleStarted}), Events({E::SecondScaleClick})},
     {Tool::cboLandmark, Events({E::FormLoad, E::Opened}), Events({E::LastLandmarkClick})},

@@ -8,7 +8,16 @@
 
 namespace vt {
 
-enum class Tool : std::uint8_t { cboScale, cmdScale, cmdLandmark, cboLandmark, cmdModify, cmdMagnify, cmdMove, cmdPreview };
+enum class Tool : std::uint8_t {
+    cboScale,
+    cmdScale,
+    cmdLandmark,
+    cboLandmark,
+    cmdModify,
+    cmdMagnify,
+    cmdMove,
+    cmdPreview
+};
 inline constexpr int kToolCount = 8;
 
 enum class ToolEvent : std::uint8_t {

@@ -22,15 +22,14 @@ struct Stroke {
 };
 
 constexpr Stroke kStrokes[] = {
-    {&TP::Sella, &TP::Nasion},      {&TP::Porion, &TP::Orbitale},    {&TP::PNS, &TP::ANS},
-    {&TP::IncisalMid, &TP::MolarMid}, {&TP::Gonion, &TP::Gnathion}, {&TP::Sella, &TP::Articulare},
-    {&TP::Articulare, &TP::Gonion}, {&TP::Sella, &TP::Gnathion},    {&TP::Sella, &TP::Gonion},
-    {&TP::Nasion, &TP::Gonion},     {&TP::Nasion, &TP::Gnathion},   {&TP::Nasion, &TP::APoint},
-    {&TP::Nasion, &TP::BPoint},     {&TP::Mx1Crown, &TP::U1SN},     {&TP::Mn1Crown, &TP::L1MP},
-    {&TP::NoseTip, &TP::SoftPogonion},
-    {&TP::Mx1Root, nullptr},        {&TP::Mn1Root, nullptr},
-    {&TP::Mx6Distal, &TP::Mx6Root}, {&TP::Mn6Distal, &TP::Mn6Root},
-    {&TP::UpperLip, nullptr},       {&TP::LowerLip, nullptr},
+    {&TP::Sella, &TP::Nasion},         {&TP::Porion, &TP::Orbitale},   {&TP::PNS, &TP::ANS},
+    {&TP::IncisalMid, &TP::MolarMid},  {&TP::Gonion, &TP::Gnathion},   {&TP::Sella, &TP::Articulare},
+    {&TP::Articulare, &TP::Gonion},    {&TP::Sella, &TP::Gnathion},    {&TP::Sella, &TP::Gonion},
+    {&TP::Nasion, &TP::Gonion},        {&TP::Nasion, &TP::Gnathion},   {&TP::Nasion, &TP::APoint},
+    {&TP::Nasion, &TP::BPoint},        {&TP::Mx1Crown, &TP::U1SN},     {&TP::Mn1Crown, &TP::L1MP},
+    {&TP::NoseTip, &TP::SoftPogonion}, {&TP::Mx1Root, nullptr},        {&TP::Mn1Root, nullptr},
+    {&TP::Mx6Distal, &TP::Mx6Root},    {&TP::Mn6Distal, &TP::Mn6Root}, {&TP::UpperLip, nullptr},
+    {&TP::LowerLip, nullptr},
 };
 
 // One coordinate of a point, or of the midpoint of two.
@@ -103,8 +102,10 @@ static_assert(std::size(kValues) == 43);
 // The strokes in `color`, or in the current text colour when none is given.
 void DrawTracing(ResultSurface& s, const TP& p, std::optional<int> color) {
     auto line = [&](double x1, double y1, double x2, double y2) {
-        if (color) s.line(x1, y1, x2, y2, *color);
-        else s.line(x1, y1, x2, y2);
+        if (color)
+            s.line(x1, y1, x2, y2, *color);
+        else
+            s.line(x1, y1, x2, y2);
     };
     for (const Stroke& st : kStrokes) {
         const Point& a = p.*st.from;
@@ -130,7 +131,9 @@ void PrintValues(ResultSurface& s, const TP& p, const TM& m) {
 
 SheetRect RadiographWindowMm(double sellaX, double sellaY, double m) {
     // Divided by the scale first, then turned into millimetres of the picture.
-    return {(sellaX - 50 / m) * 25.4 / 1440, (sellaY - 50 / m) * 25.4 / 1440, (170 / m) * 25.4 / 1440,
+    return {(sellaX - 50 / m) * 25.4 / 1440,
+            (sellaY - 50 / m) * 25.4 / 1440,
+            (170 / m) * 25.4 / 1440,
             (210 / m) * 25.4 / 1440};
 }
 

@@ -75,8 +75,9 @@ std::array<TracingNormRow, kTracingNormRowCount> Build() {
             rows[k] = src.own;
             continue;
         }
-        const auto ceph = std::find_if(CephNormTable.begin(), CephNormTable.end(),
-                                       [&](const CephNormRow& c) { return c.valueName == src.cephValue; });
+        const auto ceph = std::find_if(CephNormTable.begin(), CephNormTable.end(), [&](const CephNormRow& c) {
+            return c.valueName == src.cephValue;
+        });
         if (ceph == CephNormTable.end()) std::abort();  // a misspelt name is a build mistake
         rows[k] = {ceph->label, src.own.value, ceph->norms, ceph->sd};
     }

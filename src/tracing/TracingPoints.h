@@ -14,7 +14,6 @@ struct Point {
     double y = 0;
 };
 
-
 // What the digitizing form hands to the measurement: the landmarks in their
 // placing order (Nasion first, Soft Pogonion last) and the scale.
 struct TracingInput {
@@ -42,14 +41,12 @@ struct TracingPoints {
 // The landmark fields in placing order: TracingInput::landmarks[k] lands on
 // kLandmarkPoints[k].
 inline constexpr std::array<Point TracingPoints::*, 25> kLandmarkPoints{
-    &TracingPoints::Nasion,     &TracingPoints::Sella,      &TracingPoints::Porion,
-    &TracingPoints::Orbitale,   &TracingPoints::ANS,        &TracingPoints::PNS,
-    &TracingPoints::APoint,     &TracingPoints::BPoint,     &TracingPoints::Pogonion,
-    &TracingPoints::Menton,     &TracingPoints::CorpusLeft, &TracingPoints::RamusDown,
-    &TracingPoints::Articulare, &TracingPoints::Mx1Crown,   &TracingPoints::Mx1Root,
-    &TracingPoints::Mn1Crown,   &TracingPoints::Mn1Root,    &TracingPoints::Mx6Distal,
-    &TracingPoints::Mx6Root,    &TracingPoints::Mn6Distal,  &TracingPoints::Mn6Root,
-    &TracingPoints::NoseTip,    &TracingPoints::UpperLip,   &TracingPoints::LowerLip,
+    &TracingPoints::Nasion,       &TracingPoints::Sella,     &TracingPoints::Porion,     &TracingPoints::Orbitale,
+    &TracingPoints::ANS,          &TracingPoints::PNS,       &TracingPoints::APoint,     &TracingPoints::BPoint,
+    &TracingPoints::Pogonion,     &TracingPoints::Menton,    &TracingPoints::CorpusLeft, &TracingPoints::RamusDown,
+    &TracingPoints::Articulare,   &TracingPoints::Mx1Crown,  &TracingPoints::Mx1Root,    &TracingPoints::Mn1Crown,
+    &TracingPoints::Mn1Root,      &TracingPoints::Mx6Distal, &TracingPoints::Mx6Root,    &TracingPoints::Mn6Distal,
+    &TracingPoints::Mn6Root,      &TracingPoints::NoseTip,   &TracingPoints::UpperLip,   &TracingPoints::LowerLip,
     &TracingPoints::SoftPogonion,
 };
 

@@ -19,21 +19,46 @@ constexpr CephTyped kValid{32, 25, 25, 80, 120, 82, 79, 88, 70, -1, 15, 105, 95,
 TEST(CephInputs, EveryBoundIsExclusiveAndNonNumbersFail) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     using T = CephTyped;
-    const struct { double CephTyped::*value; double low, high; bool angle; } rows[] = {
-        {&T::SNMP, 2, 68, true}, {&T::FMA, -6, 60, true}, {&T::PPMP, -6, 60, true}, {&T::SNA, 42, 121, true}, {&T::SNB, 39, 118, true},
-        {&T::FA, 49, 127, true}, {&T::ABMP, 29, 113, true}, {&T::OPMP, -12, 52, true}, {&T::UISN, 55, 157, true}, {&T::IMPA, 45, 145, true},
-        {&T::PFH, 13, 161, false}, {&T::AFH, 41, 206, false}, {&T::Wits, -30, 26, false}, {&T::UIFP, -15, 39, false},
-        {&T::LIFP, -18, 36, false}, {&T::UL, -14, 21, false}, {&T::LL, -13, 22, false}};
+    const struct {
+        double CephTyped::*value;
+        double low, high;
+        bool angle;
+    } rows[] = {{&T::SNMP, 2, 68, true},
+                {&T::FMA, -6, 60, true},
+                {&T::PPMP, -6, 60, true},
+                {&T::SNA, 42, 121, true},
+                {&T::SNB, 39, 118, true},
+                {&T::FA, 49, 127, true},
+                {&T::ABMP, 29, 113, true},
+                {&T::OPMP, -12, 52, true},
+                {&T::UISN, 55, 157, true},
+                {&T::IMPA, 45, 145, true},
+                {&T::PFH, 13, 161, false},
+                {&T::AFH, 41, 206, false},
+                {&T::Wits, -30, 26, false},
+                {&T::UIFP, -15, 39, false},
+                {&T::LIFP, -18, 36, false},
+                {&T::UL, -14, 21, false},
+                {&T::LL, -13, 22, false}};
     for (const auto& row : rows) {
-        const struct { double value; bool passes; } probes[] = {{row.low, false}, {std::nextafter(row.low, inf), true},
-            {std::nextafter(row.high, -inf), true}, {row.high, false}, {std::nan(""), false}, {inf, false}, {-inf, false}};
+        const struct {
+            double value;
+            bool passes;
+        } probes[] = {{row.low, false},
+                      {std::nextafter(row.low, inf), true},
+                      {std::nextafter(row.high, -inf), true},
+                      {row.high, false},
+                      {std::nan(""), false},
+                      {inf, false},
+                      {-inf, false}};
         for (const auto& probe : probes) {
             CephTyped typed = kValid;
             typed.*row.value = probe.value;
             const CephValidity v = CheckCephTyped(typed);
             // A failure clears only the flag of the value's own group.
             EXPECT_EQ(std::tuple(v.ValidAngle, v.ValidOther, ApplyCephInputs(CephRecord{}, typed).has_value()),
-                      std::tuple(probe.passes || !row.angle, probe.passes || row.angle, probe.passes)) << row.low << " < " << probe.value;
+                      std::tuple(probe.passes || !row.angle, probe.passes || row.angle, probe.passes))
+                << row.low << " < " << probe.value;
         }
     }
 }
@@ -45,9 +70,21 @@ TEST(CephInputs, DerivedValuesKeepTheirOperandOrder) {
     R current;
     current.MsgCephalo = "kept";
     const R r = ApplyCephInputs(current, kValid).value();
-    const struct { double CephRecord::*value; double expected; } rows[] = {
-        {&R::Sum, 392}, {&R::ODI, 70}, {&R::ANB, 3}, {&R::SNPg, 81}, {&R::ABA, -3}, {&R::APDI, 85}, {&R::UIPP, 112},
-        {&R::FMIA, 60}, {&R::IIA, 128}, {&R::UIOP, 58}, {&R::LIOP, 70}, {&R::LL, 1}};
+    const struct {
+        double CephRecord::*value;
+        double expected;
+    } rows[] = {{&R::Sum, 392},
+                {&R::ODI, 70},
+                {&R::ANB, 3},
+                {&R::SNPg, 81},
+                {&R::ABA, -3},
+                {&R::APDI, 85},
+                {&R::UIPP, 112},
+                {&R::FMIA, 60},
+                {&R::IIA, 128},
+                {&R::UIOP, 58},
+                {&R::LIOP, 70},
+                {&R::LL, 1}};
     for (const auto& row : rows) EXPECT_EQ(r.*row.value, row.expected) << row.expected;
     EXPECT_TRUE(std::abs(r.PFHAFH - 200.0 / 3) < 1e-12 && r.MsgCephalo == "kept");
     CephTyped typed = kValid;
@@ -62,43 +99,128 @@ constexpr Six Same(double v) { return {v, v, v, v, v, v}; }
 
 // A normal band (ends included), `steps` grades of `width` each side; sign +1 when above scores positive.
 TEST(CephEvalLadder, EveryThresholdForEveryGroup) {
-    const struct { const char* name; double CephRecord::*field; Section section; int EvalWork::*score;
-                   int steps, width, sign; Six low, high; } ladders[] = {
-        {"SNMP", &CephRecord::SNMP, EvalVertical, &EvalWork::EvalScore1, 2, 4, +1, {32, 31, 30, 32, 31, 30}, {40, 39, 38, 40, 39, 38}},
-        {"PFHAFH", &CephRecord::PFHAFH, EvalVertical, &EvalWork::EvalScore2, 1, 1, -1, {59, 62, 65, 59, 61, 63}, {67, 70, 73, 67, 69, 71}},
-        {"FMA", &CephRecord::FMA, EvalVertical, &EvalWork::EvalScore3, 1, 1, +1, {25, 24, 23, 25, 24, 23}, {33, 32, 31, 33, 32, 31}},
-        {"ODI", &CephRecord::ODI, EvalVertical, &EvalWork::EvalScore4, 1, 1, -1, {68, 67.5, 67, 68, 67.5, 67}, {78, 77.5, 77, 78, 77.5, 77}},
-        {"ANB", &CephRecord::ANB, EvalSagittal, &EvalWork::EvalScore1, 6, 1, +1, {3, 2.5, 2, 3, 2.5, 2}, {5, 4.5, 4, 5, 4.5, 4}},
-        {"APDI", &CephRecord::APDI, EvalSagittal, &EvalWork::EvalScore2, 2, 4, -1, {76, 77.5, 79, 76, 77.5, 79}, {84, 85.5, 87, 84, 85.5, 87}},
-        {"Wits", &CephRecord::Wits, EvalSagittal, &EvalWork::EvalScore3, 2, 2, +1, Same(-4), Same(0)},
-        {"UISN", &CephRecord::UISN, EvalInclination, &EvalWork::EvalScore1, 2, 5, +1, {100, 101, 102, 100, 101, 102}, {110, 111, 112, 110, 111, 112}},
-        {"UIOP", &CephRecord::UIOP, EvalInclination, &EvalWork::EvalScore2, 3, 4, -1, Same(50), Same(58)},
-        {"IMPA", &CephRecord::IMPA, EvalInclination, &EvalWork::EvalScore3, 2, 5, +1, Same(90), Same(100)},
-        {"LIOP", &CephRecord::LIOP, EvalInclination, &EvalWork::EvalScore4, 3, 4, -1, Same(66), Same(74)},
-        {"UIFP", &CephRecord::UIFP, EvalPosition, &EvalWork::EvalScore1, 3, 3, +1, Same(6), Same(12)},
-        {"LIFP", &CephRecord::LIFP, EvalPosition, &EvalWork::EvalScore2, 3, 3, +1, Same(3), Same(9)},
-        {"UL", &CephRecord::UL, EvalLips, &EvalWork::EvalScore1, 3, 2, +1, {-0.5, -1.5, -2.5, -1, -2, -3}, {3.5, 2.5, 1.5, 3, 2, 1}},
-        {"LL", &CephRecord::LL, EvalLips, &EvalWork::EvalScore2, 3, 2, +1, {1.5, 0.5, -0.5, 1, 0, -1}, {5.5, 4.5, 3.5, 5, 4, 3}}};
-    const struct { double age; int band; } ages[] = {{10.99, 0}, {11, 1}, {13.99, 1}, {14, 2}};
-    for (const auto& s : ladders) for (std::int16_t sex : {0, 1}) for (const auto& a : ages) {
-        const double low = s.low[sex * 3 + a.band], high = s.high[sex * 3 + a.band];
-        std::vector<double> values{-1000, 1000};  // and each threshold, at it and 0.01 either side
-        for (int j = 0; j < s.steps; ++j) for (double edge : {low - j * s.width, high + j * s.width})
-            values.insert(values.end(), {edge - 0.01, edge, edge + 0.01});
-        for (double v : values) {
-            CephRecord record;
-            record.*s.field = v;
-            EvalWork work;
-            s.section(record, EvalGroupOf(sex, a.age), work);
-            int grades = 0;  // thresholds passed, strictly, on either side
-            for (int j = 0; j < s.steps; ++j) grades += (v > high + j * s.width) - (v < low - j * s.width);
-            EXPECT_EQ(work.*s.score, s.sign * grades) << s.name << " sex " << sex << " age " << a.age << " value " << v;
-        }
-    }
+    const struct {
+        const char* name;
+        double CephRecord::*field;
+        Section section;
+        int EvalWork::*score;
+        int steps, width, sign;
+        Six low, high;
+    } ladders[] = {{"SNMP",
+                    &CephRecord::SNMP,
+                    EvalVertical,
+                    &EvalWork::EvalScore1,
+                    2,
+                    4,
+                    +1,
+                    {32, 31, 30, 32, 31, 30},
+                    {40, 39, 38, 40, 39, 38}},
+                   {"PFHAFH",
+                    &CephRecord::PFHAFH,
+                    EvalVertical,
+                    &EvalWork::EvalScore2,
+                    1,
+                    1,
+                    -1,
+                    {59, 62, 65, 59, 61, 63},
+                    {67, 70, 73, 67, 69, 71}},
+                   {"FMA",
+                    &CephRecord::FMA,
+                    EvalVertical,
+                    &EvalWork::EvalScore3,
+                    1,
+                    1,
+                    +1,
+                    {25, 24, 23, 25, 24, 23},
+                    {33, 32, 31, 33, 32, 31}},
+                   {"ODI",
+                    &CephRecord::ODI,
+                    EvalVertical,
+                    &EvalWork::EvalScore4,
+                    1,
+                    1,
+                    -1,
+                    {68, 67.5, 67, 68, 67.5, 67},
+                    {78, 77.5, 77, 78, 77.5, 77}},
+                   {"ANB",
+                    &CephRecord::ANB,
+                    EvalSagittal,
+                    &EvalWork::EvalScore1,
+                    6,
+                    1,
+                    +1,
+                    {3, 2.5, 2, 3, 2.5, 2},
+                    {5, 4.5, 4, 5, 4.5, 4}},
+                   {"APDI",
+                    &CephRecord::APDI,
+                    EvalSagittal,
+                    &EvalWork::EvalScore2,
+                    2,
+                    4,
+                    -1,
+                    {76, 77.5, 79, 76, 77.5, 79},
+                    {84, 85.5, 87, 84, 85.5, 87}},
+                   {"Wits", &CephRecord::Wits, EvalSagittal, &EvalWork::EvalScore3, 2, 2, +1, Same(-4), Same(0)},
+                   {"UISN",
+                    &CephRecord::UISN,
+                    EvalInclination,
+                    &EvalWork::EvalScore1,
+                    2,
+                    5,
+                    +1,
+                    {100, 101, 102, 100, 101, 102},
+                    {110, 111, 112, 110, 111, 112}},
+                   {"UIOP", &CephRecord::UIOP, EvalInclination, &EvalWork::EvalScore2, 3, 4, -1, Same(50), Same(58)},
+                   {"IMPA", &CephRecord::IMPA, EvalInclination, &EvalWork::EvalScore3, 2, 5, +1, Same(90), Same(100)},
+                   {"LIOP", &CephRecord::LIOP, EvalInclination, &EvalWork::EvalScore4, 3, 4, -1, Same(66), Same(74)},
+                   {"UIFP", &CephRecord::UIFP, EvalPosition, &EvalWork::EvalScore1, 3, 3, +1, Same(6), Same(12)},
+                   {"LIFP", &CephRecord::LIFP, EvalPosition, &EvalWork::EvalScore2, 3, 3, +1, Same(3), Same(9)},
+                   {"UL",
+                    &CephRecord::UL,
+                    EvalLips,
+                    &EvalWork::EvalScore1,
+                    3,
+                    2,
+                    +1,
+                    {-0.5, -1.5, -2.5, -1, -2, -3},
+                    {3.5, 2.5, 1.5, 3, 2, 1}},
+                   {"LL",
+                    &CephRecord::LL,
+                    EvalLips,
+                    &EvalWork::EvalScore2,
+                    3,
+                    2,
+                    +1,
+                    {1.5, 0.5, -0.5, 1, 0, -1},
+                    {5.5, 4.5, 3.5, 5, 4, 3}}};
+    const struct {
+        double age;
+        int band;
+    } ages[] = {{10.99, 0}, {11, 1}, {13.99, 1}, {14, 2}};
+    for (const auto& s : ladders)
+        for (std::int16_t sex : {0, 1})
+            for (const auto& a : ages) {
+                const double low = s.low[sex * 3 + a.band], high = s.high[sex * 3 + a.band];
+                std::vector<double> values{-1000, 1000};  // and each threshold, at it and 0.01 either side
+                for (int j = 0; j < s.steps; ++j)
+                    for (double edge : {low - j * s.width, high + j * s.width})
+                        values.insert(values.end(), {edge - 0.01, edge, edge + 0.01});
+                for (double v : values) {
+                    CephRecord record;
+                    record.*s.field = v;
+                    EvalWork work;
+                    s.section(record, EvalGroupOf(sex, a.age), work);
+                    int grades = 0;  // thresholds passed, strictly, on either side
+                    for (int j = 0; j < s.steps; ++j) grades += (v > high + j * s.width) - (v < low - j * s.width);
+                    EXPECT_EQ(work.*s.score, s.sign * grades)
+                        << s.name << " sex " << sex << " age " << a.age << " value " << v;
+                }
+            }
 }
 
 // The sentence a section appends, then the score it leaves in `score`, if any.
-std::string RunSection(Section section, const CephRecord& r, std::int16_t sex, double age, int EvalScores::*score = nullptr) {
+std::string RunSection(
+    Section section, const CephRecord& r, std::int16_t sex, double age, int EvalScores::*score = nullptr) {
     EvalWork work;
     section(r, EvalGroupOf(sex, age), work);
     return work.MsgCephalo + (score ? std::to_string(work.scores.*score) : "");
@@ -106,33 +228,49 @@ std::string RunSection(Section section, const CephRecord& r, std::int16_t sex, d
 
 // Men; SkelVert each side of 4, 2, -2 and -4, and every growth piece.
 TEST(CephEvalSentence, VerticalRelation) {
-    const char *vc = "vertical clockwise ", *hcc = "horizontal counter-clockwise ", *none = "open bite이나 deep bite 경향은 없거나 미미하다. ";
-    const struct { double age, SNMP, PFHAFH, FMA, ODI; int skelVert; const char *growth, *bite; } rows[] = {
-        {9, 45, 58, 34, 66, 5, vc, "open bite 경향이 크다. "},   {30, 43, 60, 32, 70, 4, vc, "open bite 경향이 있다. "},
-        {30, 39, 60, 27, 70, 2, vc, none},                         {30, 34, 69, 27, 70, 0, "straight downward ", none},
-        {30, 29, 75, 27, 70, -2, hcc, none},                       {30, 25, 75, 20, 70, -4, hcc, "deep bite 경향이 있다. "},
-        {30, 25, 75, 20, 80, -5, hcc, "deep bite 경향이 크다. "}};
+    const char *vc = "vertical clockwise ", *hcc = "horizontal counter-clockwise ",
+               *none = "open bite이나 deep bite 경향은 없거나 미미하다. ";
+    const struct {
+        double age, SNMP, PFHAFH, FMA, ODI;
+        int skelVert;
+        const char *growth, *bite;
+    } rows[] = {{9, 45, 58, 34, 66, 5, vc, "open bite 경향이 크다. "},
+                {30, 43, 60, 32, 70, 4, vc, "open bite 경향이 있다. "},
+                {30, 39, 60, 27, 70, 2, vc, none},
+                {30, 34, 69, 27, 70, 0, "straight downward ", none},
+                {30, 29, 75, 27, 70, -2, hcc, none},
+                {30, 25, 75, 20, 70, -4, hcc, "deep bite 경향이 있다. "},
+                {30, 25, 75, 20, 80, -5, hcc, "deep bite 경향이 크다. "}};
     for (const auto& row : rows) {
         CephRecord r;
         r.SNMP = row.SNMP, r.PFHAFH = row.PFHAFH, r.FMA = row.FMA, r.ODI = row.ODI;
         EXPECT_EQ(RunSection(EvalVertical, r, 0, row.age, &EvalScores::SkelVert),
-                  std::string(row.growth) + "growth pattern을 보이고 있으며 골격적으로 " + row.bite + std::to_string(row.skelVert));
+                  std::string(row.growth) + "growth pattern을 보이고 있으며 골격적으로 " + row.bite +
+                      std::to_string(row.skelVert));
     }
 }
 
 // Women of 25; SkelAP each side of 6, 3, 1, -1, -3, -6; every Wits score, which alone picks the alveolar sentence.
 TEST(CephEvalSentence, SagittalRelation) {
-    const struct { double ANB, Wits; int skelAP; const char *skeletal, *alveolar; } rows[] = {
-        {9.5, 1, 7, "심한 Class II ", "약간 Class II "},        {7.5, 3, 6, "Class II ", "Class II "},
-        {8.5, -7, 3, "약간 Class II ", "Class III "},            {4.5, -1, 1, "Class I에 가까운 ", "Class I "},
-        {1.5, -1, -1, "Class I에 가까운 ", "Class I "},          {-0.5, -1, -3, "약간 Class III ", "Class I "},
-        {-3.5, -1, -6, "Class III ", "Class I "},                {-3.5, -5, -7, "심한 Class III ", "약간 Class III "}};
+    const struct {
+        double ANB, Wits;
+        int skelAP;
+        const char *skeletal, *alveolar;
+    } rows[] = {{9.5, 1, 7, "심한 Class II ", "약간 Class II "},
+                {7.5, 3, 6, "Class II ", "Class II "},
+                {8.5, -7, 3, "약간 Class II ", "Class III "},
+                {4.5, -1, 1, "Class I에 가까운 ", "Class I "},
+                {1.5, -1, -1, "Class I에 가까운 ", "Class I "},
+                {-0.5, -1, -3, "약간 Class III ", "Class I "},
+                {-3.5, -1, -6, "Class III ", "Class I "},
+                {-3.5, -5, -7, "심한 Class III ", "약간 Class III "}};
     for (const auto& row : rows) {
         CephRecord r;
         r.ANB = row.ANB, r.APDI = 83, r.Wits = row.Wits;
         EXPECT_EQ(RunSection(EvalSagittal, r, 1, 25, &EvalScores::SkelAP),
-                  std::string("상악과 하악은 ") + row.skeletal + "골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 " +
-                      row.alveolar + "경향을 보이고 있다. " + std::to_string(row.skelAP));
+                  std::string("상악과 하악은 ") + row.skeletal +
+                      "골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 " + row.alveolar +
+                      "경향을 보이고 있다. " + std::to_string(row.skelAP));
     }
 }
 
@@ -153,20 +291,33 @@ CephRecord Scoring(int section, int up, int lo) {
 // Inclinations of one sign share a sentence graded by the score nearer 0; positions and lips only when equal.
 TEST(CephEvalSentence, PairsOfScores) {
     const Section sections[] = {EvalInclination, EvalPosition, EvalLips};
-    const struct { int section, up, lo; const char* text; } rows[] = {
-        {0, -5, -4, "상하악 전치는 모두 현저하게 설측경사되어 있고 "}, {0, -4, -3, "상하악 전치는 모두 설측경사되어 있고 "},
-        {0, -2, -1, "상하악 전치는 모두 약간 설측경사되어 있고 "}, {0, 0, 0, "상하악 전치 각도는 모두 정상이다. "},
-        {0, 1, 2, "상하악 전치는 모두 약간 순측경사되어 있고 "}, {0, 4, 3, "상하악 전치는 모두 순측경사되어 있고 "},
-        {0, 5, 4, "상하악 전치는 모두 현저하게 순측경사되어 있고 "}, {0, 3, 2, "상하악 전치는 모두 순측경사되어 있고 "},
-        {0, -3, -2, "상하악 전치는 모두 설측경사되어 있고 "}, {0, -1, 0, "상악 전치는 약간 설측경사되어 있고 하악 전치 각도는 정상이다. "},
-        {0, 3, -4, "상악 전치는 순측경사되어 있고 하악 전치는 현저하게 설측경사되어 있다. "},
-        {1, 0, 0, "상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 "}, {1, -1, -1, "상하악 전치 모두 약간 후방에 위치하어 있으며 "},
-        {1, 3, 3, "상하악 전치 모두 현저하게 전방에 위치하고 있으며 "}, {1, 1, 2, "상악 전치는 약간 전방에 하악 전치는 전방에 위치하고 있으며 "},
-        {1, -3, -2, "상악 전치는 현저하게 후방에 하악 전치는 후방에 위치하고 있으며 "}, {2, 0, 0, "상하순의 위치는 모두 정상이다. "},
-        {2, -1, -1, "상하순은 모두 약간 후퇴되어 있다. "}, {2, 3, 3, "상하순은 모두 현저하게 돌출되어 있다. "},
-        {2, -1, -2, "상순은 약간 후퇴되어 있고 하순은 후퇴되어 있다. "}, {2, 2, 0, "상순은 돌출되어 있고 하순의 위치는 정상이다. "}};
+    const struct {
+        int section, up, lo;
+        const char* text;
+    } rows[] = {{0, -5, -4, "상하악 전치는 모두 현저하게 설측경사되어 있고 "},
+                {0, -4, -3, "상하악 전치는 모두 설측경사되어 있고 "},
+                {0, -2, -1, "상하악 전치는 모두 약간 설측경사되어 있고 "},
+                {0, 0, 0, "상하악 전치 각도는 모두 정상이다. "},
+                {0, 1, 2, "상하악 전치는 모두 약간 순측경사되어 있고 "},
+                {0, 4, 3, "상하악 전치는 모두 순측경사되어 있고 "},
+                {0, 5, 4, "상하악 전치는 모두 현저하게 순측경사되어 있고 "},
+                {0, 3, 2, "상하악 전치는 모두 순측경사되어 있고 "},
+                {0, -3, -2, "상하악 전치는 모두 설측경사되어 있고 "},
+                {0, -1, 0, "상악 전치는 약간 설측경사되어 있고 하악 전치 각도는 정상이다. "},
+                {0, 3, -4, "상악 전치는 순측경사되어 있고 하악 전치는 현저하게 설측경사되어 있다. "},
+                {1, 0, 0, "상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 "},
+                {1, -1, -1, "상하악 전치 모두 약간 후방에 위치하어 있으며 "},
+                {1, 3, 3, "상하악 전치 모두 현저하게 전방에 위치하고 있으며 "},
+                {1, 1, 2, "상악 전치는 약간 전방에 하악 전치는 전방에 위치하고 있으며 "},
+                {1, -3, -2, "상악 전치는 현저하게 후방에 하악 전치는 후방에 위치하고 있으며 "},
+                {2, 0, 0, "상하순의 위치는 모두 정상이다. "},
+                {2, -1, -1, "상하순은 모두 약간 후퇴되어 있다. "},
+                {2, 3, 3, "상하순은 모두 현저하게 돌출되어 있다. "},
+                {2, -1, -2, "상순은 약간 후퇴되어 있고 하순은 후퇴되어 있다. "},
+                {2, 2, 0, "상순은 돌출되어 있고 하순의 위치는 정상이다. "}};
     for (const auto& row : rows)
-        EXPECT_EQ(RunSection(sections[row.section], Scoring(row.section, row.up, row.lo), 0, 30), row.text) << row.section << row.up << row.lo;
+        EXPECT_EQ(RunSection(sections[row.section], Scoring(row.section, row.up, row.lo), 0, 30), row.text)
+            << row.section << row.up << row.lo;
 }
 
 // A man of 30 with every section off the norm; for a sex other than 0 or 1 no rung holds.
@@ -174,12 +325,18 @@ TEST(CephEval, WholeComment) {
     CephRecord r;
     r.SNMP = 25, r.PFHAFH = 75, r.FMA = 20, r.ODI = 80, r.ANB = 8, r.APDI = 70, r.Wits = 3, r.UISN = 120, r.UIOP = 44;
     r.IMPA = 80, r.LIOP = 60, r.UIFP = -1, r.LIFP = 1, r.UL = 4, r.LL = 0;
-    auto scores = [](const CephEvalResult& e) { return std::tuple(e.scores.SkelVert, e.scores.SkelAP, e.scores.UIIncl, e.scores.LIIncl); };
+    auto scores = [](const CephEvalResult& e) {
+        return std::tuple(e.scores.SkelVert, e.scores.SkelAP, e.scores.UIIncl, e.scores.LIIncl);
+    };
     for (int run = 0; run < 2; ++run) {  // rebuilt on every run, never doubled
         const CephEvalResult result = CephEval(r, PatientRecord{"", "", 0, 30, 0});
-        EXPECT_EQ(result.MsgCephalo, "성장 양상이 horizontal counter-clockwise growth pattern을 보이고 있으며 골격적으로 deep bite 경향이 크다. "
-                  "상악과 하악은 심한 Class II 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class II 경향을 보이고 있다. 상악 전치는 "
-                  "현저하게 순측경사되어 있고 하악 전치 각도는 정상이다. 상악 전치는 현저하게 후방에 하악 전치는 약간 후방에 위치하고 있으며 상순은 돌출되어 있고 하순의 위치는 정상이다. ");
+        EXPECT_EQ(
+            result.MsgCephalo,
+            "성장 양상이 horizontal counter-clockwise growth pattern을 보이고 있으며 골격적으로 deep bite 경향이 크다. "
+            "상악과 하악은 심한 Class II 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class II 경향을 "
+            "보이고 있다. 상악 전치는 "
+            "현저하게 순측경사되어 있고 하악 전치 각도는 정상이다. 상악 전치는 현저하게 후방에 하악 전치는 약간 후방에 "
+            "위치하고 있으며 상순은 돌출되어 있고 하순의 위치는 정상이다. ");
         EXPECT_EQ(scores(result), std::tuple(-5, 8, 4, 0));
     }
     EXPECT_EQ(scores(CephEval(r, PatientRecord{"", "", 2, 30, 0})), std::tuple(0, 0, 0, 0));

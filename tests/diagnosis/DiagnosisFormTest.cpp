@@ -30,15 +30,38 @@ protected:
         fill("frmModel", {{"txtSize_0", "8.5"}, {"txtSize_1", "6.5"}, {"txtSize_6", "5"}, {"txtSize_7", "5.5"}});
         click("frmModel", "cmdFourIncisor");
         click("frmModel", "cmdNext");
-        fill("frmCephalo", {{"txtSNA", "82"}, {"txtSNB", "79"}, {"txtFA", "87"}, {"txtABMP", "71"}, {"txtPFH", "88"},
-                            {"txtAFH", "130"}, {"txtSNMP", "34"}, {"txtFMA", "27"}, {"txtPPMP", "26"}, {"txtOPMP", "15"}, {"txtWits", "-2"},
-                            {"txtUISN", "107"}, {"txtIMPA", "95"}, {"txtUIFP", "9"}, {"txtLIFP", "4"}, {"txtUL", "-1"}, {"txtLL", "1"}});
+        fill("frmCephalo",
+             {{"txtSNA", "82"},
+              {"txtSNB", "79"},
+              {"txtFA", "87"},
+              {"txtABMP", "71"},
+              {"txtPFH", "88"},
+              {"txtAFH", "130"},
+              {"txtSNMP", "34"},
+              {"txtFMA", "27"},
+              {"txtPPMP", "26"},
+              {"txtOPMP", "15"},
+              {"txtWits", "-2"},
+              {"txtUISN", "107"},
+              {"txtIMPA", "95"},
+              {"txtUIFP", "9"},
+              {"txtLIFP", "4"},
+              {"txtUL", "-1"},
+              {"txtLL", "1"}});
         click("frmCephalo", "cmdCephalo");
         click("frmCephalo", "cmdNext");
     }
     void typeFindings() {
-        fill(kForm, {{"txtALDMx", "3"}, {"txtALDMn", "4"}, {"txtCOS", "2"}, {"txtOB", "2"}, {"txtOJ", "3"},
-                     {"txtMolarRt", "3"}, {"txtMolarLt", "1"}, {"txtCrossRt", ""}, {"txtCrossLt", "2"}});
+        fill(kForm,
+             {{"txtALDMx", "3"},
+              {"txtALDMn", "4"},
+              {"txtCOS", "2"},
+              {"txtOB", "2"},
+              {"txtOJ", "3"},
+              {"txtMolarRt", "3"},
+              {"txtMolarLt", "1"},
+              {"txtCrossRt", ""},
+              {"txtCrossLt", "2"}});
         for (const char* option : {"optMolarRt_1", "optCrossLt_2"}) click(kForm, option);
     }
     QString page() const { return patientFolder(QStringLiteral("31(15Y2M)/Diagnosis.png")); }
@@ -56,12 +79,13 @@ TEST_F(DiagnosisFormTest, FromTheStartFormToDiagnosisPng) {
     const QString comment = labelText(kForm, "lblDiagnosis");
     // Asymmetry (dM 3, dC 2), no vertical or sagittal finding, a girl of 15
     // with Severity 1, no space for extraction, incisor ratio 2.8.
-    EXPECT_EQ(comment, QStringLiteral("상하악 교합 관계에서 비대칭이 존재하므로 이에 대한 전문적인 진단 후 치료를 결정한다. "
-                                      "전치부 open bite이나 deep bite에 대한 문제는 없거나 미미하다. "
-                                      "상하악의 전후방 골격과 치열 관계는 정상적이다. "
-                                      "수술이 필요한 경우, 악골 성장이 완료된 후 악교정수술과 교정치료 방법을 결정한다. "
-                                      "수술하지 않고 치료할 경우, 소구치 발치 없이 치료하는 방법이 추천된다. "
-                                      "Finishing 과정에서 상하악 전치부 크기 부조화를 고려해야 한다. "));
+    EXPECT_EQ(comment,
+              QStringLiteral("상하악 교합 관계에서 비대칭이 존재하므로 이에 대한 전문적인 진단 후 치료를 결정한다. "
+                             "전치부 open bite이나 deep bite에 대한 문제는 없거나 미미하다. "
+                             "상하악의 전후방 골격과 치열 관계는 정상적이다. "
+                             "수술이 필요한 경우, 악골 성장이 완료된 후 악교정수술과 교정치료 방법을 결정한다. "
+                             "수술하지 않고 치료할 경우, 소구치 발치 없이 치료하는 방법이 추천된다. "
+                             "Finishing 과정에서 상하악 전치부 크기 부조화를 고려해야 한다. "));
     // The incisor floor of the analyses never reaches the cephalometric record.
     EXPECT_TRUE(isEnabled(kForm, "cmdPreview") && Ceph().LIFP == 4);
     const QImage png(page());
@@ -93,9 +117,11 @@ TEST_F(DiagnosisFormTest, RefusedPressesKeepTheAcceptedRun) {
     click(kForm, "cmdDiagnosis");
     type(kForm, "txtALDMx", QStringLiteral("30"));
     click(kForm, "cmdExt");
-    EXPECT_EQ(messages, (QStringList{
-        QStringLiteral("수치가 정상적으로 입력되지 않았습니다. 확인하시고 [진단] 단추를 다시 눌러 주세요!"),
-        QStringLiteral("수치가 정상적으로 입력되지 않았습니다. 확인하시고 [발치 분석] 단추를 다시 눌러 주세요!")}));
+    EXPECT_EQ(
+        messages,
+        (QStringList{
+            QStringLiteral("수치가 정상적으로 입력되지 않았습니다. 확인하시고 [진단] 단추를 다시 눌러 주세요!"),
+            QStringLiteral("수치가 정상적으로 입력되지 않았습니다. 확인하시고 [발치 분석] 단추를 다시 눌러 주세요!")}));
     EXPECT_TRUE(labelText(kForm, "lblJarabak").isEmpty() && labelText(kForm, "lblKims").isEmpty() &&
                 labelText(kForm, "lblDiagnosis").isEmpty() && isEnabled(kForm, "cmdPreview"));
     EXPECT_EQ((std::tuple{Findings().OB, Findings().ALDMx, Findings().DxText}),

@@ -9,8 +9,12 @@ namespace vt {
 namespace {
 
 TEST(DiagnosisPage, WordTables) {
-    for (auto [cos, word] : {std::pair{1.0, "(Flat)"}, {-2.0, "(Flat)"}, {1.05, "(Shallow)"}, {2.0, "(Shallow)"},
-                             {3.0, "(Mild)"}, {3.05, "(Deep)"}})
+    for (auto [cos, word] : {std::pair{1.0, "(Flat)"},
+                             {-2.0, "(Flat)"},
+                             {1.05, "(Shallow)"},
+                             {2.0, "(Shallow)"},
+                             {3.0, "(Mild)"},
+                             {3.05, "(Deep)"}})
         EXPECT_STREQ(CurveClass(cos), word) << cos;
     EXPECT_TRUE(*ClassWord(3) == 0 && *CrossBiteWord(-1) == 0);  // no fourth option
 }
@@ -18,13 +22,20 @@ TEST(DiagnosisPage, WordTables) {
 // A line shorter than its verdict prints what it has and never more.
 TEST(DiagnosisPage, FormulaAndVerdictSlices) {
     const std::string x18(18, 'x'), x19(19, 'x'), x15(15, 'x');
-    const struct { std::string line; std::size_t length; std::string formula, verdict; } rows[] = {
-        {" 0.5          (non-ext)", 19, " 0.5 ", "      (non-ext)"},
-        {" 151.5" + std::string(48, ' ') + "(border-line)", 61, " 151.5 ", "  (border-line)"},
-        {"", 19, "", ""}, {"abc", 61, "", "abc"}, {x18, 19, "", x15}, {x19, 19, "x", x15}};
+    const struct {
+        std::string line;
+        std::size_t length;
+        std::string formula, verdict;
+    } rows[] = {{" 0.5          (non-ext)", 19, " 0.5 ", "      (non-ext)"},
+                {" 151.5" + std::string(48, ' ') + "(border-line)", 61, " 151.5 ", "  (border-line)"},
+                {"", 19, "", ""},
+                {"abc", 61, "", "abc"},
+                {x18, 19, "", x15},
+                {x19, 19, "x", x15}};
     for (const auto& row : rows)
         EXPECT_EQ((std::pair{FormulaPart(row.line, row.length), VerdictPart(row.line)}),
-                  (std::pair<std::string_view, std::string_view>{row.formula, row.verdict})) << row.line;
+                  (std::pair<std::string_view, std::string_view>{row.formula, row.verdict}))
+            << row.line;
 }
 
 TEST(DiagnosisPage, ValuesAtTheirPlaces) {
@@ -39,12 +50,24 @@ TEST(DiagnosisPage, ValuesAtTheirPlaces) {
     RecordingSurface s;
     s.setWidthFunction(RecordingSurface::FixedWidth(2.0));
     Diagnosis(s, r, {});
-    const struct { double x, y; std::string text; } rows[] = {
-        {110, 48, "2.3"},  {110, 53, "-4.0"}, {90, 63, "3.0"}, {110, 63, "(Mild)"}, {110, 73, "2.0 (1.2)"},
-        {110, 78, "4.0 (2.8)"}, {110, 88, "Class III"}, {140, 88, "-3.0 mm"}, {110, 93, "Class II"},
-        {40, 128, " -4.0/2 + 3.0/2 + (5.0-5) = -0.5 "}, {130, 133, "      (non-ext)"},
-        {40, 153, " 72.0 + 81.5 - (125-130.0)/5 - (1.0+2.0) = 151.5 "}, {130, 158, "  (border-line)"},
-        {40, 178, std::string(61, 'a') + " "}, {40, 183, "하나 둘 셋 "}};
+    const struct {
+        double x, y;
+        std::string text;
+    } rows[] = {{110, 48, "2.3"},
+                {110, 53, "-4.0"},
+                {90, 63, "3.0"},
+                {110, 63, "(Mild)"},
+                {110, 73, "2.0 (1.2)"},
+                {110, 78, "4.0 (2.8)"},
+                {110, 88, "Class III"},
+                {140, 88, "-3.0 mm"},
+                {110, 93, "Class II"},
+                {40, 128, " -4.0/2 + 3.0/2 + (5.0-5) = -0.5 "},
+                {130, 133, "      (non-ext)"},
+                {40, 153, " 72.0 + 81.5 - (125-130.0)/5 - (1.0+2.0) = 151.5 "},
+                {130, 158, "  (border-line)"},
+                {40, 178, std::string(61, 'a') + " "},
+                {40, 183, "하나 둘 셋 "}};
     for (const auto& row : rows) {
         const auto printed = s.findText(row.text);
         EXPECT_TRUE(printed && printed->x == row.x && printed->y == row.y) << row.text;

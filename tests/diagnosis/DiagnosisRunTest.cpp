@@ -35,8 +35,11 @@ TEST(ExtractionAnalysis, WorkedExamplesAndKimsIndexAsText) {
     const auto run = RunExtraction(r, {"", "-4", "2"}, Ceph(72, 81.5, 130, 1, 2, 3));
     ASSERT_TRUE(run);
     EXPECT_EQ((std::tuple{run->JarabakVal, run->JarabakText, run->KimEI, run->KimsText, run->DxText}),
-              (std::tuple{-1.0, " -4.0/2 + 2.0/2 + (5.0-5) = -1.0" + Blanks(10) + "(non-ext)", std::string("151.5"),
-                          " 72.0 + 81.5 - (125-130.0)/5 - (1.0+2.0) = 151.5" + Blanks(48) + "(border-line)", std::string()}));
+              (std::tuple{-1.0,
+                          " -4.0/2 + 2.0/2 + (5.0-5) = -1.0" + Blanks(10) + "(non-ext)",
+                          std::string("151.5"),
+                          " 72.0 + 81.5 - (125-130.0)/5 - (1.0+2.0) = 151.5" + Blanks(48) + "(border-line)",
+                          std::string()}));
     // Just below 150 is held as "150" and judged as 150.
     const CephRecord c = Ceph(72.1, 79.3, 130, 1.7, 0.7);
     ASSERT_EQ(KimIndex(c), 149.99999999999997);
@@ -45,21 +48,39 @@ TEST(ExtractionAnalysis, WorkedExamplesAndKimsIndexAsText) {
 }
 
 TEST(ExtractionAnalysis, VerdictsAtTheirBounds) {
-    const struct { double value; const char *jarabak, *kims; } rows[] = {
-        {7, "(border-line)", "(ext)"}, {5, "(border-line)", "(ext)"},  {7.05, "(ext)", "(ext)"},
-        {4.95, "(non-ext)", "(ext)"},  {150, "(ext)", "(border-line)"}, {155, "(ext)", "(border-line)"},
-        {149.9, "(ext)", "(ext)"},     {155.1, "(ext)", "(non-ext)"}};
+    const struct {
+        double value;
+        const char *jarabak, *kims;
+    } rows[] = {{7, "(border-line)", "(ext)"},
+                {5, "(border-line)", "(ext)"},
+                {7.05, "(ext)", "(ext)"},
+                {4.95, "(non-ext)", "(ext)"},
+                {150, "(ext)", "(border-line)"},
+                {155, "(ext)", "(border-line)"},
+                {149.9, "(ext)", "(ext)"},
+                {155.1, "(ext)", "(non-ext)"}};
     for (const auto& row : rows)
         EXPECT_EQ((std::pair<std::string, std::string>{JarabakVerdict(row.value), KimsVerdict(row.value)}),
-                  (std::pair{Blanks(19 - std::strlen(row.jarabak)) + row.jarabak, Blanks(61 - std::strlen(row.kims)) + row.kims}))
+                  (std::pair{Blanks(19 - std::strlen(row.jarabak)) + row.jarabak,
+                             Blanks(61 - std::strlen(row.kims)) + row.kims}))
             << row.value;
 }
 
 TEST(ExtractionAnalysis, EntryRangesAndIncisorFloor) {
-    const struct { FindingsEntries entries; bool accepted; } rows[] = {
-        {{"29.9", "0", "0"}, true}, {{"30", "", ""}, false},  {{"-30", "", ""}, false}, {{"", "30", ""}, false},
-        {{"", "-30", ""}, false},   {{"", "", "10"}, false},  {{"", "", "-5"}, false},  {{"", "", "-4.9"}, true},
-        {{"", "", "9.9x"}, true},   {{"1e999", "", ""}, false}, {{"", "-1e999", ""}, false}};
+    const struct {
+        FindingsEntries entries;
+        bool accepted;
+    } rows[] = {{{"29.9", "0", "0"}, true},
+                {{"30", "", ""}, false},
+                {{"-30", "", ""}, false},
+                {{"", "30", ""}, false},
+                {{"", "-30", ""}, false},
+                {{"", "", "10"}, false},
+                {{"", "", "-5"}, false},
+                {{"", "", "-4.9"}, true},
+                {{"", "", "9.9x"}, true},
+                {{"1e999", "", ""}, false},
+                {{"", "-1e999", ""}, false}};
     for (const auto& [e, accepted] : rows)
         EXPECT_EQ(RunExtraction({}, e, {}).has_value(), accepted) << e.ALDMx << "|" << e.ALDMn << "|" << e.COS;
     // The floor of 5 is the analysis's own; the record it reads is const.
@@ -80,24 +101,35 @@ TEST(DiagnosisRun, CorrectedIndicesWorkedExample) {
 // Refused rows hand back nothing, so the caller's record stays whole. The
 // left cross-bite is held in single precision.
 TEST(DiagnosisRun, SignsAndRanges) {
-    const struct { FindingsEntries e; std::int16_t opt[4]; bool accepted; double sides[4] = {}; } rows[] = {
-        {{}, {}, true}, {{.MolarRt = "99", .CrossRt = "25", .CrossLt = "1e39"}, {}, true},  // Class I and Normal give 0
+    const struct {
+        FindingsEntries e;
+        std::int16_t opt[4];
+        bool accepted;
+        double sides[4] = {};
+    } rows[] = {
+        {{}, {}, true},
+        {{.MolarRt = "99", .CrossRt = "25", .CrossLt = "1e39"}, {}, true},  // Class I and Normal give 0
         {{.MolarRt = "3", .MolarLt = "3", .CrossRt = "2", .CrossLt = "3"}, {1, 2, 1, 2}, true, {3, -3, 2, -3}},
         {{.OB = "19.9", .OJ = "-29.9", .MolarRt = "-3"}, {2, 0, 0, 0}, true, {3, 0, 0, 0}},
-        {{.OB = "20"}, {}, false}, {{.OB = "-20"}, {}, false}, {{.OJ = "30"}, {}, false},
-        {{.MolarRt = "30", .MolarLt = "-30"}, {1, 0, 0, 0}, false}, {{.MolarLt = "30"}, {0, 2, 0, 0}, false},
-        {{.CrossRt = "20"}, {0, 0, 1, 0}, false}, {{.CrossLt = "20"}, {0, 0, 0, 2}, false},
-        {{.CrossLt = "1e39"}, {0, 0, 0, 1}, false},  // infinite in single precision
+        {{.OB = "20"}, {}, false},
+        {{.OB = "-20"}, {}, false},
+        {{.OJ = "30"}, {}, false},
+        {{.MolarRt = "30", .MolarLt = "-30"}, {1, 0, 0, 0}, false},
+        {{.MolarLt = "30"}, {0, 2, 0, 0}, false},
+        {{.CrossRt = "20"}, {0, 0, 1, 0}, false},
+        {{.CrossLt = "20"}, {0, 0, 0, 2}, false},
+        {{.CrossLt = "1e39"}, {0, 0, 0, 1}, false},                      // infinite in single precision
         {{.CrossLt = "-1.99999999"}, {0, 0, 0, 2}, true, {0, 0, 0, 2}},  // 2 in single precision
-        {{.ALDMx = "30"}, {}, false}, {{.COS = "10"}, {}, false},
+        {{.ALDMx = "30"}, {}, false},
+        {{.COS = "10"}, {}, false},
         {{.MolarRt = "1e999"}, {}, false},  // beyond a double, whatever the option
     };
     const DxWorld world;
     for (const auto& row : rows) {
         const FindingsRecord options = WithOptions(row.opt[0], row.opt[1], row.opt[2], row.opt[3]);
         const auto run = RunDiagnosis(options, row.e, world.sources());
-        ASSERT_EQ(run.has_value(), row.accepted) << row.e.OB << "|" << row.e.OJ << "|" << row.e.MolarRt << "|"
-                                                 << row.e.CrossRt << "|" << row.e.CrossLt;
+        ASSERT_EQ(run.has_value(), row.accepted)
+            << row.e.OB << "|" << row.e.OJ << "|" << row.e.MolarRt << "|" << row.e.CrossRt << "|" << row.e.CrossLt;
         if (!run) continue;
         EXPECT_EQ((std::array{run->MolarRt, run->MolarLt, run->CrossRt, double(run->CrossLt)}),
                   (std::array{row.sides[0], row.sides[1], row.sides[2], row.sides[3]}));
@@ -130,8 +162,10 @@ TEST(DiagnosisRun, SameDiagnosisInBothButtonOrders) {
         ASSERT_TRUE(direct && extFirst);
         const auto after = RunDiagnosis(*extFirst, e, world.sources());
         ASSERT_TRUE(after);
-        EXPECT_EQ((std::tuple{after->DxText, after->JarabakText, extFirst->JarabakText, direct->JarabakVal, world.ceph.LIFP}),
-                  (std::tuple{direct->DxText, direct->JarabakText, direct->JarabakText, extFirst->JarabakVal + 0.5 + 0.5, lifp}))
+        EXPECT_EQ(
+            (std::tuple{after->DxText, after->JarabakText, extFirst->JarabakText, direct->JarabakVal, world.ceph.LIFP}),
+            (std::tuple{
+                direct->DxText, direct->JarabakText, direct->JarabakText, extFirst->JarabakVal + 0.5 + 0.5, lifp}))
             << lifp;
     }
 }

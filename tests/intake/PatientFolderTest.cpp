@@ -44,11 +44,13 @@ TEST_F(PatientFolderTest, AFolderNameOf256BytesIsRefusedWithTheFolderMessage) {
     const QString chart(249, u'7');
     startPatient("Lee", chart, "12", "0");
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("환자 폴더를 만들 수 없습니다")) && messages[0].contains(chart + QStringLiteral("(12Y0M)")));
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("환자 폴더를 만들 수 없습니다")) &&
+                messages[0].contains(chart + QStringLiteral("(12Y0M)")));
     EXPECT_TRUE(isVisible("frmModel"));  // the clinician can go on
     messages.clear();
     EXPECT_FALSE(save({"CephAx.png"}));
-    EXPECT_TRUE(messages.size() == 1 && messages[0].contains(QStringLiteral("CephAx.png")) && savedFiles().isEmpty()) << messages.join(u'|').toStdString();
+    EXPECT_TRUE(messages.size() == 1 && messages[0].contains(QStringLiteral("CephAx.png")) && savedFiles().isEmpty())
+        << messages.join(u'|').toStdString();
 }
 
 TEST_F(PatientFolderTest, NamesEveryPageNotWrittenInOneMessage) {
@@ -58,16 +60,21 @@ TEST_F(PatientFolderTest, NamesEveryPageNotWrittenInOneMessage) {
     for (const auto& [library, blocked] : {std::pair{true, ""}, {true, "AC"}, {false, ""}}) {
         const std::string_view unwritten = library ? blocked : "ABC";
         ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
-        for (const char* letter = blocked; *letter; ++letter) ASSERT_TRUE(QDir().mkdir(folder + *letter + QStringLiteral(".png")));
+        for (const char* letter = blocked; *letter; ++letter)
+            ASSERT_TRUE(QDir().mkdir(folder + *letter + QStringLiteral(".png")));
         SetImageLibraryAvailable(library);
         messages.clear();
         drawn = 0;
         const bool saved = save({"A.png", "B.png", "C.png"});
-        ASSERT_EQ(std::tuple(saved, messages.size(), drawn), std::tuple(unwritten.empty(), unwritten.empty() ? 0 : 1, library ? 3 : 0)) << blocked;
+        ASSERT_EQ(std::tuple(saved, messages.size(), drawn),
+                  std::tuple(unwritten.empty(), unwritten.empty() ? 0 : 1, library ? 3 : 0))
+            << blocked;
         for (const char name : {'A', 'B', 'C'}) {
             const QString file = folder + name + QStringLiteral(".png");
             const bool notWritten = unwritten.find(name) != std::string_view::npos;
-            EXPECT_EQ(std::pair(QFileInfo(file).isFile(), !messages.isEmpty() && messages[0].contains(file)), std::pair(!notWritten, notWritten)) << name;
+            EXPECT_EQ(std::pair(QFileInfo(file).isFile(), !messages.isEmpty() && messages[0].contains(file)),
+                      std::pair(!notWritten, notWritten))
+                << name;
         }
     }
 }

@@ -21,39 +21,62 @@ namespace vt::testing {
 namespace {
 
 TEST(PreviewPaging, ScrollStepsStopExactlyAtTheSheetsEdges) {
-    struct Row { bool down; float top, visible, want; bool atEnd; };
-    const Row rows[] = {{false, 20.5f, 0, 0.5f, false}, {false, 20, 0, 0, true}, {true, 0, 276.9f, 20, false},
-                        {true, 0, 277, 20, true},  // 277 + 20 reaches the sheet's foot exactly
-                        {true, 40, 250, 47, true}};  // 250 + 60 would pass the foot: the window's foot meets the sheet's
+    struct Row {
+        bool down;
+        float top, visible, want;
+        bool atEnd;
+    };
+    const Row rows[] = {
+        {false, 20.5f, 0, 0.5f, false},
+        {false, 20, 0, 0, true},
+        {true, 0, 276.9f, 20, false},
+        {true, 0, 277, 20, true},    // 277 + 20 reaches the sheet's foot exactly
+        {true, 40, 250, 47, true}};  // 250 + 60 would pass the foot: the window's foot meets the sheet's
     for (const Row& r : rows) {
         const ScrollStep step = r.down ? ScrollDown(r.top, r.visible) : ScrollUp(r.top);
-        EXPECT_EQ(std::pair(step.top, step.atEnd), std::pair(r.want, r.atEnd)) << r.down << " from " << r.top << " seeing " << r.visible;
+        EXPECT_EQ(std::pair(step.top, step.atEnd), std::pair(r.want, r.atEnd))
+            << r.down << " from " << r.top << " seeing " << r.visible;
     }
     EXPECT_TRUE(CanScrollDownFromTop(297) && !CanScrollDownFromTop(297.01f));
     // Only the tracing pages turn, and not past their ends.
     EXPECT_FALSE(NextPage(PreviewState::Tracing3) || PreviousPage(PreviewState::Tracing1));
-    for (PreviewState other : {PreviewState::None, PreviewState::ModelPage, PreviewState::CephPage, PreviewState::DiagnosisPage})
+    for (PreviewState other :
+         {PreviewState::None, PreviewState::ModelPage, PreviewState::CephPage, PreviewState::DiagnosisPage})
         EXPECT_FALSE(NextPage(other) || PreviousPage(other)) << int(other);
 }
 
-struct PageCall { int state; QPointF origin; TracingOffsets offsets; };
+struct PageCall {
+    int state;
+    QPointF origin;
+    TracingOffsets offsets;
+};
 
 class PreviewTest : public ProgramTest {
 protected:
-    void SetUp() override { ProgramTest::SetUp(); record(true); }
-    void TearDown() override { record(false); ProgramTest::TearDown(); }
+    void SetUp() override {
+        ProgramTest::SetUp();
+        record(true);
+    }
+    void TearDown() override {
+        record(false);
+        ProgramTest::TearDown();
+    }
     void record(bool on) {  // the recorders go with the test
         for (int state = 1; state <= 6; ++state)
-            RegisterPageProcedure(PreviewState(state), on ? PageProcedure([this, state](ResultSurface& s) {
-                calls.push_back({state, {s.originX(), s.originY()}, Offsets()});
-            }) : PageProcedure());
+            RegisterPageProcedure(PreviewState(state),
+                                  on ? PageProcedure([this, state](ResultSurface& s) {
+                                      calls.push_back({state, {s.originX(), s.originY()}, Offsets()});
+                                  })
+                                     : PageProcedure());
     }
     PreviewForm& preview() { return Forms::Get<PreviewForm>(); }
-    std::string press(const char* button) {  // clicks (none for ""); the enabled buttons B(efore), N(ext), U(p), D(own), else "-"
+    std::string press(
+        const char* button) {  // clicks (none for ""); the enabled buttons B(efore), N(ext), U(p), D(own), else "-"
         calls.clear();
         if (*button) click("frmAxPreview", button);
         std::string out;
-        for (const char* name : {"cmdBefore", "cmdNext", "cmdUpMove", "cmdDownMove"}) out += isEnabled("frmAxPreview", name) ? name[3] : '-';
+        for (const char* name : {"cmdBefore", "cmdNext", "cmdUpMove", "cmdDownMove"})
+            out += isEnabled("frmAxPreview", name) ? name[3] : '-';
         return out;
     }
     std::vector<PageCall> calls;
@@ -64,19 +87,36 @@ TEST_F(PreviewTest, ScrollsWithinTheSheetAndTurnsTheTracingPagesFromTheTop) {
     preview().setVisibleHeightMm(250);
     preview().open(PreviewState::Tracing1);
     EXPECT_EQ(press(""), "-N-D");
-    const struct { const char* button; int state; float top; const char* buttons; } steps[] = {
-        {"cmdDownMove", 3, 20, "-NUD"}, {"cmdDownMove", 3, 40, "-NUD"}, {"cmdDownMove", 3, 47, "-NU-"},
-        {"cmdUpMove", 3, 27, "-NUD"},   {"cmdUpMove", 3, 7, "-NUD"},    {"cmdUpMove", 3, 0, "-N-D"},
-        {"cmdDownMove", 3, 20, "-NUD"}, {"cmdNext", 4, 0, "BN-D"},      {"cmdNext", 5, 0, "B--D"},
-        {"cmdBefore", 4, 0, "BN-D"},    {"cmdDownMove", 4, 20, "BNUD"}, {"cmdBefore", 3, 0, "-N-D"},
+    const struct {
+        const char* button;
+        int state;
+        float top;
+        const char* buttons;
+    } steps[] = {
+        {"cmdDownMove", 3, 20, "-NUD"},
+        {"cmdDownMove", 3, 40, "-NUD"},
+        {"cmdDownMove", 3, 47, "-NU-"},
+        {"cmdUpMove", 3, 27, "-NUD"},
+        {"cmdUpMove", 3, 7, "-NUD"},
+        {"cmdUpMove", 3, 0, "-N-D"},
+        {"cmdDownMove", 3, 20, "-NUD"},
+        {"cmdNext", 4, 0, "BN-D"},
+        {"cmdNext", 5, 0, "B--D"},
+        {"cmdBefore", 4, 0, "BN-D"},
+        {"cmdDownMove", 4, 20, "BNUD"},
+        {"cmdBefore", 3, 0, "-N-D"},
     };
     for (const auto& step : steps) {
         const std::string buttons = press(step.button);
-        const bool turn = std::string_view(step.button) != "cmdDownMove" && std::string_view(step.button) != "cmdUpMove";
+        const bool turn =
+            std::string_view(step.button) != "cmdDownMove" && std::string_view(step.button) != "cmdUpMove";
         ASSERT_EQ(calls.size(), turn ? 2u : 1u) << step.button;
         EXPECT_EQ(std::tuple(buttons, State(), preview().scrollTop(), calls[0].origin, calls[0].offsets.Ychange),
-                  std::tuple(step.buttons, PreviewState(step.state), step.top, QPointF(0, step.top), double(step.top))) << step.button << " to " << step.top;
-        if (turn) { EXPECT_EQ(std::pair(calls[1].state, calls[1].origin), std::pair(step.state, QPointF(15, 15))); }
+                  std::tuple(step.buttons, PreviewState(step.state), step.top, QPointF(0, step.top), double(step.top)))
+            << step.button << " to " << step.top;
+        if (turn) {
+            EXPECT_EQ(std::pair(calls[1].state, calls[1].origin), std::pair(step.state, QPointF(15, 15)));
+        }
     }
     // Tracing page 1's saved page gets that surface's origin as its offsets, then (0, 0).
     EXPECT_EQ(std::pair(calls[1].offsets.Xchange, calls[1].offsets.Ychange), std::pair(15.0, 15.0));
@@ -89,13 +129,22 @@ TEST_F(PreviewTest, ScrollsWithinTheSheetAndTurnsTheTracingPagesFromTheTop) {
 }
 
 TEST_F(PreviewTest, CloseShowsTheFormThatStateNames) {
-    const struct { int state; const char* formName; bool closeBox; } rows[] = {  // the close button or the close box
-        {1, "frmModel", false}, {2, "frmCephalo", true}, {3, "frmImage", false}, {5, "frmImage", true}, {6, "frmDiagnosis", false}};
+    const struct {
+        int state;
+        const char* formName;
+        bool closeBox;
+    } rows[] = {// the close button or the close box
+                {1, "frmModel", false},
+                {2, "frmCephalo", true},
+                {3, "frmImage", false},
+                {5, "frmImage", true},
+                {6, "frmDiagnosis", false}};
     for (const auto& row : rows) {
         Forms::Hide(row.formName);
         preview().open(PreviewState(row.state));
         row.closeBox ? void(form("frmAxPreview")->windowHandle()->close()) : click("frmAxPreview", "cmdClose");
-        EXPECT_TRUE(isVisible(row.formName) && !Forms::IsLoaded("frmAxPreview") && State() == PreviewState(row.state)) << row.state;
+        EXPECT_TRUE(isVisible(row.formName) && !Forms::IsLoaded("frmAxPreview") && State() == PreviewState(row.state))
+            << row.state;
     }
     EXPECT_EQ(endRequests, 0);
 }
@@ -108,12 +157,15 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
     startPatient("Lee", "77", "12", "0");
     QTemporaryDir dir;
     const QString folder = patientFolder(QStringLiteral("77(12Y0M)"));
-    const struct { PreviewState state; const char *start, *typed, *filter, *written, *format; } rows[] = {
+    const struct {
+        PreviewState state;
+        const char *start, *typed, *filter, *written, *format;
+    } rows[] = {
         {PreviewState::ModelPage, "ModelAx.png", "a.PNG", "PNG Files (*.png)", "a.PNG", "png"},
         {PreviewState::Tracing2, "CephAx2.png", "b.jpg", "PNG Files (*.png)", "b.jpg", "jpeg"},
         {PreviewState::DiagnosisPage, "Diagnosis.png", "c", "BMP Files (*.bmp)", "c.bmp", "bmp"},
         {PreviewState::CephPage, "CephAx.png", "e", "GIF Files (*.gif)", "e.gif", "gif"},
-        {PreviewState::Tracing3, "CephAx3.png", nullptr, nullptr, "", "png"},  // as the dialog starts
+        {PreviewState::Tracing3, "CephAx3.png", nullptr, nullptr, "", "png"},         // as the dialog starts
         {PreviewState::Tracing1, "CephAx1.png", nullptr, nullptr, nullptr, nullptr},  // cancelled
     };
     for (const auto& row : rows) {
@@ -125,7 +177,9 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
             ASSERT_NE(dialog, nullptr);
             shownFolder = dialog->directory().absolutePath();
             shownFiles = dialog->selectedFiles();
-            if (row.typed) dialog->selectNameFilter(QString::fromUtf8(row.filter)), dialog->selectFile(dir.filePath(QString::fromUtf8(row.typed)));
+            if (row.typed)
+                dialog->selectNameFilter(QString::fromUtf8(row.filter)),
+                    dialog->selectFile(dir.filePath(QString::fromUtf8(row.typed)));
             QDialog* asked = dialog;  // accept() is public on the base
             row.written ? asked->accept() : asked->reject();
             if (asked->isVisible()) asked->reject();  // a dialog that would not take the answer
@@ -136,11 +190,13 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
                   std::tuple(folder, QStringList{folder + u'/' + QString::fromUtf8(row.start)}, row.state));
         if (!row.written) continue;
         QImageReader reader(*row.written ? dir.filePath(QString::fromUtf8(row.written)) : shownFiles.value(0));
-        EXPECT_EQ(std::pair(reader.format(), reader.size()), std::pair(QByteArray(row.format), QSize(680, 1009))) << row.start;
+        EXPECT_EQ(std::pair(reader.format(), reader.size()), std::pair(QByteArray(row.format), QSize(680, 1009)))
+            << row.start;
     }
     EXPECT_TRUE(messages.isEmpty() && !QFileInfo::exists(folder + QStringLiteral("/CephAx1.png")));
     for (const QString& config : {home() + QStringLiteral("/.config"), home() + QStringLiteral("/xdg-config")})
-        EXPECT_FALSE(QDirIterator(config, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories).hasNext()) << config.toStdString();
+        EXPECT_FALSE(QDirIterator(config, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories).hasNext())
+            << config.toStdString();
     EXPECT_FALSE(QFileInfo::exists(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName()));
     qputenv("XDG_CONFIG_HOME", oldXdg);
     // An image library that fails to start: one message naming the file, and no file.
@@ -148,7 +204,8 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
     const QString bad = dir.filePath(QStringLiteral("f.png"));
     SetSaveDialogAnswer([&](const QString&) { return SaveAnswer{bad, QStringLiteral("PNG Files (*.png)")}; });
     click("frmAxPreview", "cmdSave");
-    EXPECT_TRUE(messages.size() == 1 && messages[0].contains(bad) && !QFileInfo::exists(bad)) << messages.join(u'|').toStdString();
+    EXPECT_TRUE(messages.size() == 1 && messages[0].contains(bad) && !QFileInfo::exists(bad))
+        << messages.join(u'|').toStdString();
 }
 
 // Printing starts at the sheet's corner, leaves the screen as it was and says once when it cannot print.
@@ -160,7 +217,8 @@ TEST_F(PreviewTest, PrintsFromTheSheetsCornerAndSaysOnceWhenItCannot) {
     SetImageLibraryAvailable(false);  // printing needs no image library
     press("cmdPrint");
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(std::tuple(calls[0].origin, calls[0].offsets.Ychange, preview().scrollTop()), std::tuple(QPointF(0, 0), 0.0, 20.0f));
+    EXPECT_EQ(std::tuple(calls[0].origin, calls[0].offsets.Ychange, preview().scrollTop()),
+              std::tuple(QPointF(0, 0), 0.0, 20.0f));
     EXPECT_TRUE(messages.isEmpty() && QFileInfo(home() + QStringLiteral("/page.pdf")).size() > 0);
     const QString failed = QStringLiteral("인쇄할 수 없습니다. 프린터를 확인해 주세요.");
     SetPrintToFile(home() + QStringLiteral("/missing/page.pdf"));

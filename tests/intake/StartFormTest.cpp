@@ -11,8 +11,8 @@
 #include <QWindow>
 #include "intake/FormNames.h"
 #include "intake/NextPatient.h"
-#include "intake/PreviewForm.h"
 #include "intake/PatientRecord.h"
+#include "intake/PreviewForm.h"
 #include "intake/PreviewPages.h"
 #include "platform/HelpViewer.h"
 #include "support/ProgramFixture.h"
@@ -29,27 +29,44 @@ TEST_F(StartFormTest, AnAgeIsRefusedOnTheFormOrNamesThePatientFolder) {
     QFile file(old);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("earlier page") == 12 && (file.close(), true));
     // The record takes the age as read, refused or not; months round halves to even.
-    const struct { const char *chart, *years, *months, *folder; double year; int month; } rows[] = {
-        {"A", "0", "0", nullptr, 0, 0}, {"B", "0.1", "0", "B(0.1Y0M)", 0.1, 0}, {"C", "99.9", "11", "C(99.9Y11M)", 99.9, 11},
-        {"A", "100", "0", nullptr, 100, 0}, {"A", "12", "12", nullptr, 12, 12}, {"A-1", "12abc", "11.5", nullptr, 12, 12},
-        {"D", "12", "10.5", "D(12Y10M)", 12, 10}, {"E", "12", "-0.4", "E(12Y0M)", 12, 0}, {"A", "12", "-1", nullptr, 12, -1},
-        {"A", "1e400", "0", nullptr, 0, 0}, {"A", "12", "40000", nullptr, 12, 0}, {"A", "", "", nullptr, 0, 0},
-        {"77", "12", "0", "77(12Y0M)", 12, 0}, {"", "12.5", "", "(12.5Y0M)", 12.5, 0},
+    const struct {
+        const char *chart, *years, *months, *folder;
+        double year;
+        int month;
+    } rows[] = {
+        {"A", "0", "0", nullptr, 0, 0},
+        {"B", "0.1", "0", "B(0.1Y0M)", 0.1, 0},
+        {"C", "99.9", "11", "C(99.9Y11M)", 99.9, 11},
+        {"A", "100", "0", nullptr, 100, 0},
+        {"A", "12", "12", nullptr, 12, 12},
+        {"A-1", "12abc", "11.5", nullptr, 12, 12},
+        {"D", "12", "10.5", "D(12Y10M)", 12, 10},
+        {"E", "12", "-0.4", "E(12Y0M)", 12, 0},
+        {"A", "12", "-1", nullptr, 12, -1},
+        {"A", "1e400", "0", nullptr, 0, 0},
+        {"A", "12", "40000", nullptr, 12, 0},
+        {"A", "", "", nullptr, 0, 0},
+        {"77", "12", "0", "77(12Y0M)", 12, 0},
+        {"", "12.5", "", "(12.5Y0M)", 12.5, 0},
         {"환자 7", " 0.000001kg", "2.5", "환자 7(0.000001Y2M)", 0.000001, 2},
     };
     for (const auto& row : rows) {
         messages.clear();
         startPatient("Lee", row.chart, row.years, row.months);
         EXPECT_EQ(std::tuple(Patient().ChartNo, Patient().AgeYear, Patient().AgeMonth),
-                  std::tuple(std::string(row.chart), row.year, row.month)) << row.years;
+                  std::tuple(std::string(row.chart), row.year, row.month))
+            << row.years;
         if (!row.folder) {
-            EXPECT_EQ(messages, QStringList{QStringLiteral("나이가 정상적으로 입력되지 않았습니다. 확인하시고 [시작] 단추를 다시 눌러 주세요!")});
+            EXPECT_EQ(messages,
+                      QStringList{QStringLiteral(
+                          "나이가 정상적으로 입력되지 않았습니다. 확인하시고 [시작] 단추를 다시 눌러 주세요!")});
             ASSERT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded("frmModel")) << row.years;
             EXPECT_EQ(control<QLineEdit>("frmPatientInfo", "txtMonth")->text(), QString::fromUtf8(row.months));
             continue;
         }
-        EXPECT_TRUE(messages.isEmpty() && isVisible("frmModel") && !Forms::IsLoaded("frmPatientInfo")
-                    && QFileInfo(patientFolder(QString::fromUtf8(row.folder))).isDir()) << row.folder;
+        EXPECT_TRUE(messages.isEmpty() && isVisible("frmModel") && !Forms::IsLoaded("frmPatientInfo") &&
+                    QFileInfo(patientFolder(QString::fromUtf8(row.folder))).isDir())
+            << row.folder;
         NextPatient();
     }
     EXPECT_EQ(QDir(home() + QStringLiteral("/Patient Data")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 7);
@@ -60,22 +77,27 @@ TEST_F(StartFormTest, RefusesChartNumbersThatLeaveThePatientFolder) {
     for (const char* chart : {"a/b", "..", ".", "a\\b", "7\t7", "7\x7f", "7\u00857"}) {
         messages.clear();
         startPatient("Lee", chart, "12", "0");
-        EXPECT_TRUE(messages.size() == 1 && messages[0].contains(QStringLiteral("차트 번호")) && !Forms::IsLoaded("frmModel")) << chart;
+        EXPECT_TRUE(messages.size() == 1 && messages[0].contains(QStringLiteral("차트 번호")) &&
+                    !Forms::IsLoaded("frmModel"))
+            << chart;
     }
     EXPECT_FALSE(QDir(home()).exists(QStringLiteral("Patient Data")));
 }
 
 TEST_F(StartFormTest, EveryPageAndEveryFormThatNavigationNamesIsRegistered) {
     for (int state = 1; state <= 6; ++state)
-        EXPECT_TRUE(PageProcedureFor(PreviewState(state)) && Forms::IsRegistered(FormForState(PreviewState(state)))) << state;
+        EXPECT_TRUE(PageProcedureFor(PreviewState(state)) && Forms::IsRegistered(FormForState(PreviewState(state))))
+            << state;
     for (const char* name : {FormName::Start, FormName::Preview}) EXPECT_TRUE(Forms::IsRegistered(name)) << name;
 }
 
 class FormEvents : public QObject {  // the forms shown, hidden and deleted, in order
 public:
     bool eventFilter(QObject* object, QEvent* event) override {
-        const char* kind = event->type() == QEvent::Show ? "show " : event->type() == QEvent::Hide ? "hide "
-                           : event->type() == QEvent::DeferredDelete ? "delete " : nullptr;
+        const char* kind = event->type() == QEvent::Show             ? "show "
+                           : event->type() == QEvent::Hide           ? "hide "
+                           : event->type() == QEvent::DeferredDelete ? "delete "
+                                                                     : nullptr;
         if (kind && qobject_cast<Form*>(object)) log << kind + object->objectName();
         return false;
     }
@@ -97,10 +119,16 @@ TEST_F(StartFormTest, NextPatientShowsAFreshStartFormThenUnloadsTheAnalysisForms
     click("frmModel", "cmdNextPatient");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     qApp->removeEventFilter(&events);
-    EXPECT_EQ(events.log.join(u','), QStringLiteral("show frmPatientInfo,hide frmModel,hide frmCephalo,hide frmImage,hide frmDiagnosis,"
-                                                    "delete frmModel,delete frmCephalo,delete frmImage,delete frmDiagnosis"));
+    EXPECT_EQ(events.log.join(u','),
+              QStringLiteral("show frmPatientInfo,hide frmModel,hide frmCephalo,hide frmImage,hide frmDiagnosis,"
+                             "delete frmModel,delete frmCephalo,delete frmImage,delete frmDiagnosis"));
     const PatientRecord& p = Patient();  // only the name is kept until the next start
-    EXPECT_EQ(std::tuple(control<QRadioButton>("frmPatientInfo", "optSex_1")->isChecked(), State(), p.Sex, p.AgeYear, p.AgeMonth, p.PatientName),
+    EXPECT_EQ(std::tuple(control<QRadioButton>("frmPatientInfo", "optSex_1")->isChecked(),
+                         State(),
+                         p.Sex,
+                         p.AgeYear,
+                         p.AgeMonth,
+                         p.PatientName),
               std::tuple(false, PreviewState::None, 0, 0.0, 0, "Kim"));
 }
 
@@ -125,7 +153,9 @@ TEST_F(StartFormTest, LayoutHelpAndExit) {
     EXPECT_EQ(endRequests, 1);
 }
 
-int OffCentre(const QWidget* form) { return (form->geometry().center() - qApp->primaryScreen()->availableGeometry().center()).manhattanLength(); }
+int OffCentre(const QWidget* form) {
+    return (form->geometry().center() - qApp->primaryScreen()->availableGeometry().center()).manhattanLength();
+}
 
 // A close box does what the form's own close or exit button does; Qt's own buttons read Korean.
 TEST_F(StartFormTest, FormsAreCentredOnceStayPutCloseAsTheirButtonsDoAndSpeakKorean) {
@@ -147,7 +177,8 @@ TEST_F(StartFormTest, FormsAreCentredOnceStayPutCloseAsTheirButtonsDoAndSpeakKor
     Forms::Get<PreviewForm>().open(PreviewState::ModelPage);
     EXPECT_TRUE(form("frmAxPreview")->isMaximized());
     QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    EXPECT_EQ(box.button(QDialogButtonBox::Ok)->text() + u'/' + box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("확인/취소"));
+    EXPECT_EQ(box.button(QDialogButtonBox::Ok)->text() + u'/' + box.button(QDialogButtonBox::Cancel)->text(),
+              QStringLiteral("확인/취소"));
 }
 
 }  // namespace

@@ -15,21 +15,35 @@ namespace {
 
 constexpr const char* kForm = "frmModel";
 const QStringList kRefused{QString::fromUtf8(kToothSizeMessage)};
-const QStringList kWorkedResults{" 15.3 : 11.4 = 4 : 2.98", " 6 : 79.3 (77%), 12 : 92.4 (91%)", " PMUBAW/TM = 46.5/95.0 = 48.9"},
+const QStringList kWorkedResults{
+    " 15.3 : 11.4 = 4 : 2.98", " 6 : 79.3 (77%), 12 : 92.4 (91%)", " PMUBAW/TM = 46.5/95.0 = 48.9"},
     kNoResults{"", "", ""};
 
 class ModelFormTest : public ProgramTest {
 protected:
-    void SetUp() override { ProgramTest::SetUp(); startPatient("Kim", "77", "12.5", "3", 0); }
+    void SetUp() override {
+        ProgramTest::SetUp();
+        startPatient("Kim", "77", "12.5", "3", 0);
+    }
     void typeWidths() {  // the worked example
-        const QStringList widths = QStringLiteral("8.5 6.8 7.9 7.2 6.8 10.3 5.4 6.0 7.0 7.1 7.2 11.2 46.5 40").split(' ');
-        for (int i = 0; i < 14; ++i) i < 12 ? typeWidth(i, widths[i]) : type(kForm, i == 12 ? "txtUBAW" : "txtLBAW", widths[i]);
+        const QStringList widths =
+            QStringLiteral("8.5 6.8 7.9 7.2 6.8 10.3 5.4 6.0 7.0 7.1 7.2 11.2 46.5 40").split(' ');
+        for (int i = 0; i < 14; ++i)
+            i < 12 ? typeWidth(i, widths[i]) : type(kForm, i == 12 ? "txtUBAW" : "txtLBAW", widths[i]);
     }
     void typeWidth(int box, const QString& text) { type(kForm, ("txtSize_" + std::to_string(box)).c_str(), text); }
-    void run(const char* button) { messages.clear(); click(kForm, button); }
-    QStringList labels() const { return {labelText(kForm, "lblSOI"), labelText(kForm, "lblBolton"), labelText(kForm, "lblHowes")}; }
+    void run(const char* button) {
+        messages.clear();
+        click(kForm, button);
+    }
+    QStringList labels() const {
+        return {labelText(kForm, "lblSOI"), labelText(kForm, "lblBolton"), labelText(kForm, "lblHowes")};
+    }
     QString modelPage() const { return patientFolder("77(12.5Y3M)/ModelAx.png"); }
-    void analyse() { typeWidths(); run("cmdTotalTeeth"); }
+    void analyse() {
+        typeWidths();
+        run("cmdTotalTeeth");
+    }
     std::string unchecked(std::initializer_list<const char*> options) {
         std::string out;
         for (const char* o : options) out += control<QRadioButton>(kForm, o)->isChecked() ? "" : std::string(o) + " ";
@@ -59,8 +73,11 @@ TEST_F(ModelFormTest, RunsOptionsNavigationAndNextPatient) {
         typeWidths();
         typeWidth(box, text);
         run("cmdTotalTeeth");
-        EXPECT_EQ(std::tuple(messages, isEnabled(kForm, "cmdPreview"), labels(), Model().SOI, QFileInfo(modelPage()).lastModified()),
-                  std::tuple(kRefused, false, kWorkedResults, soi, written)) << box;
+        EXPECT_EQ(
+            std::tuple(
+                messages, isEnabled(kForm, "cmdPreview"), labels(), Model().SOI, QFileInfo(modelPage()).lastModified()),
+            std::tuple(kRefused, false, kWorkedResults, soi, written))
+            << box;
     }
 
     analyse();
@@ -73,12 +90,17 @@ TEST_F(ModelFormTest, RunsOptionsNavigationAndNextPatient) {
     EXPECT_EQ(std::tuple(messages, labels(), Model().SOI, isEnabled(kForm, "cmdPreview")),  // as the analysis left it
               std::tuple(kRefused, kNoResults, incisorSoi, true));
 
-    const std::tuple<const char*, int, float, int> clicks[] = {
-        {"optArchform_2", 2, 2.5f, 0}, {"optOverjet_4", 2, 4.0f, 0}, {"optExt_1", 2, 4.0f, 1}, {"optOverjet_0", 2, 2.0f, 1},
-        {"optArchform_0", 0, 2.0f, 1}, {"optExt_2", 0, 2.0f, 2}};
+    const std::tuple<const char*, int, float, int> clicks[] = {{"optArchform_2", 2, 2.5f, 0},
+                                                               {"optOverjet_4", 2, 4.0f, 0},
+                                                               {"optExt_1", 2, 4.0f, 1},
+                                                               {"optOverjet_0", 2, 2.0f, 1},
+                                                               {"optArchform_0", 0, 2.0f, 1},
+                                                               {"optExt_2", 0, 2.0f, 2}};
     for (const auto& [option, archForm, overjet, ext] : clicks) {
         click(kForm, option);
-        EXPECT_EQ(std::tuple(int(Model().ArchForm), Model().Overjet, int(Model().ExtChoice)), std::tuple(archForm, overjet, ext)) << option;
+        EXPECT_EQ(std::tuple(int(Model().ArchForm), Model().Overjet, int(Model().ExtChoice)),
+                  std::tuple(archForm, overjet, ext))
+            << option;
     }
     analyse();
     click(kForm, "cmdPreview");
@@ -88,8 +110,10 @@ TEST_F(ModelFormTest, RunsOptionsNavigationAndNextPatient) {
     click(kForm, "cmdNext");
     EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm) && State() == PreviewState::Tracing2);
     click("frmCephalo", "cmdTooth");
-    EXPECT_EQ(std::tuple(isVisible(kForm), control<QLineEdit>(kForm, "txtUBAW")->text(), labels(), isEnabled(kForm, "cmdPreview")),
-              std::tuple(true, QString("46.5"), kWorkedResults, true));
+    EXPECT_EQ(
+        std::tuple(
+            isVisible(kForm), control<QLineEdit>(kForm, "txtUBAW")->text(), labels(), isEnabled(kForm, "cmdPreview")),
+        std::tuple(true, QString("46.5"), kWorkedResults, true));
     EXPECT_EQ(unchecked({"optArchform_0", "optOverjet_0", "optExt_2", "Option1_0", "Option1_1", "Option1_2"}), "");
     click(kForm, "cmdNextPatient");
     EXPECT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded(kForm));

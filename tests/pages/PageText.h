@@ -9,7 +9,8 @@ namespace vt {
 // The texts printed at y, as "x:text" joined by "|".
 inline std::string LineAt(const RecordingSurface& s, double y) {
     std::string out;
-    for (const PrintedText& t : s.textsAtY(y)) out.append(out.empty() ? "" : "|").append(std::to_string(int(t.x))).append(":").append(t.text);
+    for (const PrintedText& t : s.textsAtY(y))
+        out.append(out.empty() ? "" : "|").append(std::to_string(int(t.x))).append(":").append(t.text);
     return out;
 }
 

@@ -1,10 +1,10 @@
 // Fonts and text widths, mnemonic captions, the painter surface's placement and the printed sheet.
+#include <gtest/gtest.h>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include "platform/FontMap.h"
 #include "platform/FormControls.h"
 #include "platform/PageImage.h"
@@ -35,7 +35,9 @@ struct RedPicture : Picture {  // 10 x 10 mm, remembers its source rectangles
     std::string name() const override { return "red"; }
     double widthMm() const override { return 10; }
     double heightMm() const override { return 10; }
-    void draw(QPainter& p, const QRectF& target, const QRectF& source) const override { sources.push_back(source), p.fillRect(target, Qt::red); }
+    void draw(QPainter& p, const QRectF& target, const QRectF& source) const override {
+        sources.push_back(source), p.fillRect(target, Qt::red);
+    }
     mutable std::vector<QRectF> sources;
 };
 
@@ -50,7 +52,8 @@ TEST(PainterSurface, SavedPagePlacesPicturesAndTextFromItsOrigin) {
     // The second source is counted from the picture's own corner.
     EXPECT_EQ(picture.sources, std::vector<QRectF>({QRectF(0, 0, 10, 10), QRectF(2, 3, 4, 5)}));
     EXPECT_EQ(saved.size(), QSize(680, 1009));
-    EXPECT_EQ(std::pair(saved.pixelColor(int(5 * kPx) + 2, int(25 * kPx) + 2), saved.pixelColor(int(5 * kPx) - 2, int(25 * kPx) - 2)),
+    EXPECT_EQ(std::pair(saved.pixelColor(int(5 * kPx) + 2, int(25 * kPx) + 2),
+                        saved.pixelColor(int(5 * kPx) - 2, int(25 * kPx) - 2)),
               std::pair(QColor(Qt::red), QColor(Qt::white)));
     QRect ink;  // the red text, below the picture
     for (int y = int(90 * kPx); y < saved.height(); ++y)
@@ -60,7 +63,9 @@ TEST(PainterSurface, SavedPagePlacesPicturesAndTextFromItsOrigin) {
     EXPECT_NEAR(ink.top(), int(100 * kPx) + 4, 4);  // below the current position, within the line's ascent
 }
 
-struct LineMm { double x1, y1, x2, y2; };
+struct LineMm {
+    double x1, y1, x2, y2;
+};
 
 // The lines ("x y m x y l") of every page stream, through its "a b c d e f cm", in mm from the top `topPt` points high.
 std::vector<LineMm> PrintedLines(const QByteArray& pdf, double topPt) {
@@ -72,11 +77,13 @@ std::vector<LineMm> PrintedLines(const QByteArray& pdf, double topPt) {
     for (qsizetype at = 0; (at = pdf.indexOf("stream\n", at)) >= 0;) {
         const qsizetype end = pdf.indexOf("endstream", at);
         // Qt deflates each stream; qUncompress wants a size hint in front and grows past it.
-        const QString content = QString::fromLatin1(qUncompress(QByteArray("\x00\x01\x00\x00", 4) + pdf.mid(at + 7, end - at - 7)));
+        const QString content =
+            QString::fromLatin1(qUncompress(QByteArray("\x00\x01\x00\x00", 4) + pdf.mid(at + 7, end - at - 7)));
         at = end;
         const auto m = cm.match(content);
         if (!m.hasMatch()) continue;
-        const double a = m.captured(1).toDouble(), d = m.captured(4).toDouble(), e = m.captured(5).toDouble(), f = m.captured(6).toDouble();
+        const double a = m.captured(1).toDouble(), d = m.captured(4).toDouble(), e = m.captured(5).toDouble(),
+                     f = m.captured(6).toDouble();
         for (auto it = segment.globalMatch(content, m.capturedEnd()); it.hasNext();) {
             const auto s = it.next();
             const auto x = [&](int i) { return (a * s.captured(i).toDouble() + e) * kMmPerPt; };
@@ -93,18 +100,23 @@ TEST(Printer, LinesLandAtTheirMillimetresOnOneA4Sheet) {
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     SetPrintToFile(pdf);
     const LineMm drawn[] = {{10, 275, 190, 275}, {190, 20, 190, 275}, {0.5, 1, 209.5, 296}};
-    ASSERT_TRUE(PrintPage([&](ResultSurface& s) { for (const LineMm& l : drawn) s.line(l.x1, l.y1, l.x2, l.y2, 9); }));
+    ASSERT_TRUE(PrintPage([&](ResultSurface& s) {
+        for (const LineMm& l : drawn) s.line(l.x1, l.y1, l.x2, l.y2, 9);
+    }));
     SetPrintToFile({});
     QFile file(pdf);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
-    const auto box = QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])")).match(QString::fromLatin1(bytes));
+    const auto box =
+        QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])")).match(QString::fromLatin1(bytes));
     ASSERT_TRUE(box.hasMatch() && std::abs(box.captured(1).toDouble() - 595) < 1) << "not A4 portrait";
     const std::vector<LineMm> printed = PrintedLines(bytes, box.captured(2).toDouble());
     ASSERT_EQ(printed.size(), std::size(drawn));
     for (std::size_t i = 0; i < printed.size(); ++i) {
         const LineMm &p = printed[i], &d = drawn[i];
-        EXPECT_LE(std::max({std::abs(p.x1 - d.x1), std::abs(p.y1 - d.y1), std::abs(p.x2 - d.x2), std::abs(p.y2 - d.y2)}), 0.01)
+        EXPECT_LE(
+            std::max({std::abs(p.x1 - d.x1), std::abs(p.y1 - d.y1), std::abs(p.x2 - d.x2), std::abs(p.y2 - d.y2)}),
+            0.01)
             << i << ": (" << p.x1 << ", " << p.y1 << ") to (" << p.x2 << ", " << p.y2 << ")";
     }
 }

@@ -1,14 +1,14 @@
 // A disk that fills up at any byte of a result file leaves the earlier file whole and no other file.
-#include "platform/WholeFile.h"
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <tuple>
-#include <sys/mount.h>
-#include <sys/statvfs.h>
 #include "platform/ImageWriter.h"
+#include "platform/WholeFile.h"
 
 namespace vt {
 namespace {
@@ -19,7 +19,10 @@ QImage Colourful(int width, int height, quint32 seed) {  // blocks of many colou
     QImage picture(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            picture.setPixel(x, y, (x / 4 + y / 4) % 3 ? qRgb(255, 255, 255) : ((seed = seed * 1103515245u + 12345u) >> 8) | 0xff000000u);
+            picture.setPixel(
+                x,
+                y,
+                (x / 4 + y / 4) % 3 ? qRgb(255, 255, 255) : ((seed = seed * 1103515245u + 12345u) >> 8) | 0xff000000u);
     return picture;
 }
 
@@ -29,12 +32,17 @@ protected:
     // Joined by hand: QDir would take ":1" for one of Qt's resources.
     QString path(const char* name) const { return dir.path() + u'/' + QString::fromUtf8(name); }
     bool save(const QImage& picture, const char* name) { return SaveBitmapAs(picture, path(name).toStdString()); }
-    QByteArray read(const char* name) const { QFile f(path(name)); return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>"; }
+    QByteArray read(const char* name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>";
+    }
     void write(const char* name, const QByteArray& bytes) {
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name;
     }
-    qsizetype files() const { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(); }
+    qsizetype files() const {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size();
+    }
     static qint64 freshSize(const QImage& picture, const char* name) {  // written elsewhere
         QTemporaryDir sizing;
         const QString file = sizing.filePath(QString::fromUtf8(name));
@@ -54,11 +62,14 @@ TEST_F(WholeFileTest, EveryFormatFailingAtAnyByteKeepsTheEarlierFileWhole) {
         for (qint64 limit : {qint64(0), size / 2, size - 1}) {
             SetWriteLimit(limit);
             const bool saved = save(picture, name);
-            EXPECT_TRUE(!saved && read(name) == earlier && files() == qsizetype(format + 1)) << name << " after " << limit;
+            EXPECT_TRUE(!saved && read(name) == earlier && files() == qsizetype(format + 1))
+                << name << " after " << limit;
         }
         SetWriteLimit(std::nullopt);
         ASSERT_TRUE(save(picture, name)) << name;
-        EXPECT_EQ(std::tuple(read(name).size(), QImage(path(name)).size(), files()), std::tuple(size, picture.size(), qsizetype(format + 1))) << name;
+        EXPECT_EQ(std::tuple(read(name).size(), QImage(path(name)).size(), files()),
+                  std::tuple(size, picture.size(), qsizetype(format + 1)))
+            << name;
     }
 }
 
@@ -85,7 +96,8 @@ TEST_F(WholeFileTest, AFullDiskKeepsTheEarlierFileWholeInEveryFormat) {
         write(name, "earlier");
         struct statvfs disk {};
         ASSERT_EQ(::statvfs(mountPoint.constData(), &disk), 0);
-        const qint64 room = qint64(disk.f_bavail) * qint64(disk.f_frsize) - freshSize(picture, name) / 2;  // half the file fits
+        const qint64 room =
+            qint64(disk.f_bavail) * qint64(disk.f_frsize) - freshSize(picture, name) / 2;  // half the file fits
         ASSERT_GT(room, 0) << name;
         write("filler", QByteArray(room, 'f'));
         const bool saved = save(picture, name);

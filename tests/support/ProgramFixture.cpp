@@ -49,9 +49,10 @@ void ProgramTest::click(const char* formName, const char* button) {
     b->click();
 }
 
-void ProgramTest::startPatient(const QString& name, const QString& chartNo, const QString& years,
-                               const QString& months, int sexOption) {
-    for (const auto& [box, text] : {std::pair{"txtName", name}, {"txtChartNo", chartNo}, {"txtYear", years}, {"txtMonth", months}})
+void ProgramTest::startPatient(
+    const QString& name, const QString& chartNo, const QString& years, const QString& months, int sexOption) {
+    for (const auto& [box, text] :
+         {std::pair{"txtName", name}, {"txtChartNo", chartNo}, {"txtYear", years}, {"txtMonth", months}})
         type("frmPatientInfo", box, text);
     if (sexOption >= 0) click("frmPatientInfo", sexOption == 0 ? "optSex_0" : "optSex_1");
     click("frmPatientInfo", "cmdStart");

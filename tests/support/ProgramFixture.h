@@ -2,13 +2,13 @@
 // Runs the real program in-process for end-to-end tests: a temporary home
 // folder, recorded messages instead of dialogs, and controls found by name.
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -37,17 +37,22 @@ protected:
     static void type(const char* formName, const char* box, const QString& text);
     static void click(const char* formName, const char* button);
     static QString labelText(const char* formName, const char* label) {
-        return control<QLabel>(formName, label) ? control<QLabel>(formName, label)->text() : QStringLiteral("<missing>");
+        return control<QLabel>(formName, label) ? control<QLabel>(formName, label)->text()
+                                                : QStringLiteral("<missing>");
     }
     static bool isVisible(const char* formName) { return form(formName) && form(formName)->isVisible(); }
-    static bool isEnabled(const char* f, const char* b) { return control<QAbstractButton>(f, b) && control<QAbstractButton>(f, b)->isEnabled(); }
+    static bool isEnabled(const char* f, const char* b) {
+        return control<QAbstractButton>(f, b) && control<QAbstractButton>(f, b)->isEnabled();
+    }
 
     // Fills the start form and presses the start button.
-    static void startPatient(const QString& name, const QString& chartNo, const QString& years,
-                             const QString& months, int sexOption = -1);
+    static void startPatient(
+        const QString& name, const QString& chartNo, const QString& years, const QString& months, int sexOption = -1);
 
     QString home() const { return home_->path(); }
-    QString patientFolder(const QString& folderName) const { return home() + QStringLiteral("/Patient Data/") + folderName; }
+    QString patientFolder(const QString& folderName) const {
+        return home() + QStringLiteral("/Patient Data/") + folderName;
+    }
 
     QStringList messages;
     int endRequests = 0;

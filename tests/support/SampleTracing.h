@@ -8,7 +8,8 @@
 
 namespace vt::testing {
 
-inline constexpr Point kSampleSheet[25] = {  // in placing order
+inline constexpr Point kSampleSheet[25] = {
+    // in placing order
     {140, 80},  {70, 90},   {48, 103},  {125, 102}, {145, 130},  // N S Po Or ANS
     {95, 133},  {143, 140}, {137, 185}, {137, 200}, {128, 210},  // PNS A B Pog Me
     {90, 193},  {72, 170},  {62, 118},                           // CL RD Ar
@@ -19,7 +20,10 @@ inline constexpr Point kSampleSheet[25] = {  // in placing order
 
 // The sample clicked on a radiograph of `mmPerPixel` with Sella at `sella`,
 // the head turned `degrees` counter-clockwise and mirrored when asked.
-inline TracingInput SampleInput(double mmPerPixel, Point sella = {3000, 4000}, double degrees = 0, bool mirrored = false) {
+inline TracingInput SampleInput(double mmPerPixel,
+                                Point sella = {3000, 4000},
+                                double degrees = 0,
+                                bool mirrored = false) {
     const double t = degrees * 3.14159265358979323846 / 180;
     TracingInput in{{}, mmPerPixel};
     for (std::size_t k = 0; k < 25; ++k) {

@@ -22,29 +22,52 @@ constexpr int kSame = -1;       // pointer or mode left as it was
 constexpr const char* U = "-";  // label left untouched
 
 TEST(ClickMode, MouseDownInEveryKindOfMode) {
-    struct Row { std::int16_t mode, button; int next; const char *lblScale, *lblLandmark; int pointer, repaints; };
-    const Row rows[] = {
-        {0, L, kSame, U, U, kSame, 1},          {100, L, kSame, U, U, kSame, 1},   {1, L, 2, "끝점", U, kSame, 1},
-        {2, L, 0, "", U, 0, 1},                 {11, L, 12, U, "Sella", kSame, 1}, {16, L, 17, U, "A point", kSame, 1},
-        {27, L, 28, U, "Mx 6 Distal", kSame, 1}, {34, L, 35, U, "Soft Pogonion", kSame, 1},
-        {35, L, 100, U, "", 0, 1},              {41, L, 100, U, U, 0, 1},          {91, L, 91, U, U, kSame, 1},
-        // Stepping back
-        {2, R, 1, "시작점", U, kSame, 0},       {12, R, 11, U, "Nasion", kSame, 0}, {18, R, 17, U, "A Point", kSame, 0},
-        {29, R, 28, U, "Mx 6 Crown", kSame, 0}, {31, R, 30, U, "Mn 6 Crown", kSame, 0},
-        {35, R, 34, U, "Lower Lip", kSame, 0},  {11, R, kSame, U, U, kSame, 0},    {42, R, kSame, U, U, kSame, 0},
-        {91, R, kSame, U, U, kSame, 0},
-        // Other buttons do nothing at all
-        {1, kMiddleButton, kSame, U, U, kSame, 0}, {20, 3, kSame, U, U, kSame, 0}};
+    struct Row {
+        std::int16_t mode, button;
+        int next;
+        const char *lblScale, *lblLandmark;
+        int pointer, repaints;
+    };
+    const Row rows[] = {{0, L, kSame, U, U, kSame, 1},
+                        {100, L, kSame, U, U, kSame, 1},
+                        {1, L, 2, "끝점", U, kSame, 1},
+                        {2, L, 0, "", U, 0, 1},
+                        {11, L, 12, U, "Sella", kSame, 1},
+                        {16, L, 17, U, "A point", kSame, 1},
+                        {27, L, 28, U, "Mx 6 Distal", kSame, 1},
+                        {34, L, 35, U, "Soft Pogonion", kSame, 1},
+                        {35, L, 100, U, "", 0, 1},
+                        {41, L, 100, U, U, 0, 1},
+                        {91, L, 91, U, U, kSame, 1},
+                        // Stepping back
+                        {2, R, 1, "시작점", U, kSame, 0},
+                        {12, R, 11, U, "Nasion", kSame, 0},
+                        {18, R, 17, U, "A Point", kSame, 0},
+                        {29, R, 28, U, "Mx 6 Crown", kSame, 0},
+                        {31, R, 30, U, "Mn 6 Crown", kSame, 0},
+                        {35, R, 34, U, "Lower Lip", kSame, 0},
+                        {11, R, kSame, U, U, kSame, 0},
+                        {42, R, kSame, U, U, kSame, 0},
+                        {91, R, kSame, U, U, kSame, 0},
+                        // Other buttons do nothing at all
+                        {1, kMiddleButton, kSame, U, U, kSame, 0},
+                        {20, 3, kSame, U, U, kSame, 0}};
     for (const Row& t : rows) {
         DigitizeState state;
         state.view.Zoom = 3, state.ClickMode = t.mode;
         TracingRecord record;
         record.ScaleX1 = record.ScaleY1 = 150, record.ScaleLength = 50;  // a start point away from the click
         const Reaction r = OnMouseDown(state, record, t.button, 900, 600);
-        EXPECT_EQ((std::tuple{state.ClickMode, r.lblScale.value_or(U), r.lblLandmark.value_or(U),
-                              r.pointer ? static_cast<int>(*r.pointer) : kSame, static_cast<int>(r.repaints.size())}),
-                  (std::tuple{t.next == kSame ? t.mode : t.next, std::string(t.lblScale), std::string(t.lblLandmark),
-                              t.pointer, t.repaints}))
+        EXPECT_EQ((std::tuple{state.ClickMode,
+                              r.lblScale.value_or(U),
+                              r.lblLandmark.value_or(U),
+                              r.pointer ? static_cast<int>(*r.pointer) : kSame,
+                              static_cast<int>(r.repaints.size())}),
+                  (std::tuple{t.next == kSame ? t.mode : t.next,
+                              std::string(t.lblScale),
+                              std::string(t.lblLandmark),
+                              t.pointer,
+                              t.repaints}))
             << "mode " << t.mode << " button " << t.button;
     }
 }
@@ -70,8 +93,12 @@ TEST(ClickMode, ToolButtonsEnterTheirSequences) {
 }
 
 TEST(ClickMode, OpeningFitsTheWholePictureAndMagnifyToggles) {
-    struct Row { DisplaySizes sizes; double open, second; };
-    const Row rows[] = {{{9000, 6000, 2000, 1000}, 4.5, 6}, {{9000, 6000, 1000, 2000}, 3, 9}, {{9000, 6000, 3000, 2000}, 3, 3}};
+    struct Row {
+        DisplaySizes sizes;
+        double open, second;
+    };
+    const Row rows[] = {
+        {{9000, 6000, 2000, 1000}, 4.5, 6}, {{9000, 6000, 1000, 2000}, 3, 9}, {{9000, 6000, 3000, 2000}, 3, 3}};
     for (const Row& row : rows) {
         DigitizeState state;
         state.view = {1, 300, 200};
@@ -98,7 +125,11 @@ TEST(ClickMode, PanFollowsEachAxisOnItsOwnWithoutClamping) {
     state.view.Zoom = 6, state.ClickMode = 91;
     TracingRecord record;
     OnMouseDown(state, record, L, 3000, 3000);  // grabs (500, 500)
-    struct Step { float X, Y; double viewX; int repaints; };
+    struct Step {
+        float X, Y;
+        double viewX;
+        int repaints;
+    };
     const Step steps[] = {
         {2400, 1000, 100, 1},  // left by 100 picture units; height never pans
         {3000, 3000, 0, 1},    // back to the edge exactly
@@ -124,11 +155,17 @@ TEST(ToolEnabling, ToolsAlongATypicalRun) {
     using E = ToolEvent;
     // Enabled tools, in the order cboScale cmdScale cmdLandmark cboLandmark
     // cmdModify cmdMagnify cmdMove cmdPreview.
-    const std::pair<E, const char*> run[] = {
-        {E::FormLoad, "00000000"},        {E::Opened, "11000110"},           {E::ScaleStarted, "10000110"},
-        {E::FirstScaleClick, "00000110"}, {E::SecondScaleClick, "11100110"}, {E::LandmarksStarted, "10100110"},
-        {E::LastLandmarkClick, "11110111"}, {E::LandmarkChosen, "11111111"}, {E::ModifyStarted, "10111111"},
-        {E::ScaleChosen, "11111111"},     {E::Opened, "11000110"}};
+    const std::pair<E, const char*> run[] = {{E::FormLoad, "00000000"},
+                                             {E::Opened, "11000110"},
+                                             {E::ScaleStarted, "10000110"},
+                                             {E::FirstScaleClick, "00000110"},
+                                             {E::SecondScaleClick, "11100110"},
+                                             {E::LandmarksStarted, "10100110"},
+                                             {E::LastLandmarkClick, "11110111"},
+                                             {E::LandmarkChosen, "11111111"},
+                                             {E::ModifyStarted, "10111111"},
+                                             {E::ScaleChosen, "11111111"},
+                                             {E::Opened, "11000110"}};
     ToolStates s;
     s.fill(true);
     for (const auto& [event, want] : run) {
@@ -148,8 +185,12 @@ TEST(RepaintItems, EveryPointPlacedDraws27MarksAnd15Segments) {
     // Scale start (10 - 5) * 2 = 10, (20 - 7) * 2 = 26, its two strokes reaching 50 each way; the scale bar;
     // Nasion to Sella after both marks; lip marks before the nose tip's; Nose Tip to Soft Pogonion.
     EXPECT_EQ((std::vector{lines[0], lines[1], lines[4], lines[9], lines[60], lines[68]}),
-              (std::vector<DisplayLine>{{60, 76, -40, -24}, {60, -24, -40, 76}, {10, 26, 50, 26}, {190, 100, 390, 200},
-                                        {4640, 2350, 4540, 2250}, {4390, 2200, 4990, 2500}}));
+              (std::vector<DisplayLine>{{60, 76, -40, -24},
+                                        {60, -24, -40, 76},
+                                        {10, 26, 50, 26},
+                                        {190, 100, 390, 200},
+                                        {4640, 2350, 4540, 2250},
+                                        {4390, 2200, 4990, 2500}}));
     // The occlusal line joins the midpoints only when all four are placed.
     TracingRecord o;
     o.Mx1CrownX = 1000, o.Mx1CrownY = 2000, o.Mn1CrownX = 1001, o.Mn1CrownY = 2100;

@@ -14,11 +14,11 @@
 #include "platform/GifWriter.h"
 #include "platform/MessageBox.h"
 #include "support/ProgramFixture.h"
+#include "support/SampleTracing.h"
 #include "tracing/CephDisplay.h"
 #include "tracing/Geometry.h"
 #include "tracing/ImageForm.h"
 #include "tracing/Radiograph.h"
-#include "support/SampleTracing.h"
 #include "tracing/TracingResult.h"
 
 namespace vt::testing {
@@ -59,7 +59,8 @@ protected:
     void open(const QString& path) { answer = path, click(kForm, "cmdOpen"); }
     // A mouse event on the display at picture pixel (px, py).
     void mouse(QEvent::Type type, Qt::MouseButton button, double px, double py, Qt::MouseButtons held = {}) {
-        const QPointF at(2 + (px * 15 - view().ViewX) * view().Zoom / 15, 2 + (py * 15 - view().ViewY) * view().Zoom / 15);
+        const QPointF at(2 + (px * 15 - view().ViewX) * view().Zoom / 15,
+                         2 + (py * 15 - view().ViewY) * view().Zoom / 15);
         QMouseEvent event(type, at, display()->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(display(), &event);
     }
@@ -100,14 +101,18 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     messages.clear();
     click(kForm, "cmdLandmark");
     for (std::size_t k = 0; k < 25; ++k) {
-        auto place = [&] { clickAt(kSellaPx + (kSampleSheet[k].x - 70) / kMmPerPixel, kSellaPy + (kSampleSheet[k].y - 90) / kMmPerPixel); };
+        auto place = [&] {
+            clickAt(kSellaPx + (kSampleSheet[k].x - 70) / kMmPerPixel,
+                    kSellaPy + (kSampleSheet[k].y - 90) / kMmPerPixel);
+        };
         place();
         if (k != 17) continue;  // one step back and the landmark again
         clickAt(0, 0, Qt::RightButton);
         EXPECT_EQ(labelText(kForm, "lblLandmark"), QStringLiteral("Mx 6 Crown"));
         place();
     }
-    EXPECT_TRUE(labelText(kForm, "lblLandmark").isEmpty() && isEnabled(kForm, "cmdPreview") && isEnabled(kForm, "cmdScale"));
+    EXPECT_TRUE(labelText(kForm, "lblLandmark").isEmpty() && isEnabled(kForm, "cmdPreview") &&
+                isEnabled(kForm, "cmdScale"));
     // Marks are drawn in light red, and the window shows the retained drawing.
     const int sx = qRound(kSellaPx * view().Zoom), sy = qRound(kSellaPy * view().Zoom);
     EXPECT_EQ(display()->drawing().pixelColor(sx, sy), QColor(255, 0, 0));
@@ -133,8 +138,9 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     namespace fs = std::filesystem;
     Tracing().MmPerPixel /= 10;  // the film read at a tenth of its size
     click(kForm, "cmdPreview");
-    EXPECT_EQ(messages, QStringList{QStringLiteral(
-        "Scale 설정이 정상적으로 입력되지 않았습니다. 확인하시고 [결과인쇄 보기] 단추를 다시 눌러 주세요!")});
+    EXPECT_EQ(messages,
+              QStringList{QStringLiteral(
+                  "Scale 설정이 정상적으로 입력되지 않았습니다. 확인하시고 [결과인쇄 보기] 단추를 다시 눌러 주세요!")});
     EXPECT_TRUE(box("txtSNA").isEmpty() && Ceph().SNA == CephRecord{}.SNA && LastTracing().measures.SNMP == 0);
     EXPECT_TRUE(isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdNext") && isVisible(kForm));
     EXPECT_FALSE(fs::exists(file("CephAx1.png")) || fs::exists(file("CephAx2.png")) || fs::exists(file("CephAx3.png")));
@@ -150,7 +156,8 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
               QString::number(m.SNMP, 'f', 1) + u'|' + QString::number(m.PFHAFH, 'f', 1));
     EXPECT_TRUE(Ceph().IIA == m.IIA && Ceph().UIFP != std::stod(box("txtUIFP").toStdString()));
     EXPECT_TRUE(Ceph().Sum == 0 && !Ceph().MsgCephalo.empty());  // Sum is not handed over; the evaluation ran
-    EXPECT_TRUE(!isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdPreview") && isEnabled("frmCephalo", "cmdNext"));
+    EXPECT_TRUE(!isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdPreview") &&
+                isEnabled("frmCephalo", "cmdNext"));
     EXPECT_TRUE(State() == PreviewState::Tracing1 && isVisible("frmAxPreview") && !isVisible(kForm) &&
                 Offsets().Xchange == 0 && Offsets().Ychange == 0);
     // Written page 2, page 3, page 1; page 1 is what the off-screen page holds.
@@ -168,7 +175,7 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     open(picture(QStringLiteral("ceph.BMP"), 400, 300));  // upper-case ending
     ASSERT_EQ(Radiograph().size(), QSize(400, 300));
     open(picture(QStringLiteral("narrow.gif"), 200, 600));  // fills the height, not the width
-    auto redPastEdge = [&] {  // right of the picture's edge, around the mark's row
+    auto redPastEdge = [&] {                                // right of the picture's edge, around the mark's row
         int red = 0;
         const int edge = qRound(200 * view().Zoom), row = qRound(100 * view().Zoom);
         for (int x = edge + 1; x <= edge + 3; ++x)
@@ -179,7 +186,9 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     clickAt(199, 100);
     EXPECT_GT(redPastEdge(), 0);
     const QImage before = display()->drawing();
-    const QString names[] = {QString(), home() + QStringLiteral("/notes.jpg"), home() + QStringLiteral("/empty.bmp"),
+    const QString names[] = {QString(),
+                             home() + QStringLiteral("/notes.jpg"),
+                             home() + QStringLiteral("/empty.bmp"),
                              home() + QStringLiteral("/missing.jpg")};
     for (auto [name, bytes] : {std::pair{names[1], "not a picture"}, {names[2], ""}}) {
         QFile file(name);
@@ -188,7 +197,8 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     for (const QString& name : names) {
         messages.clear();
         open(name);
-        EXPECT_EQ(messages, name.isEmpty() ? QStringList() : QStringList{QStringLiteral("그림 파일을 열 수 없습니다: ") + name});
+        EXPECT_EQ(messages,
+                  name.isEmpty() ? QStringList() : QStringList{QStringLiteral("그림 파일을 열 수 없습니다: ") + name});
         EXPECT_TRUE(Radiograph().size() == QSize(200, 600) && image().digitizing().ClickMode == 2);
         EXPECT_TRUE(std::abs(Tracing().ScaleX1 - 199 * 15) < 15 && display()->drawing() == before);
     }

@@ -9,8 +9,8 @@
 #include <tuple>
 #include <vector>
 
-#include "tracing/Geometry.h"
 #include "support/SampleTracing.h"
+#include "tracing/Geometry.h"
 #include "tracing/TracingChecks.h"
 #include "tracing/TracingMeasures.h"
 
@@ -20,27 +20,46 @@ namespace {
 using testing::SampleInput;
 
 TEST(Geometry, ArcTangentAxesAreExactAndDiagonalsCarryTheProgramsPi) {
-    const double rows[][3] = {{0, 0, 0},  {0, 5, 90}, {0, -5, -90}, {5, 0, 0}, {-5, 0, 180},
-                              {1, 1, 45.00000000000005}, {-1, -1, -134.99999999999995}};
+    const double rows[][3] = {{0, 0, 0},
+                              {0, 5, 90},
+                              {0, -5, -90},
+                              {5, 0, 0},
+                              {-5, 0, 180},
+                              {1, 1, 45.00000000000005},
+                              {-1, -1, -134.99999999999995}};
     for (const auto& r : rows) EXPECT_NEAR(ArcTangent(r[0], r[1]), r[2], 1e-14) << r[0] << "," << r[1];
     EXPECT_GT(ArcTangent(1, 1), 45.0);  // the short pi makes every angle a hair larger
 }
 
 TEST(Geometry, LineCrossingsFeetAndDistancesWithTheirSpecialCases) {
-    struct Cross { double l[8]; double x, y; };
-    const Cross crossings[] = {
-        {{0, 0, 2, 2, 0, 2, 2, 0}, 1, 1},   {{3, 0, 3, 5, 7, 0, 7, 5}, 3, 0},  // two verticals: first line's x
-        {{3, 0, 3, 5, 0, 1, 6, 4}, 3, 2.5}, {{0, 1, 6, 4, 3, 0, 3, 5}, 3, 2.5},
-        {{0, 0, 2, 2, 1, 0, 3, 2}, 0, 0},   {{0, 2, 5, 2, 1, 0, 1, 9}, 1, 2}};  // parallels: the first point
+    struct Cross {
+        double l[8];
+        double x, y;
+    };
+    const Cross crossings[] = {{{0, 0, 2, 2, 0, 2, 2, 0}, 1, 1},
+                               {{3, 0, 3, 5, 7, 0, 7, 5}, 3, 0},  // two verticals: first line's x
+                               {{3, 0, 3, 5, 0, 1, 6, 4}, 3, 2.5},
+                               {{0, 1, 6, 4, 3, 0, 3, 5}, 3, 2.5},
+                               {{0, 0, 2, 2, 1, 0, 3, 2}, 0, 0},
+                               {{0, 2, 5, 2, 1, 0, 1, 9}, 1, 2}};  // parallels: the first point
     for (const auto& [l, x, y] : crossings)
         EXPECT_EQ((std::pair{LineCrossX(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7]),
-                             LineCrossY(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7])}), (std::pair{x, y})) << l[4];
-    struct Foot { double px, py, x1, y1, x2, y2, fx, fy, dist; };
-    const Foot feet[] = {{5, 9, 0, 1, 10, 1, 5, 1, 8}, {5, 9, 2, 0, 2, 10, 2, 9, 3}, {0, 4, 0, 0, 4, 4, 2, 2, std::sqrt(8.0)},
+                             LineCrossY(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7])}),
+                  (std::pair{x, y}))
+            << l[4];
+    struct Foot {
+        double px, py, x1, y1, x2, y2, fx, fy, dist;
+    };
+    const Foot feet[] = {{5, 9, 0, 1, 10, 1, 5, 1, 8},
+                         {5, 9, 2, 0, 2, 10, 2, 9, 3},
+                         {0, 4, 0, 0, 4, 4, 2, 2, std::sqrt(8.0)},
                          {3, 4, 0, 0, 0, 0, 0, 0, 5}};  // degenerate line: the point itself
     for (const Foot& r : feet)
-        EXPECT_EQ((std::tuple{VerticalX(r.px, r.py, r.x1, r.y1, r.x2, r.y2), VerticalY(r.px, r.py, r.x1, r.y1, r.x2, r.y2),
-                              DistLine(r.px, r.py, r.x1, r.y1, r.x2, r.y2)}), (std::tuple{r.fx, r.fy, r.dist})) << r.px;
+        EXPECT_EQ((std::tuple{VerticalX(r.px, r.py, r.x1, r.y1, r.x2, r.y2),
+                              VerticalY(r.px, r.py, r.x1, r.y1, r.x2, r.y2),
+                              DistLine(r.px, r.py, r.x1, r.y1, r.x2, r.y2)}),
+                  (std::tuple{r.fx, r.fy, r.dist}))
+            << r.px;
     EXPECT_EQ(DistPoint(0, 0, 3, -4), 5);
 }
 
@@ -54,8 +73,9 @@ TEST(Geometry, OverflowIsReportedWithTheProceduresNameAndGivesZero) {
     EXPECT_EQ(VerticalY(1e300, 1e300, 0, 0, 1e-300, 1e300), 0);
     EXPECT_EQ(ArcTangent(3, 4), ArcTangent(6, 8));  // ordinary input reports nothing
     SetGeometryErrorSink(nullptr);
-    EXPECT_EQ(seen, (std::vector<std::string>{"ArcTangent|Error: 6. Overflow", "LineCrossX|Error: 6. Overflow",
-                                              "VerticalY|Error: 6. Overflow"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{
+                  "ArcTangent|Error: 6. Overflow", "LineCrossX|Error: 6. Overflow", "VerticalY|Error: 6. Overflow"}));
 }
 
 TracingMeasures Measure(const TracingInput& in) { return MeasureTracing(PointsOnSheet(in)); }
@@ -65,7 +85,8 @@ std::array<double, 44> All(const TracingMeasures& m) { return std::bit_cast<std:
 TEST(TracingMeasures, WorkedExamples) {
     for (double m : {0.1, 0.0173, 2.5}) {  // Sella on (70, 90) at any scale, life-size
         const TracingPoints p = PointsOnSheet(SampleInput(m, {12345.5, 271}));
-        EXPECT_TRUE(std::abs(p.Sella.x - 70) < 1e-9 && std::abs(p.Sella.y - 90) < 1e-9 && std::abs(p.Menton.y - 210) < 1e-6);
+        EXPECT_TRUE(std::abs(p.Sella.x - 70) < 1e-9 && std::abs(p.Sella.y - 90) < 1e-9 &&
+                    std::abs(p.Menton.y - 210) < 1e-6);
     }
     EXPECT_NEAR(Dir({70, 90}, {140, 80}), 8.1301, 1e-4);
     // Facial plane N (140, 80) - Pog (140, 190); crowns 5 mm in front and behind.
@@ -89,8 +110,16 @@ TEST(TracingMeasures, WorkedExamples) {
 TEST(TracingMeasures, ShiftScaleAndHeadTurnedOnTheFilm) {
     const TracingMeasures base = Measure(SampleInput(0.1));
     const std::array<double, 44> upright = All(base);
-    struct Row { Point sella; double degrees; };
-    const Row rows[] = {{{-5000, 777}, 0}, {{3000, 4000}, 30}, {{3000, 4000}, -45}, {{3000, 4000}, 120}, {{3000, 4000}, 180}, {{3000, 4000}, -150}};
+    struct Row {
+        Point sella;
+        double degrees;
+    };
+    const Row rows[] = {{{-5000, 777}, 0},
+                        {{3000, 4000}, 30},
+                        {{3000, 4000}, -45},
+                        {{3000, 4000}, 120},
+                        {{3000, 4000}, 180},
+                        {{3000, 4000}, -150}};
     for (const Row& r : rows) {
         const std::array<double, 44> got = All(Measure(SampleInput(0.1, r.sella, r.degrees)));
         for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], upright[i], 1e-8) << i << " at " << r.degrees;
@@ -109,10 +138,17 @@ TEST(TracingMeasures, ShiftScaleAndHeadTurnedOnTheFilm) {
 
 TEST(TracingChecks, BoundsAreStrictAndTheLandmarkMessageWins) {
     const TracingMeasures good = Measure(SampleInput(0.1));
-    struct Row { double TracingMeasures::*v; double bound; bool angle; };
-    const Row rows[] = {{&TracingMeasures::SNMP, 2, true},    {&TracingMeasures::SNMP, 68, true},
-                        {&TracingMeasures::IMPA, 45, true},   {&TracingMeasures::Wits, 26, false},
-                        {&TracingMeasures::Wits, -30, false}, {&TracingMeasures::LL, -13, false}};
+    struct Row {
+        double TracingMeasures::*v;
+        double bound;
+        bool angle;
+    };
+    const Row rows[] = {{&TracingMeasures::SNMP, 2, true},
+                        {&TracingMeasures::SNMP, 68, true},
+                        {&TracingMeasures::IMPA, 45, true},
+                        {&TracingMeasures::Wits, 26, false},
+                        {&TracingMeasures::Wits, -30, false},
+                        {&TracingMeasures::LL, -13, false}};
     for (const Row& r : rows) {
         TracingMeasures m = good;
         m.*r.v = r.bound;
@@ -128,7 +164,8 @@ TEST(TracingChecks, BoundsAreStrictAndTheLandmarkMessageWins) {
     TracingInput noHeight = SampleInput(0.1), noScale = SampleInput(0.1);
     noHeight.landmarks[9] = noHeight.landmarks[0];
     noScale.MmPerPixel = 0;
-    for (const TracingInput& in : {noHeight, noScale}) EXPECT_TRUE(Measure(in).PFHAFH == 0 && !CheckTracing(Measure(in)).ScaleOK);
+    for (const TracingInput& in : {noHeight, noScale})
+        EXPECT_TRUE(Measure(in).PFHAFH == 0 && !CheckTracing(Measure(in)).ScaleOK);
 }
 
 }  // namespace

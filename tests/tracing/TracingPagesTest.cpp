@@ -8,8 +8,8 @@
 
 #include "platform/PainterSurface.h"
 #include "platform/RecordingSurface.h"
-#include "tracing/RadiographWindow.h"
 #include "support/SampleTracing.h"
+#include "tracing/RadiographWindow.h"
 #include "tracing/TracingDrawingPages.h"
 #include "tracing/TracingNormPage.h"
 
@@ -26,14 +26,18 @@ TracingResult OnFilm() {
     QPainter(&film).fillRect(30, 20, 21, 21, Qt::green);
     TracingResult t;
     t.SellaX = 40 * 15 + 7.5, t.SellaY = 30 * 15 + 7.5, t.MmPerPixel = 0.02;
-    t.radiograph = std::make_shared<RadiographWindow>(film, RadiographWindowMm(t.SellaX, t.SellaY, 0.02),
-                                                      kScreenPixelsPerMm);
+    t.radiograph =
+        std::make_shared<RadiographWindow>(film, RadiographWindowMm(t.SellaX, t.SellaY, 0.02), kScreenPixelsPerMm);
     return t;
 }
 
 TEST(TracingPages, RadiographSellaLiesUnderTracedSellaOnEverySurface) {
-    struct Row { double originX, originY, ppm; };
-    const Row rows[] = {{0, 0, kScreenPixelsPerMm}, {0, 40, kScreenPixelsPerMm}, {15, 15, kScreenPixelsPerMm},
+    struct Row {
+        double originX, originY, ppm;
+    };
+    const Row rows[] = {{0, 0, kScreenPixelsPerMm},
+                        {0, 40, kScreenPixelsPerMm},
+                        {15, 15, kScreenPixelsPerMm},
                         {0, 0, 4 * kScreenPixelsPerMm}};  // preview, scrolled, saved page, printer
     const TracingResult t = OnFilm();
     for (const Row& r : rows) {
@@ -44,7 +48,8 @@ TEST(TracingPages, RadiographSellaLiesUnderTracedSellaOnEverySurface) {
         CephAx1(s, t, Someone(), {r.originX, r.originY});
         painter.end();
         auto at = [&](double x, double y) {  // sheet mm
-            return image.pixelColor(static_cast<int>((x - r.originX) * r.ppm), static_cast<int>((y - r.originY) * r.ppm));
+            return image.pixelColor(static_cast<int>((x - r.originX) * r.ppm),
+                                    static_cast<int>((y - r.originY) * r.ppm));
         };
         auto green = [&](double x, double y) { return at(x, y).green() > 200 && at(x, y).red() < 60; };
         // The 6.3 mm square, life-size, centred on (70, 90); white beside the film.
@@ -71,7 +76,8 @@ TEST(TracingPages, PageOneRedOverBluePageTwoBlackWithoutRadiograph) {
     }
     ASSERT_EQ(red.size(), 26u);
     // Sella to Nasion, then the cross on the upper incisor root.
-    EXPECT_EQ((std::vector<double>{red[0].x1, red[0].y1, red[0].x2, red[0].y2, red[16].x1, red[16].x2, red[17].y1, red[17].y2}),
+    EXPECT_EQ((std::vector<double>{
+                  red[0].x1, red[0].y1, red[0].x2, red[0].y2, red[16].x1, red[16].x2, red[17].y1, red[17].y2}),
               (std::vector<double>{70, 90, 140, 80, 127.5, 128.5, 129.5, 130.5}));
     // After the header's four texts and the footer: the 43 values in blue.
     const std::vector<PrintedText> texts = one.texts();
@@ -91,14 +97,18 @@ TEST(TracingPages, PageThreeBandsRowsAndComment) {
     };
     auto row = [](const RecordingSurface& s, int k) { return s.textsAtY(43 + 4.5 * (k - 1)); };
     // The norms of SNB (shared with the cephalometric page) and ACB (this page's own) by sex and age band.
-    for (auto [sex, age, norms] : {std::tuple{0, 10.99, "78.0 70.0"}, {0, 11.0, "78.5 72.0"}, {0, 13.99, "78.5 72.0"},
-                                   {0, 14.0, "79.0 75.0"}, {1, 15.0, "79.0 71.0"}}) {
+    for (auto [sex, age, norms] : {std::tuple{0, 10.99, "78.0 70.0"},
+                                   {0, 11.0, "78.5 72.0"},
+                                   {0, 13.99, "78.5 72.0"},
+                                   {0, 14.0, "79.0 75.0"},
+                                   {1, 15.0, "79.0 71.0"}}) {
         const auto s = draw(static_cast<std::int16_t>(sex), age);
         EXPECT_EQ(row(*s, 2)[1].text + " " + row(*s, 14)[1].text, norms) << sex << " " << age;
     }
     const auto s = draw(0, 9, std::string(70, 'a') + " " + std::string(10, 'b'));
-    EXPECT_EQ(row(*s, 1)[0].text + "|" + row(*s, 6)[0].text + "|" + row(*s, 41)[0].text + "|" + row(*s, 6)[2].text + "|" +
-                  row(*s, 38)[1].text, "SNA|Facial Convexity|Lower Lip|±3|7.0");
+    EXPECT_EQ(row(*s, 1)[0].text + "|" + row(*s, 6)[0].text + "|" + row(*s, 41)[0].text + "|" + row(*s, 6)[2].text +
+                  "|" + row(*s, 38)[1].text,
+              "SNA|Facial Convexity|Lower Lip|±3|7.0");
     EXPECT_TRUE(row(*s, 42).empty());
     EXPECT_EQ(s->findText("Comments:")->y, 229.75);
     EXPECT_TRUE(s->textsAtY(236.5).at(0).x == 40 && s->textsAtY(241).at(0).text == std::string(10, 'b'));
