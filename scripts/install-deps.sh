@@ -7,6 +7,7 @@ set -euo pipefail
 # below, or every run would go to the network again.
 packages=(
   build-essential cmake
+  clang-format                     # the layout of every C++ file
   qt6-base-dev qt6-base-dev-tools  # Widgets, PrintSupport, Test; moc
   qt6-image-formats-plugins        # TIFF
   qt6-translations-l10n            # Qt's own dialogs in Korean
