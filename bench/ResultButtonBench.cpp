@@ -12,12 +12,15 @@
 #include "intake/PatientFolder.h"
 #include "intake/PatientRecord.h"
 #include "intake/PreviewPages.h"
+#include "platform/Forms.h"
 #include "platform/ImageWriter.h"
-#include "platform/MessageBox.h"
 #include "platform/PageImage.h"
+#include "platform/Seams.h"
 #include "support/SampleTracing.h"
-#include "tracing/ResultButton.h"
-#include "tracing/TracingPages.h"
+#include "tracing/ImageForm.h"
+#include "tracing/Landmarks.h"
+#include "tracing/Radiograph.h"
+#include "tracing/TracingRecord.h"
 
 namespace {
 
@@ -43,34 +46,45 @@ vt::TracingInput Clicks() {
 
 struct Patient {
     QTemporaryDir home;
+    vt::SeamsGuard seams;
     Patient() {
         qputenv("HOME", home.path().toLocal8Bit());
-        vt::SetMessageSink([](const QString&) {});
+        vt::CurrentSeams().message = [](const QString&, const QString&) {};
         vt::Patient().PatientName = "홍길동";
         vt::Patient().ChartNo = "1234";
         vt::Patient().Sex = 1;
         vt::Patient().AgeYear = 12.5;
         vt::CreateNewDirectory(vt::PatientFolderPath(vt::Patient()));
         vt::StartProgram();
+        vt::Forms::Show("frmCephalo");
+    }
+    ~Patient() { vt::Forms::UnloadAll(); }
+    // The digitizing form with the film open and every landmark placed.
+    static void placeClicks(const QImage& film) {
+        vt::Radiograph() = film;
+        const vt::TracingInput clicks = Clicks();
+        vt::Tracing().MmPerPixel = clicks.MmPerPixel;
+        for (const vt::Landmark& l : vt::kLandmarks) {
+            vt::Tracing().*l.x = clicks.landmarks[std::size_t(l.k - 1)].x;
+            vt::Tracing().*l.y = clicks.landmarks[std::size_t(l.k - 1)].y;
+        }
     }
 };
 
 void BM_ResultButton(benchmark::State& state) {
     Patient patient;
-    const QImage film = TwelveMegapixelFilm();
-    const vt::TracingInput clicks = Clicks();
-    for (auto _ : state) benchmark::DoNotOptimize(vt::PressResultButton(clicks, film, nullptr));
+    Patient::placeClicks(TwelveMegapixelFilm());
+    for (auto _ : state) vt::Forms::Get<vt::ImageForm>().cmdPreview_Click();
 }
 BENCHMARK(BM_ResultButton)->Unit(benchmark::kMillisecond);
 
 void BM_EncodeTracingPagesPng(benchmark::State& state) {
     Patient patient;
-    vt::PressResultButton(Clicks(), TwelveMegapixelFilm(), nullptr);
-    vt::Offsets() = {vt::kSaveOriginMm, vt::kSaveOriginMm};
-    const QImage pages[] = {vt::DrawSavedPage(&vt::TracingPage2),
-                            vt::DrawSavedPage(&vt::TracingPage3),
-                            vt::DrawSavedPage(&vt::TracingPage1)};
-    vt::Offsets() = {0, 0};
+    Patient::placeClicks(TwelveMegapixelFilm());
+    vt::Forms::Get<vt::ImageForm>().cmdPreview_Click();
+    const QImage pages[] = {vt::DrawSavedPage(vt::PageProcedureFor(vt::PreviewState::Tracing2)),
+                            vt::DrawSavedPage(vt::PageProcedureFor(vt::PreviewState::Tracing3)),
+                            vt::DrawSavedPage(vt::PageProcedureFor(vt::PreviewState::Tracing1))};
     const std::string path = patient.home.filePath(QStringLiteral("page.png")).toStdString();
     for (auto _ : state)
         for (const QImage& page : pages) benchmark::DoNotOptimize(vt::SaveBitmapAs(page, path));

@@ -95,11 +95,13 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
       printed_(home + QStringLiteral("/Printed")) {
     QDir().mkpath(chosen_ + QStringLiteral("/folder.png"));
     QDir().mkpath(printed_);
-    SetMessageSink([this](const QString& text) { messages_ << text; });
-    Forms::SetEndProgramHandler([this] { note(QStringLiteral("(the program would end here)")); });
-    SetSaveObserver(
-        [this](const std::string& path, bool written) { writes_.emplace_back(QString::fromStdString(path), written); });
-    SetSaveDialogAnswer([this](const SaveDialogRequest& request) -> std::optional<SaveAnswer> {
+    Seams& seams = CurrentSeams();
+    seams.message = [this](const QString&, const QString& text) { messages_ << text; };
+    seams.endProgram = [this] { note(QStringLiteral("(the program would end here)")); };
+    seams.imageWritten = [this](const std::string& path, bool written) {
+        writes_.emplace_back(QString::fromStdString(path), written);
+    };
+    seams.saveDialog = [this](const SaveDialogRequest& request) -> std::optional<SaveAnswer> {
         const QString folder = patientFolder();
         if (!request.startPath.startsWith(folder + u'/'))
             fail(QStringLiteral("the save dialog starts outside the patient folder: ") + request.startPath);
@@ -123,7 +125,7 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
             chosenTargets_.insert(Clean(target + QLatin1String(ending)));
         note(QStringLiteral("  save as \"%1\" with %2").arg(target.left(120), filter));
         return SaveAnswer{target, filter};
-    });
+    };
     // Radiographs to open: two that read, one that does not, one that is not there.
     const QString pictures = home + QStringLiteral("/Radiographs");
     QDir().mkpath(pictures);
@@ -135,7 +137,7 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
     QFile broken(pictures + QStringLiteral("/broken.jpg"));
     if (broken.open(QIODevice::WriteOnly)) broken.write("not a picture");
     broken.close();
-    SetOpenDialogAnswer([this, pictures](const QString&, const QString&) -> std::optional<QString> {
+    seams.openDialog = [this, pictures](const QString&, const QString&) -> std::optional<QString> {
         const QString choices[] = {QStringLiteral("/ceph.jpg"),
                                    QStringLiteral("/ceph.jpg"),
                                    QStringLiteral("/small ceph.BMP"),
@@ -145,13 +147,13 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
         const QString chosen = pictures + choices[Pick(random_, int(std::size(choices)))];
         note(QStringLiteral("  open \"%1\"").arg(chosen));
         return chosen;
-    });
+    };
     StartProgram();
     files_ = scan(home_);
     programFolder_ = QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-ProgramFuzzer::~ProgramFuzzer() { testing::UnloadProgramAndRestoreSeams(); }
+ProgramFuzzer::~ProgramFuzzer() { testing::UnloadProgram(); }
 
 bool ProgramFuzzer::run(long actions) {
     for (long i = 0; i < actions && failure_.isEmpty(); ++i) act();
@@ -235,7 +237,7 @@ void ProgramFuzzer::beginAction() {
     chosenTargets_.clear();
     unanswered_.clear();
     printTarget_ = home_ + QStringLiteral("/missing/page.pdf");
-    SetPrintToFile(printTarget_);
+    CurrentSeams().printToFile = printTarget_;
 }
 
 // Picks an entry of a list box as the clinician does, which acts at once.
@@ -267,9 +269,9 @@ void ProgramFuzzer::click(QAbstractButton* button) {
     beginAction();
     printTarget_ = Chance(random_, 0.8) ? printed_ + QStringLiteral("/page-%1.pdf").arg(++printCount_)
                                         : home_ + QStringLiteral("/missing/page.pdf");
-    SetPrintToFile(printTarget_);
+    CurrentSeams().printToFile = printTarget_;
     const bool diskFails = Chance(random_, 0.12);
-    if (diskFails) SetWriteLimit(std::uniform_int_distribution<qint64>(0, 400000)(random_));
+    if (diskFails) CurrentSeams().writeLimit = std::uniform_int_distribution<qint64>(0, 400000)(random_);
     note(QStringLiteral("click %1%2").arg(name, diskFails ? QStringLiteral(" (the disk fills up)") : QString()));
 
     // A dialog that no seam answers would wait for ever: cancel it. A message
@@ -290,7 +292,7 @@ void ProgramFuzzer::click(QAbstractButton* button) {
     const bool startWasShown = StartShown();
     button->click();
     guard.stop();
-    SetWriteLimit(std::nullopt);
+    CurrentSeams().writeLimit = std::nullopt;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     check(startWasShown, name);
     if (!startWasShown && StartShown()) {

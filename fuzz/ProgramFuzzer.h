@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "HostileText.h"
+#include "platform/Seams.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -46,6 +47,7 @@ public:
     void setTrace(bool trace) { trace_ = trace; }
 
 private:
+    SeamsGuard seams_;  // first made, last gone: the program's seams outlive the run
     struct Entry {
         bool isDir = false;
         qint64 size = 0, modified = 0, inode = 0;

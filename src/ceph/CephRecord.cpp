@@ -1,10 +1,9 @@
 #include "ceph/CephRecord.h"
 
+#include "intake/Session.h"
+
 namespace vt {
 
-CephRecord& Ceph() {
-    static CephRecord record;
-    return record;
-}
+CephRecord& Ceph() { return CurrentSession().record<CephRecord>(); }
 
 }  // namespace vt

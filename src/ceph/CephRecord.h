@@ -39,8 +39,8 @@ struct CephRecord {
     std::string MsgCephalo;
 };
 
-// The cephalometric record of this patient, program-wide: the last accepted
-// run, typed or traced. A fresh load of the cephalometric form resets it.
+// The cephalometric record of the session's patient: the last accepted run,
+// typed or traced.
 CephRecord& Ceph();
 
 }  // namespace vt

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <limits>
 
-#include "ceph/CephAxPage.h"
 #include "ceph/CephEval.h"
 #include "ceph/CephInputs.h"
 #include "ceph/EvalScores.h"
@@ -152,10 +151,6 @@ CephaloForm::CephaloForm() : Form(kName) {
 }
 
 void CephaloForm::Form_Load() {
-    Ceph() = CephRecord{};
-    // A fresh load starts a new patient: the last patient's scores must not
-    // reach this patient's diagnosis.
-    Scores() = EvalScores{};
     cmdPreview->setEnabled(false);
     cmdNext->setEnabled(false);
 }
@@ -194,7 +189,7 @@ void CephaloForm::cmdCephalo_Click() {
     cmdPreview->setEnabled(true);
     cmdNext->setEnabled(true);
     SetState(PreviewState::CephPage);
-    SaveResultPages({{&CephaloForm::DrawPage, "CephAx.png"}});
+    SaveResultPages({PreviewState::CephPage});
 }
 
 void CephaloForm::PublishEvaluation(const CephRecord& accepted) {
@@ -218,8 +213,6 @@ void CephaloForm::PublishTraced(const CephRecord& traced) {
     PublishEvaluation(traced);
     cmdNext->setEnabled(true);
 }
-
-void CephaloForm::DrawPage(ResultSurface& surface) { CephAx(surface, Ceph(), Patient()); }
 
 void CephaloForm::cmdImage_Click() {
     Forms::Show(FormName::Image);

@@ -40,9 +40,6 @@ public:
     // diagnosis open.
     void PublishTraced(const CephRecord& traced);
 
-    // The cephalometric page of the current record.
-    static void DrawPage(ResultSurface& surface);
-
 private:
     void addCaption(const char* caption, const Twips& rect);
     QLineEdit* addMeasurement(

@@ -1,10 +1,9 @@
 #include "ceph/EvalScores.h"
 
+#include "intake/Session.h"
+
 namespace vt {
 
-EvalScores& Scores() {
-    static EvalScores scores;
-    return scores;
-}
+EvalScores& Scores() { return CurrentSession().record<EvalScores>(); }
 
 }  // namespace vt

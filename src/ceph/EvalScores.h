@@ -12,7 +12,7 @@ struct EvalScores {
     int LIIncl = 0;    // -5..5, as UIIncl for the lower incisor
 };
 
-// The one program-wide set of scores; the cephalometric form stores each
+// The scores of the session's patient; the cephalometric form stores each
 // evaluation's result here.
 EvalScores& Scores();
 

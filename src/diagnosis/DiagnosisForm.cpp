@@ -10,7 +10,6 @@
 
 #include "ceph/CephRecord.h"
 #include "ceph/EvalScores.h"
-#include "diagnosis/DiagnosisPage.h"
 #include "diagnosis/DiagnosisRun.h"
 #include "diagnosis/ExtractionAnalysis.h"
 #include "intake/NextPatient.h"
@@ -170,10 +169,7 @@ QLineEdit* DiagnosisForm::addSide(const char* frameName,
     return box;
 }
 
-void DiagnosisForm::Form_Load() {
-    ResetOnLoad(Findings());
-    cmdPreview->setEnabled(false);
-}
+void DiagnosisForm::Form_Load() { cmdPreview->setEnabled(false); }
 
 FindingsEntries DiagnosisForm::entries() const {
     const auto text = [](const QLineEdit* box) { return box->text().toStdString(); };
@@ -219,10 +215,8 @@ void DiagnosisForm::cmdDiagnosis_Click() {
     Findings() = *run;
     cmdPreview->setEnabled(true);
     showTexts(true);
-    SaveResultPages({{&DiagnosisForm::DrawPage, "Diagnosis.png"}});
+    SaveResultPages({PreviewState::DiagnosisPage});
 }
-
-void DiagnosisForm::DrawPage(ResultSurface& surface) { Diagnosis(surface, Findings(), Patient()); }
 
 void DiagnosisForm::cmdPreview_Click() {
     Forms::Get<PreviewForm>().open(PreviewState::DiagnosisPage);

@@ -38,9 +38,6 @@ public:
     void optCrossRt_Click(int index);
     void optCrossLt_Click(int index);
 
-    // The diagnosis page of the current record.
-    static void DrawPage(ResultSurface& surface);
-
 private:
     FindingsEntries entries() const;
     void showTexts(bool accepted);

@@ -43,13 +43,8 @@ struct FindingsRecord {
     std::int16_t Severity = 0;  // 0 none, 1 treatment needed, 2 surgery possibly needed
 };
 
-// The diagnosis form's record, program-wide.
+// The findings of the session's patient.
 FindingsRecord& Findings();
-
-// What loading the form resets: the findings, the indices, the option
-// indexes and Severity. The extraction results, lip values and texts stay;
-// every run that uses one of them sets it first.
-void ResetOnLoad(FindingsRecord& record);
 
 // The texts of the nine boxes, as typed.
 struct FindingsEntries {

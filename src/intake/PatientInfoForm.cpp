@@ -78,13 +78,8 @@ PatientInfoForm::PatientInfoForm() : Form(kName) {
     SetTabOrder({txtName, txtChartNo, optSex[0], optSex[1], txtYear, txtMonth, cmdStart, cmdHelp, cmdExit});
 }
 
-void PatientInfoForm::Form_Load() {
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-    PatientRecord& patient = Patient();
-    patient.Sex = 0;
-    patient.AgeYear = 0;
-    patient.AgeMonth = 0;
-}
+// A new patient's sex and age start at 0 with the session (NextPatient).
+void PatientInfoForm::Form_Load() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
 
 void PatientInfoForm::optSex_Click(int index) { Patient().Sex = index == 1 ? 1 : 0; }
 

@@ -1,10 +1,9 @@
 #include "intake/PatientRecord.h"
 
+#include "intake/Session.h"
+
 namespace vt {
 
-PatientRecord& Patient() {
-    static PatientRecord record;
-    return record;
-}
+PatientRecord& Patient() { return CurrentSession().record<PatientRecord>(); }
 
 }  // namespace vt

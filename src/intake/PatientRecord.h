@@ -15,7 +15,7 @@ struct PatientRecord {
     std::int16_t AgeMonth = 0;
 };
 
-// The one program-wide patient record.
+// The patient of the session.
 PatientRecord& Patient();
 
 }  // namespace vt

@@ -7,12 +7,12 @@
 
 #include "intake/PatientFolder.h"
 #include "intake/PreviewPaging.h"
-#include "intake/SaveResultPages.h"
 #include "platform/FileDialogs.h"
 #include "platform/FontMap.h"
 #include "platform/FormControls.h"
 #include "platform/ImageWriter.h"
 #include "platform/MessageBox.h"
+#include "platform/PageImage.h"
 #include "platform/PainterSurface.h"
 #include "platform/Printer.h"
 
@@ -96,7 +96,6 @@ void PreviewForm::open(PreviewState state) {
     SetState(state);
     Forms::Show(kName);
     setButtonsForPage();
-    Offsets() = {0, 0};
     redrawPreview();
 }
 
@@ -105,26 +104,13 @@ void PreviewForm::redrawPreview() {
         DrawScreenPage(PageProcedureFor(State()), picPreview->width(), picPreview->height(), scrollTop_));
 }
 
-QImage PreviewForm::drawSavedPage(PreviewState state) {
-    if (state == PreviewState::Tracing1) Offsets() = {kSaveOriginMm, kSaveOriginMm};
-    QImage image = DrawSavedPage(PageProcedureFor(state));
-    if (state == PreviewState::Tracing1) Offsets() = {0, 0};
-    return image;
-}
-
-void PreviewForm::drawTracingPageOnBoth(PreviewState state) {
-    scrollTop_ = 0;
-    SetState(state);
-    Offsets() = {0, 0};
-    redrawPreview();
-    savedPicture_ = drawSavedPage(state);
-    cmdUpMove->setEnabled(false);
-    cmdDownMove->setEnabled(CanScrollDownFromTop(visibleHeight_));
-}
-
 void PreviewForm::turnTo(const std::optional<PageTurn>& turn) {
     if (!turn) return;
-    drawTracingPageOnBoth(turn->state);
+    scrollTop_ = 0;
+    SetState(turn->state);
+    redrawPreview();
+    cmdUpMove->setEnabled(false);
+    cmdDownMove->setEnabled(CanScrollDownFromTop(visibleHeight_));
     cmdBefore->setEnabled(turn->beforeEnabled);
     cmdNext->setEnabled(turn->nextEnabled);
 }
@@ -138,7 +124,6 @@ void PreviewForm::cmdUpMove_Click() {
     scrollTop_ = step.top;
     cmdDownMove->setEnabled(true);
     if (step.atEnd) cmdUpMove->setEnabled(false);
-    Offsets() = {0, scrollTop_};
     redrawPreview();
 }
 
@@ -147,32 +132,26 @@ void PreviewForm::cmdDownMove_Click() {
     scrollTop_ = step.top;
     cmdUpMove->setEnabled(true);
     if (step.atEnd) cmdDownMove->setEnabled(false);
-    Offsets() = {0, scrollTop_};
     redrawPreview();
 }
 
 void PreviewForm::cmdPrint_Click() {
-    if (State() == PreviewState::Tracing1) Offsets() = {0, 0};
     // Silent when it works; a missing printer or a refused job says so once.
     if (!PrintPage(PageProcedureFor(State())))
         ShowMessage(QStringLiteral("인쇄할 수 없습니다. 프린터를 확인해 주세요."), this);
 }
 
 void PreviewForm::cmdSave_Click() {
-    // The copy is always the page shown.
-    savedPicture_ = drawSavedPage(State());
+    // The copy is always the page shown, drawn as the saved image shows it.
+    const QImage page = DrawSavedPage(PageProcedureFor(State()));
     // The dialog opens in the patient folder with the page's own file name.
     const QString start = ResultFilePath(Patient(), PageFileName(State()));
     const std::optional<SaveAnswer> answer = AskSaveFileName(this, kSaveFilter, start);
     if (!answer) return;
     QString fileName = answer->fileName;
     if (!MimeTypeForPath(fileName.toStdString())) fileName += FilterEnding(answer->selectedFilter);
-    bool written = false;
-    if (StartGdiPlus(1)) {
-        written = SaveBitmapAs(savedPicture_, fileName.toStdString());
-        ShutdownGdiPlus();
-    }
-    if (!written) ShowMessage(QStringLiteral("결과 페이지를 저장하지 못했습니다:\n") + fileName, this);
+    if (!SaveBitmapAs(page, fileName.toStdString()))
+        ShowMessage(QStringLiteral("결과 페이지를 저장하지 못했습니다:\n") + fileName, this);
 }
 
 void PreviewForm::cmdClose_Click() {

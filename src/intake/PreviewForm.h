@@ -49,10 +49,6 @@ public:
     // its buttons set for that page.
     void open(PreviewState state);
 
-    // The off-screen page `picSave`: the page last drawn for saving.
-    const QImage& savedPicture() const { return savedPicture_; }
-    void setSavedPicture(QImage image) { savedPicture_ = std::move(image); }
-
     float scrollTop() const { return scrollTop_; }
     float visibleHeight() const { return visibleHeight_; }
     // Sizes the page on screen to show this many millimetres of the sheet.
@@ -61,9 +57,7 @@ public:
 private:
     void setButtonsForPage();
     void redrawPreview();
-    void drawTracingPageOnBoth(PreviewState state);
     void turnTo(const std::optional<PageTurn>& turn);
-    QImage drawSavedPage(PreviewState state);
 
     QPushButton* cmdNext;
     QPushButton* cmdBefore;
@@ -73,7 +67,6 @@ private:
     QPushButton* cmdPrint;
     QPushButton* cmdClose;
     PagePicture* picPreview;
-    QImage savedPicture_;
     float scrollTop_ = 0;
     float visibleHeight_ = 0;
 };

@@ -1,61 +1,55 @@
 #include "intake/PreviewPages.h"
 
-#include <map>
+#include <algorithm>
 
-#include "intake/FormNames.h"
+#include "intake/Session.h"
 
 namespace vt {
 
 namespace {
-PreviewState& CurrentState() {
-    static PreviewState state = PreviewState::None;
-    return state;
-}
-std::map<PreviewState, PageProcedure>& Pages() {
-    static std::map<PreviewState, PageProcedure> pages;
+
+struct PreviewStatus {
+    PreviewState state = PreviewState::None;
+};
+
+std::vector<ResultPage>& Registry() {
+    static std::vector<ResultPage> pages;
     return pages;
 }
+
+const ResultPage* Find(PreviewState state) {
+    const auto& pages = Registry();
+    const auto page = std::find_if(pages.begin(), pages.end(), [&](const ResultPage& p) { return p.state == state; });
+    return page == pages.end() ? nullptr : &*page;
+}
+
 }  // namespace
 
-PreviewState State() { return CurrentState(); }
-void SetState(PreviewState state) { CurrentState() = state; }
+PreviewState State() { return CurrentSession().record<PreviewStatus>().state; }
+void SetState(PreviewState state) { CurrentSession().record<PreviewStatus>().state = state; }
 
-void RegisterPageProcedure(PreviewState state, PageProcedure page) { Pages()[state] = std::move(page); }
+void RegisterResultPage(ResultPage page) {
+    auto& pages = Registry();
+    pages.erase(std::remove_if(pages.begin(), pages.end(), [&](const ResultPage& p) { return p.state == page.state; }),
+                pages.end());
+    pages.push_back(std::move(page));
+}
+
+const std::vector<ResultPage>& ResultPages() { return Registry(); }
 
 PageProcedure PageProcedureFor(PreviewState state) {
-    auto it = Pages().find(state);
-    return it == Pages().end() ? PageProcedure{} : it->second;
+    const ResultPage* page = Find(state);
+    return page ? page->draw : PageProcedure{};
 }
 
 std::string FormForState(PreviewState state) {
-    switch (state) {
-        case PreviewState::ModelPage: return FormName::Model;
-        case PreviewState::CephPage: return FormName::Cephalo;
-        case PreviewState::Tracing1:
-        case PreviewState::Tracing2:
-        case PreviewState::Tracing3: return FormName::Image;
-        case PreviewState::DiagnosisPage: return FormName::Diagnosis;
-        case PreviewState::None: break;
-    }
-    return {};
+    const ResultPage* page = Find(state);
+    return page ? page->form : std::string{};
 }
 
 std::string PageFileName(PreviewState state) {
-    switch (state) {
-        case PreviewState::ModelPage: return "ModelAx.png";
-        case PreviewState::CephPage: return "CephAx.png";
-        case PreviewState::Tracing1: return "CephAx1.png";
-        case PreviewState::Tracing2: return "CephAx2.png";
-        case PreviewState::Tracing3: return "CephAx3.png";
-        case PreviewState::DiagnosisPage: return "Diagnosis.png";
-        case PreviewState::None: break;
-    }
-    return {};
-}
-
-TracingOffsets& Offsets() {
-    static TracingOffsets offsets;
-    return offsets;
+    const ResultPage* page = Find(state);
+    return page ? page->fileName : std::string{};
 }
 
 }  // namespace vt

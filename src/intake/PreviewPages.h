@@ -1,17 +1,18 @@
 #pragma once
-// What the preview shows: `State` names the page and the form that opened
-// it. The analyses register their page procedures here, so the preview
-// needs to know none of them.
+// The result pages and what the preview shows. `State` names the page on
+// screen and so the form the preview's close button returns to. Each page is
+// registered once, by StartProgram(), with its state, its page procedure, its
+// file name and its form, so intake knows none of the analyses.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "platform/PageImage.h"
+#include "platform/ResultSurface.h"
 
 namespace vt {
 
-// The page the preview shows, and so the form its close button returns to.
-// Kept when the preview closes.
+// Kept when the preview closes; the next patient starts at None.
 enum class PreviewState : std::int16_t {
     None = 0,
     ModelPage = 1,
@@ -25,21 +26,22 @@ enum class PreviewState : std::int16_t {
 PreviewState State();
 void SetState(PreviewState state);
 
-void RegisterPageProcedure(PreviewState state, PageProcedure page);
+struct ResultPage {
+    PreviewState state;
+    PageProcedure draw;    // draws the page of the session's patient
+    std::string fileName;  // "CephAx1.png", ... in the patient folder
+    std::string form;      // the form the preview returns to
+};
+
+void RegisterResultPage(ResultPage page);
+// Every registered page, in the order of registration.
+const std::vector<ResultPage>& ResultPages();
+
 // The page procedure of a state; empty when none is registered.
 PageProcedure PageProcedureFor(PreviewState state);
-
 // The form the preview's close button returns to; empty for None.
 std::string FormForState(PreviewState state);
 // The result file of the page ("CephAx1.png", ...); empty for None.
 std::string PageFileName(PreviewState state);
-
-// Offsets that tracing page 1 adds to its radiograph's source position:
-// always the origin of the surface it is drawn on.
-struct TracingOffsets {
-    double Xchange = 0;
-    double Ychange = 0;
-};
-TracingOffsets& Offsets();
 
 }  // namespace vt

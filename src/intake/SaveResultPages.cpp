@@ -3,24 +3,17 @@
 #include <QStringList>
 
 #include "intake/PatientFolder.h"
-#include "intake/PreviewForm.h"
 #include "platform/ImageWriter.h"
 #include "platform/MessageBox.h"
+#include "platform/PageImage.h"
 
 namespace vt {
 
-bool SaveResultPages(const std::vector<ResultPage>& pages) {
+bool SaveResultPages(std::initializer_list<PreviewState> pages) {
     QStringList failed;
-    if (StartGdiPlus(1)) {
-        PreviewForm& preview = Forms::Get<PreviewForm>();
-        for (const ResultPage& page : pages) {
-            preview.setSavedPicture(DrawSavedPage(page.page));
-            const QString path = ResultFilePath(Patient(), page.fileName);
-            if (!SaveBitmapAs(preview.savedPicture(), path.toStdString())) failed << path;
-        }
-        ShutdownGdiPlus();
-    } else {
-        for (const ResultPage& page : pages) failed << ResultFilePath(Patient(), page.fileName);
+    for (const PreviewState page : pages) {
+        const QString path = ResultFilePath(Patient(), PageFileName(page));
+        if (!SaveBitmapAs(DrawSavedPage(PageProcedureFor(page)), path.toStdString())) failed << path;
     }
     if (failed.isEmpty()) return true;
     ShowMessage(QStringLiteral("결과 파일을 저장하지 못했습니다:\n") + failed.join(u'\n'));

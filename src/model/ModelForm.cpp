@@ -14,7 +14,6 @@
 #include "intake/PreviewPages.h"
 #include "intake/SaveResultPages.h"
 #include "model/ModelAnalysis.h"
-#include "model/ModelPage.h"
 #include "model/ModelRecord.h"
 #include "platform/FontMap.h"
 #include "platform/FormControls.h"
@@ -190,11 +189,7 @@ void ModelForm::buildSetupFrame() {
                     [this](int i) { optOverjet_Click(i); });
 }
 
-void ModelForm::Form_Load() {
-    // A fresh load is a new patient: nothing of the last one may show.
-    Model() = ModelRecord{};
-    cmdPreview->setEnabled(false);
-}
+void ModelForm::Form_Load() { cmdPreview->setEnabled(false); }
 
 ModelEntries ModelForm::entries() const {
     ModelEntries e;
@@ -231,10 +226,8 @@ void ModelForm::cmdTotalTeeth_Click() {
     if (!run.accepted) ShowMessage(QString::fromUtf8(kToothSizeMessage), this);
     // After a refused run the labels show the last accepted results.
     showResultTexts();
-    if (run.accepted) SaveResultPages({{&ModelForm::DrawPage, "ModelAx.png"}});
+    if (run.accepted) SaveResultPages({PreviewState::ModelPage});
 }
-
-void ModelForm::DrawPage(ResultSurface& surface) { ModelAx(surface, Model(), Patient()); }
 
 void ModelForm::cmdPreview_Click() {
     Forms::Get<PreviewForm>().open(PreviewState::ModelPage);

@@ -38,9 +38,6 @@ public:
     void optExt_Click(int index);
     void optOverjet_Click(int index);
 
-    // The model page of the current record.
-    static void DrawPage(ResultSurface& surface);
-
 private:
     void buildSetupFrame();
     ModelEntries entries() const;

@@ -1,10 +1,9 @@
 #include "model/ModelRecord.h"
 
+#include "intake/Session.h"
+
 namespace vt {
 
-ModelRecord& Model() {
-    static ModelRecord record;
-    return record;
-}
+ModelRecord& Model() { return CurrentSession().record<ModelRecord>(); }
 
 }  // namespace vt

@@ -42,7 +42,7 @@ struct ModelRecord {
     std::int16_t ExtChoice = 0;  // extraction pattern of the fourth set-up
 };
 
-// The model form's record, program-wide; a fresh load of the form resets it.
+// The model record of the session's patient.
 ModelRecord& Model();
 
 }  // namespace vt

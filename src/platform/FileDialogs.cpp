@@ -7,10 +7,6 @@
 namespace vt {
 
 namespace {
-std::function<std::optional<SaveAnswer>(const SaveDialogRequest&)>& Answer() {
-    static std::function<std::optional<SaveAnswer>(const SaveDialogRequest&)> answer;
-    return answer;
-}
 
 // Qt's file dialog keeps its history and last folder in a user settings file
 // (QtProject.conf) whenever one closes. The program keeps no settings: user
@@ -22,12 +18,8 @@ void KeepNoSettings() {
 Q_COREAPP_STARTUP_FUNCTION(KeepNoSettings)
 }  // namespace
 
-void SetSaveDialogAnswer(std::function<std::optional<SaveAnswer>(const SaveDialogRequest&)> answer) {
-    Answer() = std::move(answer);
-}
-
 std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter, const QString& startPath) {
-    if (Answer()) return Answer()(SaveDialogRequest{filter, startPath});
+    if (CurrentSeams().saveDialog) return CurrentSeams().saveDialog(SaveDialogRequest{filter, startPath});
     QString selected;
     const QString name =
         QFileDialog::getSaveFileName(owner,
@@ -40,22 +32,11 @@ std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter,
     return SaveAnswer{name, selected};
 }
 
-namespace {
-std::function<std::optional<QString>(const QString&, const QString&)>& OpenAnswer() {
-    static std::function<std::optional<QString>(const QString&, const QString&)> answer;
-    return answer;
-}
-}  // namespace
-
-void SetOpenDialogAnswer(std::function<std::optional<QString>(const QString&, const QString&)> answer) {
-    OpenAnswer() = std::move(answer);
-}
-
 std::optional<QString> AskOpenFileName(QWidget* owner,
                                        const QString& title,
                                        const QString& filter,
                                        const QString& lastName) {
-    if (OpenAnswer()) return OpenAnswer()(title, filter);
+    if (CurrentSeams().openDialog) return CurrentSeams().openDialog(title, filter);
     const QString name =
         QFileDialog::getOpenFileName(owner, title, lastName, filter, nullptr, QFileDialog::DontUseNativeDialog);
     if (name.isEmpty()) return std::nullopt;

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <map>
 
+#include "platform/Seams.h"
+
 namespace vt {
 
 namespace {
@@ -61,11 +63,6 @@ std::map<std::string, Factory>& Factories() {
 std::map<std::string, QPointer<Form>>& Loaded() {
     static std::map<std::string, QPointer<Form>> loaded;
     return loaded;
-}
-
-std::function<void()>& EndHandler() {
-    static std::function<void()> handler;
-    return handler;
 }
 
 }  // namespace
@@ -125,11 +122,9 @@ void UnloadAll() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void SetEndProgramHandler(std::function<void()> handler) { EndHandler() = std::move(handler); }
-
 void EndProgram() {
-    if (EndHandler()) {
-        EndHandler()();
+    if (CurrentSeams().endProgram) {
+        CurrentSeams().endProgram();
         return;
     }
     endingProgram = true;

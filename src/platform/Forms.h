@@ -61,10 +61,9 @@ void Unload(const std::string& name);
 // Unloads every form and deletes them now (tests and the end of the program).
 void UnloadAll();
 
-// Ends the program at once, without unloading or saving anything.
+// Ends the program at once, without unloading or saving anything (tests and
+// the fuzz driver go on instead, through the end-program seam).
 void EndProgram();
-// Tests replace the ending so that the test process goes on.
-void SetEndProgramHandler(std::function<void()> handler);
 
 }  // namespace Forms
 

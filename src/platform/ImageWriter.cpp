@@ -8,6 +8,7 @@
 #include <array>
 
 #include "platform/GifWriter.h"
+#include "platform/Seams.h"
 #include "platform/WholeFile.h"
 
 namespace vt {
@@ -39,16 +40,6 @@ constexpr std::array<Encoder, 5> kEncoders{{
     {"image/tiff", "tiff", true},
     {"image/bmp", "bmp", false},
 }};
-
-struct ImageLibrary {
-    bool available = true;
-    ImageLibraryState state;
-    std::function<void(const std::string&, bool)> saveObserver;  // test seam
-};
-ImageLibrary& Library() {
-    static ImageLibrary library;
-    return library;
-}
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
@@ -96,24 +87,11 @@ std::optional<std::string> MimeTypeForPath(std::string_view path) {
     return std::nullopt;
 }
 
-bool StartGdiPlus(int version) {
-    ImageLibraryState& state = Library().state;
-    ++state.starts;
-    state.started = Library().available && version == 1;
-    return state.started;
-}
-
-// The flag keeps saying whether the last start succeeded; the next start
-// sets it again.
-void ShutdownGdiPlus() {
-    if (Library().state.started) ++Library().state.shutdowns;
-}
-
 namespace {
 
 bool WriteBitmap(const QImage& picture, const std::string& path) {
     const std::optional<std::string> mimeType = MimeTypeForPath(path);
-    if (!mimeType || picture.isNull()) return false;
+    if (!mimeType || picture.isNull() || CurrentSeams().imageEncodingFails) return false;
     const Encoder* encoder = FindEncoder(*mimeType);
     if (!encoder) return false;
     if (encoder->qtFormat && !QImageWriter::supportedImageFormats().contains(encoder->qtFormat)) return false;
@@ -128,16 +106,8 @@ bool WriteBitmap(const QImage& picture, const std::string& path) {
 
 bool SaveBitmapAs(const QImage& picture, const std::string& path) {
     const bool written = WriteBitmap(picture, path);
-    if (Library().saveObserver) Library().saveObserver(path, written);
+    if (CurrentSeams().imageWritten) CurrentSeams().imageWritten(path, written);
     return written;
 }
-
-void SetSaveObserver(std::function<void(const std::string& path, bool written)> observer) {
-    Library().saveObserver = std::move(observer);
-}
-
-void SetImageLibraryAvailable(bool available) { Library().available = available; }
-
-ImageLibraryState CurrentImageLibraryState() { return Library().state; }
 
 }  // namespace vt

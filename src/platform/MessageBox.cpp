@@ -2,35 +2,25 @@
 
 #include <QMessageBox>
 
+#include "platform/ProcedureError.h"
+#include "platform/Seams.h"
+
 namespace vt {
-
-namespace {
-std::function<void(const QString&)>& Sink() {
-    static std::function<void(const QString&)> sink;
-    return sink;
-}
-std::function<void(const QString&, const QString&)>& TitledSink() {
-    static std::function<void(const QString&, const QString&)> sink;
-    return sink;
-}
-}  // namespace
-
-void SetMessageSink(std::function<void(const QString&)> sink) { Sink() = std::move(sink); }
-
-void SetTitledMessageSink(std::function<void(const QString&, const QString&)> sink) { TitledSink() = std::move(sink); }
 
 void ShowMessage(const QString& text, QWidget* owner, const QString& title) {
     const QString caption = title.isEmpty() ? QStringLiteral("Veltrane") : title;
-    if (TitledSink()) {
-        TitledSink()(caption, text);
-        return;
-    }
-    if (Sink()) {
-        Sink()(text);
+    if (CurrentSeams().message) {
+        CurrentSeams().message(caption, text);
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
     box.exec();
+}
+
+void ReportProcedureError(std::string_view procedure, std::string_view text) {
+    ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                nullptr,
+                QString::fromUtf8(procedure.data(), static_cast<qsizetype>(procedure.size())));
 }
 
 }  // namespace vt

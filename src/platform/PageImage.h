@@ -3,13 +3,10 @@
 // off-screen page that result files are written from.
 
 #include <QImage>
-#include <functional>
 
 #include "platform/ResultSurface.h"
 
 namespace vt {
-
-using PageProcedure = std::function<void(ResultSurface&)>;
 
 // The saved window of the sheet: 15..195 x 15..282 millimetres, the size of
 // 10205 x 15137 twips at 96 dots per inch.

@@ -7,23 +7,15 @@
 #include <QPrinterInfo>
 
 #include "platform/PainterSurface.h"
+#include "platform/Seams.h"
 
 namespace vt {
 
-namespace {
-QString& PrintFile() {
-    static QString path;
-    return path;
-}
-}  // namespace
-
-void SetPrintToFile(const QString& pdfPath) { PrintFile() = pdfPath; }
-
 bool PrintPage(const PageProcedure& page) {
     QPrinter printer(QPrinter::HighResolution);
-    if (!PrintFile().isEmpty()) {
+    if (!CurrentSeams().printToFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(PrintFile());
+        printer.setOutputFileName(CurrentSeams().printToFile);
     } else {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) return false;

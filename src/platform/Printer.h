@@ -9,10 +9,7 @@
 namespace vt {
 
 // False when there is no printer or the printer fails; nothing is shown.
+// Tests print into a PDF file instead (Seams.h).
 bool PrintPage(const PageProcedure& page);
-
-// Tests print into this PDF file instead of the default printer; an empty
-// name restores the printer.
-void SetPrintToFile(const QString& pdfPath);
 
 }  // namespace vt

@@ -4,6 +4,7 @@
 // operations and nothing else, so the same page lands on the preview, the
 // saved image, the printer or a recording surface in tests.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -69,6 +70,9 @@ public:
     virtual double originX() const = 0;
     virtual double originY() const = 0;
 };
+
+// A page procedure: draws one whole result page on the surface it is given.
+using PageProcedure = std::function<void(ResultSurface&)>;
 
 // Fills the whole sheet white, as callers do before a picture surface is drawn.
 inline void FillSheetWhite(ResultSurface& s) { s.fillBox(0, 0, 210, 297, 15); }

@@ -9,15 +9,12 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
+#include <optional>
+
+#include "platform/Seams.h"
 
 namespace vt {
 namespace {
-
-// Test seam: the disk is full after this many bytes of each file.
-std::optional<qint64>& WriteLimit() {
-    static std::optional<qint64> limit;
-    return limit;
-}
 
 // The new file, writing straight through to the disk. Some encoders ignore a
 // short write, so the file keeps its own record of every failure.
@@ -28,7 +25,9 @@ public:
 protected:
     qint64 writeData(const char* data, qint64 length) override {
         qint64 allowed = length;
-        if (WriteLimit()) allowed = std::clamp<qint64>(*WriteLimit() - written_, 0, length);
+        // The write-limit seam: the disk is full after this many bytes of each file.
+        if (const std::optional<qint64>& limit = CurrentSeams().writeLimit)
+            allowed = std::clamp<qint64>(*limit - written_, 0, length);
         const qint64 done = allowed > 0 ? QFile::writeData(data, allowed) : 0;
         if (done > 0) written_ += done;
         if (done != length) {
@@ -61,8 +60,6 @@ int CreateNewFile(const QByteArray& folder, QByteArray& name) {
 }
 
 }  // namespace
-
-void SetWriteLimit(std::optional<qint64> bytes) { WriteLimit() = bytes; }
 
 bool WriteWholeFile(const QString& path, const std::function<bool(QIODevice&)>& fill) {
     const QByteArray target = QFile::encodeName(path);

@@ -6,7 +6,6 @@
 
 #include <QtGlobal>
 #include <functional>
-#include <optional>
 
 class QIODevice;
 class QString;
@@ -18,9 +17,5 @@ namespace vt {
 // write, the sync, the close and the rename succeeded. `path` is taken as it
 // is: no leading ":" or "~" means anything but a file name here.
 bool WriteWholeFile(const QString& path, const std::function<bool(QIODevice&)>& fill);
-
-// Tests: every file written from now on fails after this many bytes, as on a
-// full disk; nullopt restores the disk.
-void SetWriteLimit(std::optional<qint64> bytes);
 
 }  // namespace vt

@@ -2,15 +2,13 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <string_view>
+
+#include "platform/ProcedureError.h"
 
 namespace vt {
 
 namespace {
-
-GeometryErrorSink& Sink() {
-    static GeometryErrorSink sink;
-    return sink;
-}
 
 // The procedures trap overflow of their arithmetic: any intermediate or the
 // result not finite although the arguments were.
@@ -19,7 +17,7 @@ double Trapped(std::string_view procedure, std::initializer_list<double> args, s
         if (!std::isfinite(a)) return *(values.end() - 1);
     for (double v : values) {
         if (!std::isfinite(v)) {
-            if (Sink()) Sink()(procedure, "Error: 6. Overflow");
+            ReportProcedureError(procedure, "Error: 6. Overflow");
             return 0;
         }
     }
@@ -29,8 +27,6 @@ double Trapped(std::string_view procedure, std::initializer_list<double> args, s
 double Degrees(double radians) { return radians * 180 / kPi; }
 
 }  // namespace
-
-void SetGeometryErrorSink(GeometryErrorSink sink) { Sink() = std::move(sink); }
 
 double ArcTangent(double dx, double dy) {
     if (dx == 0 && dy == 0) return 0;

@@ -7,9 +7,6 @@
 // Coordinates are in any consistent unit with y growing downwards; angles in
 // degrees. Lines pass through (x1, y1), (x2, y2) and (x3, y3), (x4, y4).
 
-#include <functional>
-#include <string_view>
-
 namespace vt {
 
 // The program's pi; a hair below the double nearest to pi, so that
@@ -29,9 +26,7 @@ double DistPoint(double x1, double y1, double x2, double y2);
 double DistLine(double px, double py, double x1, double y1, double x2, double y2);
 
 // Arithmetic that overflows (finite arguments, a result that is not) is
-// reported here with the procedure's name and the message text, and the
-// procedure returns 0. The digitizing form shows it in a message box.
-using GeometryErrorSink = std::function<void(std::string_view procedure, std::string_view text)>;
-void SetGeometryErrorSink(GeometryErrorSink sink);
+// reported in a message titled with the procedure's name, "Error: 6.
+// Overflow", and the procedure returns 0.
 
 }  // namespace vt

@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "intake/PreviewPages.h"
+#include "intake/PreviewForm.h"
+#include "intake/SaveResultPages.h"
 #include "platform/FileDialogs.h"
 #include "platform/FontMap.h"
 #include "platform/FormControls.h"
 #include "platform/MessageBox.h"
 #include "platform/Palette.h"
 #include "tracing/CephDisplay.h"
-#include "tracing/Geometry.h"
 #include "tracing/Landmarks.h"
 #include "tracing/Radiograph.h"
 #include "tracing/RepaintItems.h"
@@ -40,6 +40,11 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const Twips& rect, const
     if (editable) combo->setInsertPolicy(QComboBox::NoInsert);
     PlaceTwips(combo, rect);
     return combo;
+}
+
+std::function<void(const CephRecord&)>& CephHandOver() {
+    static std::function<void(const CephRecord&)> handOver;
+    return handOver;
 }
 
 QLabel* MakePrompt(QWidget* parent, const char* name, const Twips& rect, const QFont& font) {
@@ -97,30 +102,9 @@ ImageForm::ImageForm() : Form(kName) {
     connect(picCeph, &CephDisplay::mouseDown, this, &ImageForm::picCeph_MouseDown);
     connect(picCeph, &CephDisplay::mouseMove, this, &ImageForm::picCeph_MouseMove);
     connect(picCeph, &CephDisplay::mouseUp, this, &ImageForm::picCeph_MouseUp);
-
-    // Overflow in the geometry is reported under the procedure's own name.
-    SetGeometryErrorSink([](std::string_view procedure, std::string_view text) {
-        ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    nullptr,
-                    QString::fromUtf8(procedure.data(), static_cast<qsizetype>(procedure.size())));
-    });
-}
-
-ImageForm::~ImageForm() {
-    // The radiograph and the tracing live while their form is loaded. A form
-    // loaded anew before this one is deleted keeps its own.
-    if (Forms::IsLoaded(kName)) return;
-    Radiograph() = QImage();
-    Tracing() = TracingRecord{};
-    LastTracing() = TracingResult{};  // its radiograph window holds the picture too
 }
 
 void ImageForm::Form_Load() {
-    Tracing() = TracingRecord{};
-    LastTracing() = TracingResult{};
-    Radiograph() = QImage();
-    picCeph->setPicture(&Radiograph());
-
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     resize(screen.size());
     picCeph->resize(screen.width() - TwipsToPixels(2495), screen.height() - TwipsToPixels(445));
@@ -178,7 +162,6 @@ void ImageForm::cmdOpen_Click() {
     Radiograph() = std::move(picture);
     picCeph->setPicture(&Radiograph());
     const Reaction opened = OnOpened(state_, Tracing(), sizes());
-    Offsets() = TracingOffsets{};
     // The new picture alone; the marks come with the next repaint.
     picCeph->clear();
     picCeph->draw(state_.view, {});
@@ -199,7 +182,24 @@ void ImageForm::cmdMagnify_Click() { apply(OnMagnifyButton(state_, sizes())); }
 
 void ImageForm::cmdMove_Click() { apply(OnMoveButton(state_)); }
 
-void ImageForm::cmdPreview_Click() { PressResultButton(InputOf(Tracing()), Radiograph(), this); }
+void ImageForm::SetCephHandOver(std::function<void(const CephRecord& traced)> handOver) {
+    CephHandOver() = std::move(handOver);
+}
+
+// Refused as a whole (the check's message, nothing else changed) or accepted
+// as a whole: the hand-over, the preview on tracing page 1, then the files.
+void ImageForm::cmdPreview_Click() {
+    TracingOutcome outcome = MeasureAndCheck(InputOf(Tracing()), Radiograph(), Ceph());
+    if (!outcome.accepted) {
+        ShowMessage(QString::fromUtf8(outcome.refusal.data(), static_cast<qsizetype>(outcome.refusal.size())), this);
+        return;
+    }
+    LastTracing() = std::move(outcome.accepted->tracing);
+    if (CephHandOver()) CephHandOver()(outcome.accepted->record);
+    Forms::Get<PreviewForm>().open(PreviewState::Tracing1);
+    hide();
+    SaveResultPages({PreviewState::Tracing2, PreviewState::Tracing3, PreviewState::Tracing1});
+}
 
 void ImageForm::cmdClose_Click() {
     Forms::Show(FormName::Cephalo);

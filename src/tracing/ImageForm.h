@@ -5,7 +5,9 @@
 // the result.
 
 #include <QString>
+#include <functional>
 
+#include "ceph/CephRecord.h"
 #include "intake/FormNames.h"
 #include "platform/Forms.h"
 #include "tracing/ClickMode.h"
@@ -23,7 +25,6 @@ class ImageForm : public Form {
 public:
     static constexpr const char* kName = FormName::Image;
     ImageForm();
-    ~ImageForm() override;
     void Form_Load() override;
 
     void cmdOpen_Click();
@@ -47,6 +48,10 @@ public:
     void PicCephPaint();
 
     const DigitizeState& digitizing() const { return state_; }
+
+    // Where an accepted tracing's cephalometric record goes: the
+    // cephalometric form, wired by StartProgram().
+    static void SetCephHandOver(std::function<void(const CephRecord& traced)> handOver);
 
 private:
     DisplaySizes sizes() const;

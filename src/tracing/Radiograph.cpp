@@ -2,12 +2,17 @@
 
 #include <QImageReader>
 
+#include "intake/Session.h"
+
 namespace vt {
 
-QImage& Radiograph() {
-    static QImage picture;
-    return picture;
-}
+namespace {
+struct OpenedRadiograph {
+    QImage picture;
+};
+}  // namespace
+
+QImage& Radiograph() { return CurrentSession().record<OpenedRadiograph>().picture; }
 
 QImage ReadRadiograph(const QString& fileName) {
     QImageReader reader(fileName);

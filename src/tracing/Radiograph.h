@@ -1,8 +1,8 @@
 #pragma once
 // The radiograph opened on the digitizing form, kept in memory from the
 // moment it is opened: the tracing pages paint it from here and nothing
-// reads its file again. Empty before an image is opened and after the
-// digitizing form is unloaded.
+// reads its file again. Empty until an image is opened for the session's
+// patient.
 
 #include <QImage>
 

@@ -1,20 +1,31 @@
 #pragma once
-// The result button of the digitizing form: measures the tracing, checks it
-// and, when it passes, hands it to the cephalometric form, opens the preview
-// on tracing page 1 and writes the three tracing pages.
+// The result button's step: measures the tracing and checks it. A refused
+// tracing gives the check's message and nothing else; an accepted one gives,
+// all computed before anything is written, what the pages draw and what the
+// cephalometric record becomes. The digitizing form applies it.
 
 #include <QImage>
+#include <optional>
+#include <string_view>
 
+#include "ceph/CephRecord.h"
 #include "tracing/TracingPoints.h"
-
-class QWidget;
+#include "tracing/TracingResult.h"
 
 namespace vt {
 
-// Refused (the check's message shown, nothing else changed) or accepted as
-// a whole: everything is computed and checked before the first thing is
-// written. `radiograph` is the picture kept in memory since it was opened;
-// `digitizingForm` is hidden on success.
-bool PressResultButton(const TracingInput& input, const QImage& radiograph, QWidget* digitizingForm);
+struct AcceptedTracing {
+    TracingResult tracing;  // the tracing pages' source
+    CephRecord record;      // `current` with the 28 traced values
+};
+
+struct TracingOutcome {
+    std::string_view refusal;  // the failed check's message; empty when accepted
+    std::optional<AcceptedTracing> accepted;
+};
+
+// `radiograph` is the picture kept in memory since it was opened (null when
+// none was): the window tracing page 1 shows is cut from it here, once.
+TracingOutcome MeasureAndCheck(const TracingInput& input, const QImage& radiograph, const CephRecord& current);
 
 }  // namespace vt

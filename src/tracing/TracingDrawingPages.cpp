@@ -137,11 +137,13 @@ SheetRect RadiographWindowMm(double sellaX, double sellaY, double m) {
             (210 / m) * 25.4 / 1440};
 }
 
-void CephAx1(ResultSurface& s, const TracingResult& t, const PatientRecord& p, const TracingOffsets& offsets) {
+void CephAx1(ResultSurface& s, const TracingResult& t, const PatientRecord& p) {
     if (t.radiograph && t.MmPerPixel > 0) {
+        // Source positions count from the surface's origin, as destinations do.
+        const double Xchange = s.originX(), Ychange = s.originY();
         SheetRect source = RadiographWindowMm(t.SellaX, t.SellaY, t.MmPerPixel);
-        source.left += offsets.Xchange;
-        source.top += offsets.Ychange;
+        source.left += Xchange;
+        source.top += Ychange;
         s.paintPicture(*t.radiograph, kRadiographSheetRect, source);
     }
     PrintPageFrame(s, p, /*tableRules=*/false);

@@ -4,7 +4,6 @@
 // radiograph, values in blue; page 2 draws it in black on a blank sheet.
 
 #include "intake/PatientRecord.h"
-#include "intake/PreviewPages.h"
 #include "platform/ResultSurface.h"
 #include "tracing/TracingResult.h"
 
@@ -20,9 +19,10 @@ inline constexpr SheetRect kRadiographSheetRect{20, 40, 170, 210};
 // nominal size (picture units are twips, 1440 per inch).
 SheetRect RadiographWindowMm(double sellaX, double sellaY, double mmPerPixel);
 
-// `offsets` are the origin of `s` on the sheet, so the radiograph's source
-// window and the tracing stay registered wherever the surface begins.
-void CephAx1(ResultSurface& s, const TracingResult& t, const PatientRecord& p, const TracingOffsets& offsets);
+// The radiograph's source window is shifted by the tracing offsets Xchange
+// and Ychange, the origin of `s` on the sheet, so that the radiograph and the
+// tracing stay registered wherever the surface begins.
+void CephAx1(ResultSurface& s, const TracingResult& t, const PatientRecord& p);
 void CephAx2(ResultSurface& s, const TracingResult& t, const PatientRecord& p);
 
 }  // namespace vt

@@ -1,10 +1,9 @@
 #include "tracing/TracingRecord.h"
 
+#include "intake/Session.h"
+
 namespace vt {
 
-TracingRecord& Tracing() {
-    static TracingRecord record;
-    return record;
-}
+TracingRecord& Tracing() { return CurrentSession().record<TracingRecord>(); }
 
 }  // namespace vt

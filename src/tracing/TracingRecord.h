@@ -53,9 +53,7 @@ struct TracingRecord {
     double SoftPogonionX = kNotPlaced, SoftPogonionY = kNotPlaced;
 };
 
-// The one program-wide digitized tracing. It lives while the digitizing form
-// is loaded: a fresh load starts it afresh, and unloading the form (the next
-// patient) clears it.
+// The tracing being digitized for the session's patient.
 TracingRecord& Tracing();
 
 }  // namespace vt

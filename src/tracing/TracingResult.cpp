@@ -1,10 +1,9 @@
 #include "tracing/TracingResult.h"
 
+#include "intake/Session.h"
+
 namespace vt {
 
-TracingResult& LastTracing() {
-    static TracingResult result;
-    return result;
-}
+TracingResult& LastTracing() { return CurrentSession().record<TracingResult>(); }
 
 }  // namespace vt

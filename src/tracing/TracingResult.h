@@ -21,7 +21,7 @@ struct TracingResult {
     std::shared_ptr<const Picture> radiograph;
 };
 
-// Program-wide; a freshly loaded digitizing form starts it afresh.
+// The session's patient's last accepted tracing.
 TracingResult& LastTracing();
 
 }  // namespace vt

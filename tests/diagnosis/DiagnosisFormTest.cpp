@@ -128,7 +128,7 @@ TEST_F(DiagnosisFormTest, RefusedPressesKeepTheAcceptedRun) {
               (std::tuple{accepted.OB, accepted.ALDMx, accepted.DxText}));
     EXPECT_EQ(QFileInfo(page()).lastModified(), written);
     RecordingSurface s;
-    DiagnosisForm::DrawPage(s);
+    PageProcedureFor(PreviewState::DiagnosisPage)(s);
     EXPECT_TRUE(s.findText("2.0 (1.6)"));
     // A page that cannot be written is named in one message.
     QFile::remove(page());

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include "intake/FormNames.h"
 #include "intake/NextPatient.h"
 #include "intake/SaveResultPages.h"
 #include "platform/ImageWriter.h"
@@ -18,10 +19,15 @@ protected:
             found << QDir(home()).relativeFilePath(it.next());
         return found;
     }
+    // Saves pages of these file names, each drawn by a page that counts its drawings.
     bool save(std::vector<const char*> names) {
-        std::vector<ResultPage> pages;
-        for (const char* name : names) pages.push_back({[this](ResultSurface&) { ++drawn; }, name});
-        return SaveResultPages(pages);
+        constexpr PreviewState kStates[] = {PreviewState::ModelPage, PreviewState::CephPage, PreviewState::Tracing1};
+        for (std::size_t i = 0; i < names.size(); ++i)
+            RegisterResultPage({kStates[i], [this](ResultSurface&) { ++drawn; }, names[i], FormName::Model});
+        switch (names.size()) {
+            case 1: return SaveResultPages({kStates[0]});
+            default: return SaveResultPages({kStates[0], kStates[1], kStates[2]});
+        }
     }
     int drawn = 0;
 };
@@ -56,18 +62,18 @@ TEST_F(PatientFolderTest, AFolderNameOf256BytesIsRefusedWithTheFolderMessage) {
 TEST_F(PatientFolderTest, NamesEveryPageNotWrittenInOneMessage) {
     startPatient("Kim", "7", "12", "0");
     const QString folder = patientFolder(QStringLiteral("7(12Y0M)/"));
-    // Folders in the way of some pages, or an image library that fails to start.
+    // Folders in the way of some pages, or images that cannot be encoded.
     for (const auto& [library, blocked] : {std::pair{true, ""}, {true, "AC"}, {false, ""}}) {
         const std::string_view unwritten = library ? blocked : "ABC";
         ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
         for (const char* letter = blocked; *letter; ++letter)
             ASSERT_TRUE(QDir().mkdir(folder + *letter + QStringLiteral(".png")));
-        SetImageLibraryAvailable(library);
+        CurrentSeams().imageEncodingFails = !library;
         messages.clear();
         drawn = 0;
         const bool saved = save({"A.png", "B.png", "C.png"});
         ASSERT_EQ(std::tuple(saved, messages.size(), drawn),
-                  std::tuple(unwritten.empty(), unwritten.empty() ? 0 : 1, library ? 3 : 0))
+                  std::tuple(unwritten.empty(), unwritten.empty() ? 0 : 1, 3))
             << blocked;
         for (const char name : {'A', 'B', 'C'}) {
             const QString file = folder + name + QStringLiteral(".png");

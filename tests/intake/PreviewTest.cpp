@@ -48,7 +48,6 @@ TEST(PreviewPaging, ScrollStepsStopExactlyAtTheSheetsEdges) {
 struct PageCall {
     int state;
     QPointF origin;
-    TracingOffsets offsets;
 };
 
 class PreviewTest : public ProgramTest {
@@ -62,12 +61,20 @@ protected:
         ProgramTest::TearDown();
     }
     void record(bool on) {  // the recorders go with the test
-        for (int state = 1; state <= 6; ++state)
-            RegisterPageProcedure(PreviewState(state),
-                                  on ? PageProcedure([this, state](ResultSurface& s) {
-                                      calls.push_back({state, {s.originX(), s.originY()}, Offsets()});
-                                  })
-                                     : PageProcedure());
+        if (!on) {
+            for (const ResultPage& page : registered_) RegisterResultPage(page);
+            return;
+        }
+        registered_ = ResultPages();
+        for (const ResultPage& page : registered_) {
+            const int state = int(page.state);
+            RegisterResultPage({page.state,
+                                [this, state](ResultSurface& s) {
+                                    calls.push_back({state, {s.originX(), s.originY()}});
+                                },
+                                page.fileName,
+                                page.form});
+        }
     }
     PreviewForm& preview() { return Forms::Get<PreviewForm>(); }
     std::string press(
@@ -80,9 +87,12 @@ protected:
         return out;
     }
     std::vector<PageCall> calls;
+
+private:
+    std::vector<ResultPage> registered_;
 };
 
-// 20 mm steps stop at the sheet's ends; a page turn shows the next tracing page from the top and draws its saved page.
+// 20 mm steps stop at the sheet's ends; a page turn shows the next tracing page from the top.
 TEST_F(PreviewTest, ScrollsWithinTheSheetAndTurnsTheTracingPagesFromTheTop) {
     preview().setVisibleHeightMm(250);
     preview().open(PreviewState::Tracing1);
@@ -108,19 +118,11 @@ TEST_F(PreviewTest, ScrollsWithinTheSheetAndTurnsTheTracingPagesFromTheTop) {
     };
     for (const auto& step : steps) {
         const std::string buttons = press(step.button);
-        const bool turn =
-            std::string_view(step.button) != "cmdDownMove" && std::string_view(step.button) != "cmdUpMove";
-        ASSERT_EQ(calls.size(), turn ? 2u : 1u) << step.button;
-        EXPECT_EQ(std::tuple(buttons, State(), preview().scrollTop(), calls[0].origin, calls[0].offsets.Ychange),
-                  std::tuple(step.buttons, PreviewState(step.state), step.top, QPointF(0, step.top), double(step.top)))
+        ASSERT_EQ(calls.size(), 1u) << step.button;
+        EXPECT_EQ(std::tuple(buttons, State(), preview().scrollTop(), calls[0].state, calls[0].origin),
+                  std::tuple(step.buttons, PreviewState(step.state), step.top, step.state, QPointF(0, step.top)))
             << step.button << " to " << step.top;
-        if (turn) {
-            EXPECT_EQ(std::pair(calls[1].state, calls[1].origin), std::pair(step.state, QPointF(15, 15)));
-        }
     }
-    // Tracing page 1's saved page gets that surface's origin as its offsets, then (0, 0).
-    EXPECT_EQ(std::pair(calls[1].offsets.Xchange, calls[1].offsets.Ychange), std::pair(15.0, 15.0));
-    EXPECT_DOUBLE_EQ(Offsets().Ychange, 0);
     preview().open(PreviewState::CephPage);  // every opener sets the buttons for its own page
     EXPECT_EQ(std::pair(press(""), preview().scrollTop()), std::pair(std::string("---D"), 0.0f));
     preview().setVisibleHeightMm(297.01f);  // the whole sheet in view: no scrolling
@@ -199,10 +201,10 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
             << config.toStdString();
     EXPECT_FALSE(QFileInfo::exists(QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName()));
     qputenv("XDG_CONFIG_HOME", oldXdg);
-    // An image library that fails to start: one message naming the file, and no file.
-    SetImageLibraryAvailable(false);
+    // An image that cannot be encoded: one message naming the file, and no file.
+    CurrentSeams().imageEncodingFails = true;
     const QString bad = dir.filePath(QStringLiteral("f.png"));
-    SetSaveDialogAnswer([&](const QString&) { return SaveAnswer{bad, QStringLiteral("PNG Files (*.png)")}; });
+    CurrentSeams().saveDialog = [&](const QString&) { return SaveAnswer{bad, QStringLiteral("PNG Files (*.png)")}; };
     click("frmAxPreview", "cmdSave");
     EXPECT_TRUE(messages.size() == 1 && messages[0].contains(bad) && !QFileInfo::exists(bad))
         << messages.join(u'|').toStdString();
@@ -213,19 +215,18 @@ TEST_F(PreviewTest, PrintsFromTheSheetsCornerAndSaysOnceWhenItCannot) {
     preview().setVisibleHeightMm(250);
     preview().open(PreviewState::Tracing1);
     click("frmAxPreview", "cmdDownMove");
-    SetPrintToFile(home() + QStringLiteral("/page.pdf"));
-    SetImageLibraryAvailable(false);  // printing needs no image library
+    CurrentSeams().printToFile = home() + QStringLiteral("/page.pdf");
+    CurrentSeams().imageEncodingFails = true;  // printing encodes no image file
     press("cmdPrint");
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(std::tuple(calls[0].origin, calls[0].offsets.Ychange, preview().scrollTop()),
-              std::tuple(QPointF(0, 0), 0.0, 20.0f));
+    EXPECT_EQ(std::pair(calls[0].origin, preview().scrollTop()), std::pair(QPointF(0, 0), 20.0f));
     EXPECT_TRUE(messages.isEmpty() && QFileInfo(home() + QStringLiteral("/page.pdf")).size() > 0);
     const QString failed = QStringLiteral("인쇄할 수 없습니다. 프린터를 확인해 주세요.");
-    SetPrintToFile(home() + QStringLiteral("/missing/page.pdf"));
+    CurrentSeams().printToFile = home() + QStringLiteral("/missing/page.pdf");
     click("frmAxPreview", "cmdPrint");
     EXPECT_EQ(messages, QStringList{failed});
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed: not printing on it";
-    SetPrintToFile({});
+    CurrentSeams().printToFile.clear();
     click("frmAxPreview", "cmdPrint");
     EXPECT_EQ(messages, QStringList({failed, failed}));
 }

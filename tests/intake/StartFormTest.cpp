@@ -122,14 +122,14 @@ TEST_F(StartFormTest, NextPatientShowsAFreshStartFormThenUnloadsTheAnalysisForms
     EXPECT_EQ(events.log.join(u','),
               QStringLiteral("show frmPatientInfo,hide frmModel,hide frmCephalo,hide frmImage,hide frmDiagnosis,"
                              "delete frmModel,delete frmCephalo,delete frmImage,delete frmDiagnosis"));
-    const PatientRecord& p = Patient();  // only the name is kept until the next start
+    const PatientRecord& p = Patient();  // nothing of the last patient is kept
     EXPECT_EQ(std::tuple(control<QRadioButton>("frmPatientInfo", "optSex_1")->isChecked(),
                          State(),
                          p.Sex,
                          p.AgeYear,
                          p.AgeMonth,
                          p.PatientName),
-              std::tuple(false, PreviewState::None, 0, 0.0, 0, "Kim"));
+              std::tuple(false, PreviewState::None, 0, 0.0, 0, ""));
 }
 
 // Twips, 15 to the pixel; the banner's light tooth arch lies wholly inside the shown part.

@@ -78,25 +78,6 @@ TEST_F(ImageWriterTest, OtherEndingsANullPictureAndAMissingFolderWriteNothing) {
     EXPECT_EQ(old.size(), 3);
 }
 
-TEST(ImageWriter, ShutdownFollowsTheLastStart) {
-    const ImageLibraryState before = CurrentImageLibraryState();
-    SetImageLibraryAvailable(false);
-    const bool unavailable = !StartGdiPlus(1);
-    ShutdownGdiPlus();  // nothing started: nothing to shut down
-    SetImageLibraryAvailable(true);
-    const bool otherVersion = !StartGdiPlus(2), started = StartGdiPlus(1);
-    ShutdownGdiPlus();
-    ShutdownGdiPlus();  // the flag still says started: shut down again
-    const ImageLibraryState after = CurrentImageLibraryState();
-    EXPECT_EQ(std::tuple(unavailable,
-                         otherVersion,
-                         started,
-                         after.started,
-                         after.starts - before.starts,
-                         after.shutdowns - before.shutdowns),
-              std::tuple(true, true, true, true, 3, 2));
-}
-
 QImage GifWrittenAndRead(const QImage& picture) {
     QBuffer buffer;
     return buffer.open(QIODevice::WriteOnly) && WriteGif(picture, buffer) ? QImage::fromData(buffer.data(), "GIF")

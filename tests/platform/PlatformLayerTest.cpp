@@ -10,6 +10,7 @@
 #include "platform/PageImage.h"
 #include "platform/Picture.h"
 #include "platform/Printer.h"
+#include "platform/Seams.h"
 #include "platform/TextMetrics.h"
 
 namespace vt {
@@ -98,12 +99,13 @@ std::vector<LineMm> PrintedLines(const QByteArray& pdf, double topPt) {
 TEST(Printer, LinesLandAtTheirMillimetresOnOneA4Sheet) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
-    SetPrintToFile(pdf);
+    SeamsGuard seams;
+    CurrentSeams().printToFile = pdf;
     const LineMm drawn[] = {{10, 275, 190, 275}, {190, 20, 190, 275}, {0.5, 1, 209.5, 296}};
     ASSERT_TRUE(PrintPage([&](ResultSurface& s) {
         for (const LineMm& l : drawn) s.line(l.x1, l.y1, l.x2, l.y2, 9);
     }));
-    SetPrintToFile({});
+    CurrentSeams().printToFile.clear();
     QFile file(pdf);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);

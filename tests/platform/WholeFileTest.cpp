@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <tuple>
 #include "platform/ImageWriter.h"
+#include "platform/Seams.h"
 #include "platform/WholeFile.h"
 
 namespace vt {
@@ -28,7 +29,6 @@ QImage Colourful(int width, int height, quint32 seed) {  // blocks of many colou
 
 class WholeFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetWriteLimit(std::nullopt); }
     // Joined by hand: QDir would take ":1" for one of Qt's resources.
     QString path(const char* name) const { return dir.path() + u'/' + QString::fromUtf8(name); }
     bool save(const QImage& picture, const char* name) { return SaveBitmapAs(picture, path(name).toStdString()); }
@@ -49,6 +49,7 @@ protected:
         return SaveBitmapAs(picture, file.toStdString()) ? QFile(file).size() : -1;
     }
     QTemporaryDir dir;
+    SeamsGuard seams;  // the write limit goes with the test
 };
 
 TEST_F(WholeFileTest, EveryFormatFailingAtAnyByteKeepsTheEarlierFileWhole) {
@@ -60,12 +61,12 @@ TEST_F(WholeFileTest, EveryFormatFailingAtAnyByteKeepsTheEarlierFileWhole) {
         const QByteArray earlier(size + 3000, 'x');  // longer than the new file: no tail of it may stay
         write(name, earlier);
         for (qint64 limit : {qint64(0), size / 2, size - 1}) {
-            SetWriteLimit(limit);
+            CurrentSeams().writeLimit = limit;
             const bool saved = save(picture, name);
             EXPECT_TRUE(!saved && read(name) == earlier && files() == qsizetype(format + 1))
                 << name << " after " << limit;
         }
-        SetWriteLimit(std::nullopt);
+        CurrentSeams().writeLimit = std::nullopt;
         ASSERT_TRUE(save(picture, name)) << name;
         EXPECT_EQ(std::tuple(read(name).size(), QImage(path(name)).size(), files()),
                   std::tuple(size, picture.size(), qsizetype(format + 1)))

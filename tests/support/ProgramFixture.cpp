@@ -5,15 +5,7 @@
 #include <QCoreApplication>
 
 #include "Program.h"
-#include "ceph/EvalScores.h"
-#include "diagnosis/FindingsRecord.h"
-#include "intake/PatientRecord.h"
-#include "intake/PreviewPages.h"
-#include "platform/FileDialogs.h"
-#include "platform/HelpViewer.h"
-#include "platform/ImageWriter.h"
-#include "platform/MessageBox.h"
-#include "platform/Printer.h"
+#include "intake/Session.h"
 
 namespace vt::testing {
 
@@ -22,18 +14,16 @@ void ProgramTest::SetUp() {
     ASSERT_TRUE(home_->isValid());
     oldHome_ = qgetenv("HOME");
     qputenv("HOME", home_->path().toLocal8Bit());
-    SetMessageSink([this](const QString& text) { messages << text; });
-    Forms::SetEndProgramHandler([this] { ++endRequests; });
-    Patient() = PatientRecord{};
-    Scores() = EvalScores{};
-    Findings() = FindingsRecord{};
-    SetState(PreviewState::None);
-    Offsets() = {};
+    seams_ = std::make_unique<SeamsGuard>();
+    CurrentSeams().message = [this](const QString&, const QString& text) { messages << text; };
+    CurrentSeams().endProgram = [this] { ++endRequests; };
+    CurrentSession().reset();
     StartProgram();
 }
 
 void ProgramTest::TearDown() {
-    UnloadProgramAndRestoreSeams();
+    UnloadProgram();
+    seams_.reset();
     qputenv("HOME", oldHome_);
 }
 

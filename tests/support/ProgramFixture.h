@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/Forms.h"
+#include "platform/Seams.h"
 
 // Readable QString values in test failures.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -59,6 +60,7 @@ protected:
 
 private:
     std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<SeamsGuard> seams_;
     QByteArray oldHome_;
 };
 

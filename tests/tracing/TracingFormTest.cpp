@@ -13,6 +13,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/GifWriter.h"
 #include "platform/MessageBox.h"
+#include "platform/PageImage.h"
 #include "support/ProgramFixture.h"
 #include "support/SampleTracing.h"
 #include "tracing/CephDisplay.h"
@@ -35,10 +36,10 @@ protected:
         startPatient(QStringLiteral("Kim"), QStringLiteral("7"), QStringLiteral("15"), QStringLiteral("0"), 0);
         Forms::Show("frmCephalo");
         click("frmCephalo", "cmdImage");
-        SetOpenDialogAnswer([this](const QString& title, const QString& filter) -> std::optional<QString> {
+        CurrentSeams().openDialog = [this](const QString& title, const QString& filter) -> std::optional<QString> {
             dialogs << title + u'|' + filter;
             return answer.isEmpty() ? std::nullopt : std::optional(answer);
-        });
+        };
     }
     ImageForm& image() { return Forms::Get<ImageForm>(); }
     const View& view() { return image().digitizing().view; }
@@ -158,13 +159,12 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     EXPECT_TRUE(Ceph().Sum == 0 && !Ceph().MsgCephalo.empty());  // Sum is not handed over; the evaluation ran
     EXPECT_TRUE(!isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdPreview") &&
                 isEnabled("frmCephalo", "cmdNext"));
-    EXPECT_TRUE(State() == PreviewState::Tracing1 && isVisible("frmAxPreview") && !isVisible(kForm) &&
-                Offsets().Xchange == 0 && Offsets().Ychange == 0);
-    // Written page 2, page 3, page 1; page 1 is what the off-screen page holds.
+    EXPECT_TRUE(State() == PreviewState::Tracing1 && isVisible("frmAxPreview") && !isVisible(kForm));
+    // Written page 2, page 3, page 1; page 1 is the saved image of the page shown.
     EXPECT_LT(fs::last_write_time(file("CephAx2.png")), fs::last_write_time(file("CephAx3.png")));
     EXPECT_LT(fs::last_write_time(file("CephAx3.png")), fs::last_write_time(file("CephAx1.png")));
     const QImage page1(QString::fromStdString(file("CephAx1.png")));
-    EXPECT_EQ(page1, Forms::Get<PreviewForm>().savedPicture().convertToFormat(page1.format()));
+    EXPECT_EQ(page1, DrawSavedPage(PageProcedureFor(PreviewState::Tracing1)).convertToFormat(page1.format()));
     // Drawn with the saved page's offsets: the film's green Sella just up and left of the traced one.
     const QColor nearSella = page1.pixelColor(qRound((68.5 - 15) * 96 / 25.4), qRound((89.3 - 15) * 96 / 25.4));
     EXPECT_TRUE(nearSella.green() > 200 && nearSella.red() < 60) << nearSella.name().toStdString();
@@ -209,7 +209,7 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     EXPECT_EQ(redPastEdge(), 0);
     // Overflow in the geometry shows under the procedure's own name.
     QStringList titled;
-    SetTitledMessageSink([&](const QString& title, const QString& text) { titled << title + u'|' + text; });
+    CurrentSeams().message = [&](const QString& title, const QString& text) { titled << title + u'|' + text; };
     EXPECT_EQ(LineCrossX(0, 0, 1e-300, 1e300, 0, 1, 1, 1), 0);
     EXPECT_EQ(titled, QStringList{QStringLiteral("LineCrossX|Error: 6. Overflow")});
     click(kForm, "cmdClose");

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/Seams.h"
 #include "support/SampleTracing.h"
 #include "tracing/Geometry.h"
 #include "tracing/TracingChecks.h"
@@ -65,14 +66,14 @@ TEST(Geometry, LineCrossingsFeetAndDistancesWithTheirSpecialCases) {
 
 TEST(Geometry, OverflowIsReportedWithTheProceduresNameAndGivesZero) {
     std::vector<std::string> seen;
-    SetGeometryErrorSink([&](std::string_view proc, std::string_view text) {
-        seen.push_back(std::string(proc) + "|" + std::string(text));
-    });
+    SeamsGuard seams;
+    CurrentSeams().message = [&](const QString& title, const QString& text) {
+        seen.push_back((title + u'|' + text).toStdString());
+    };
     EXPECT_EQ(ArcTangent(1e-300, 1e300), 0);
     EXPECT_EQ(LineCrossX(0, 0, 1e-300, 1e300, 0, 1, 1, 0), 0);
     EXPECT_EQ(VerticalY(1e300, 1e300, 0, 0, 1e-300, 1e300), 0);
     EXPECT_EQ(ArcTangent(3, 4), ArcTangent(6, 8));  // ordinary input reports nothing
-    SetGeometryErrorSink(nullptr);
     EXPECT_EQ(seen,
               (std::vector<std::string>{
                   "ArcTangent|Error: 6. Overflow", "LineCrossX|Error: 6. Overflow", "VerticalY|Error: 6. Overflow"}));

@@ -45,7 +45,7 @@ TEST(TracingPages, RadiographSellaLiesUnderTracedSellaOnEverySurface) {
         image.fill(Qt::white);
         QPainter painter(&image);
         PainterSurface s(painter, r.originX, r.originY, r.ppm);
-        CephAx1(s, t, Someone(), {r.originX, r.originY});
+        CephAx1(s, t, Someone());
         painter.end();
         auto at = [&](double x, double y) {  // sheet mm
             return image.pixelColor(static_cast<int>((x - r.originX) * r.ppm),
@@ -64,7 +64,7 @@ TEST(TracingPages, PageOneRedOverBluePageTwoBlackWithoutRadiograph) {
     t.points = PointsOnSheet(testing::SampleInput(0.1));
     t.measures = MeasureTracing(t.points);
     RecordingSurface one, two;
-    CephAx1(one, t, Someone(), {});
+    CephAx1(one, t, Someone());
     CephAx2(two, t, Someone());
     // Page 2: no radiograph, the tracing in the text colour (black).
     EXPECT_TRUE(one.ops().front().kind == SurfaceOp::PaintPicture && two.count(SurfaceOp::PaintPicture) == 0 &&
