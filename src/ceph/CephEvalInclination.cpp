@@ -82,10 +82,10 @@ constexpr PairRung kInclinationRungs[] = {
 }  // namespace
 
 void EvalInclination(const CephRecord& record, EvalGroup group, EvalWork& work) {
-    work.EvalScore1 = Climb(kUisn, record.UISN, group).score;
-    work.EvalScore2 = Climb(kUiop, record.UIOP, group).score;
-    work.EvalScore3 = Climb(kImpa, record.IMPA, group).score;
-    work.EvalScore4 = Climb(kLiop, record.LIOP, group).score;
+    work.EvalScore1 = GradeMeasurement(kUisn, record.UISN, group).score;
+    work.EvalScore2 = GradeMeasurement(kUiop, record.UIOP, group).score;
+    work.EvalScore3 = GradeMeasurement(kImpa, record.IMPA, group).score;
+    work.EvalScore4 = GradeMeasurement(kLiop, record.LIOP, group).score;
     work.scores.UIIncl = work.EvalScore1 + work.EvalScore2;
     work.scores.LIIncl = work.EvalScore3 + work.EvalScore4;
 

@@ -48,8 +48,8 @@ constexpr PairRung kLipRungs[] = {
 }  // namespace
 
 void EvalLips(const CephRecord& record, EvalGroup group, EvalWork& work) {
-    work.EvalScore1 = Climb(kUl, record.UL, group).score;
-    work.EvalScore2 = Climb(kLl, record.LL, group).score;
+    work.EvalScore1 = GradeMeasurement(kUl, record.UL, group).score;
+    work.EvalScore2 = GradeMeasurement(kLl, record.LL, group).score;
     work.MsgCephalo += PairSentence(kLipRungs, work.EvalScore1, work.EvalScore2);
 }
 

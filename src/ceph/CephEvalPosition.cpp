@@ -70,8 +70,8 @@ constexpr PairRung kPositionRungs[] = {
 }  // namespace
 
 void EvalPosition(const CephRecord& record, EvalGroup group, EvalWork& work) {
-    work.EvalScore1 = Climb(kUifp, record.UIFP, group).score;
-    work.EvalScore2 = Climb(kLifp, record.LIFP, group).score;
+    work.EvalScore1 = GradeMeasurement(kUifp, record.UIFP, group).score;
+    work.EvalScore2 = GradeMeasurement(kLifp, record.LIFP, group).score;
     work.MsgCephalo += PairSentence(kPositionRungs, work.EvalScore1, work.EvalScore2);
 }
 

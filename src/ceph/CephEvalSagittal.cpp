@@ -61,9 +61,9 @@ constexpr SentenceLadder kAlveolar{kAlveolarRungs, "Class I 경향을 보이고 
 }  // namespace
 
 void EvalSagittal(const CephRecord& record, EvalGroup group, EvalWork& work) {
-    work.EvalScore1 = Climb(kAnb, record.ANB, group).score;
-    work.EvalScore2 = Climb(kApdi, record.APDI, group).score;
-    work.EvalScore3 = Climb(kWits, record.Wits, group).score;
+    work.EvalScore1 = GradeMeasurement(kAnb, record.ANB, group).score;
+    work.EvalScore2 = GradeMeasurement(kApdi, record.APDI, group).score;
+    work.EvalScore3 = GradeMeasurement(kWits, record.Wits, group).score;
     work.scores.SkelAP = (work.EvalScore1 + work.EvalScore2) + work.EvalScore3;
 
     work.MsgCephalo += "상악과 하악은 ";

@@ -47,17 +47,17 @@ constexpr SentenceLadder kVertical{kVerticalRungs, "open bite이나 deep bite �
 }  // namespace
 
 void EvalVertical(const CephRecord& record, EvalGroup group, EvalWork& work) {
-    const LadderStep snmp = Climb(kSnmp, record.SNMP, group);
+    const LadderStep snmp = GradeMeasurement(kSnmp, record.SNMP, group);
     work.EvalScore1 = snmp.score;
     work.MsgCephalo += snmp.piece;
 
-    const LadderStep pfhafh = Climb(kPfhafh, record.PFHAFH, group);
+    const LadderStep pfhafh = GradeMeasurement(kPfhafh, record.PFHAFH, group);
     work.EvalScore2 = pfhafh.score;
     work.MsgCephalo += pfhafh.piece;
     work.MsgCephalo += "growth pattern을 보이고 있으며 ";
 
-    work.EvalScore3 = Climb(kFma, record.FMA, group).score;
-    work.EvalScore4 = Climb(kOdi, record.ODI, group).score;
+    work.EvalScore3 = GradeMeasurement(kFma, record.FMA, group).score;
+    work.EvalScore4 = GradeMeasurement(kOdi, record.ODI, group).score;
     work.scores.SkelVert = ((work.EvalScore1 + work.EvalScore2) + work.EvalScore3) + work.EvalScore4;
 
     work.MsgCephalo += "골격적으로 ";

@@ -18,7 +18,7 @@ bool Passes(Cmp cmp, double value, double bound) {
     return false;
 }
 
-LadderStep Climb(const ScoreLadder& ladder, double value, EvalGroup group) {
+LadderStep GradeMeasurement(const ScoreLadder& ladder, double value, EvalGroup group) {
     if (group) {
         for (const ScoreRung& rung : ladder.rungs) {
             if (Passes(rung.cmp, value, rung.threshold[*group])) return {rung.score, rung.piece};

@@ -47,7 +47,9 @@ struct LadderStep {
     const char* piece;
 };
 
-LadderStep Climb(const ScoreLadder& ladder, double value, EvalGroup group);
+// The score and text piece of a measurement: those of the first rung whose
+// threshold for the group it passes, else 0 and the last piece.
+LadderStep GradeMeasurement(const ScoreLadder& ladder, double value, EvalGroup group);
 
 // One rung of a sentence ladder on a score: the same bound for everyone.
 struct SentenceRung {

@@ -74,7 +74,10 @@ Facts FactsOf(const FindingsRecord& r, const DiagnosisSources& s) {
     return f;
 }
 
-Step Climb(std::span<const Rung> ladder, const AgeGroups& groups, FindingsRecord& r, const DiagnosisSources& s) {
+Step ApplyDiagnosisLadder(std::span<const Rung> ladder,
+                          const AgeGroups& groups,
+                          FindingsRecord& r,
+                          const DiagnosisSources& s) {
     const Step step = Walk(ladder, GroupOf(groups, s.patient.Sex, s.patient.AgeYear), FactsOf(r, s));
     r.DxText += step.say.first;
     r.DxText += step.say.second;

@@ -21,7 +21,10 @@ Facts FactsOf(const FindingsRecord& r, const DiagnosisSources& s);
 
 // Walks one ladder for the patient's group, appends its pieces and moves
 // Severity; the rung it took.
-Step Climb(std::span<const Rung> ladder, const AgeGroups& groups, FindingsRecord& r, const DiagnosisSources& s);
+Step ApplyDiagnosisLadder(std::span<const Rung> ladder,
+                          const AgeGroups& groups,
+                          FindingsRecord& r,
+                          const DiagnosisSources& s);
 
 Step TransverseStep(FindingsRecord& r, const DiagnosisSources& s);
 Step VerticalStep(FindingsRecord& r, const DiagnosisSources& s);

@@ -37,123 +37,138 @@ constexpr Condition kMaxAnchorBoth = Any(Ge(J, 11),
                                          All(Ge(J, 9), Any(Ge(ALDSum, 14), Ge(LipALD, 14))));
 constexpr Condition kDistalOK = All(Any(Ge(J, 2), All(Ge(J, -1), Any(Ge(ALDSum, 8), Ge(LipALD, 8)))), II(2, 5, 3));
 
-constexpr const char* X1 = "상하악 치열궁의 부조화가 매우 심하므로 이에 대한 전문적인 진단이 필요하다. ";
-constexpr const char* X2 = "상악 소구치만 발치하거나 ";
-constexpr const char* X3 = "상하악 소구치 발치 후 상악 구치부를 maximum anchorage로 치료하는 방법이 추천된다. ";
-constexpr const char* X4 = "상하악 소구치 발치 후 하악 구치부를 anchor loss로 치료하는 방법이 추천된다. ";
-constexpr const char* X5 = "상하악 소구치 발치 후 상악 구치부를 maximum anchorage로, 또는 ";
-constexpr const char* X6 = "하악 구치부를 anchor loss로 치료하는 방법이 추천된다. ";
-constexpr const char* X7 = "상악 대구치를 원심 이동하거나 상악 소구치만 발치하거나 ";
-constexpr const char* X8 = "상하악 소구치 발치 후 하악 구치부를 maximum anchorage로 치료하는 방법이 추천된다. ";
-constexpr const char* X9 = "상하악 소구치 발치 후 상악 구치부를 anchor loss로, 또는 ";
-constexpr const char* X10 = "하악 구치부를 maximum anchorage로 치료하는 방법이 추천된다. ";
-constexpr const char* X11 = "상하악 소구치 발치 후 상하악 구치부 모두 maximum anchorage로 치료하는 방법이 추천된다. ";
-constexpr const char* X12 = "상하악 소구치 발치 후 공간을 폐쇄하는 방법이 추천된다. ";
-constexpr const char* X13 = "Class III elastics를 이용하거나 ";
-constexpr const char* X14 = "상하악 소구치 발치 후 상악 구치부를 anchor loss로 치료하는 방법이 추천된다. ";
-constexpr const char* X15 = "상악이나 하악 대구치를 원심 이동하거나 ";
-constexpr const char* X16 = "상하악 소구치 발치 후 구치부를 anchor loss로 치료하는 방법이 추천된다. ";
-constexpr const char* X17 = "상악 대구치를 원심 이동하거나 상악 소구치만 발치하여 치료하는 방법이 추천된다. ";
-constexpr const char* X18 = "상하악의 전후방 성장관계와 치열궁의 부조화가 모순되므로 ";
-constexpr const char* X19 = "상악 대구치를 원심 이동하고 하악 대구치를 근심 이동하여 치료하는 방법이 추천된다. ";
-constexpr const char* X20 = "상악 대구치를 원심 이동하거나 하악 대구치를 근심 이동하여 치료하는 방법이 추천된다. ";
-constexpr const char* X21 = "Class III elastics를 이용하여 치료하는 방법이 추천된다. ";
-constexpr const char* X22 = "소구치 발치 없이 치료하는 방법이 추천된다. ";
-constexpr const char* X23 = "상하악 소구치 발치 후 상악 구치부를 maximum anchorage로, ";
-constexpr const char* X24 = "이에 대한 전문적인 진단이 필요하다. ";
-constexpr const char* X25 = "상하악 소구치 발치 후 상악 구치부를 anchor loss로, ";
+// The sentences, named after what they recommend. "BothPremolars": upper and
+// lower premolars extracted, then the molars held with maximum anchorage or
+// let go with anchor loss. A name ending in Or, or And, is the first piece
+// of a sentence that the rung's second piece completes.
+constexpr const char* kArchDiscrepancyTooSevere =
+    "상하악 치열궁의 부조화가 매우 심하므로 이에 대한 전문적인 진단이 필요하다. ";
+constexpr const char* kUpperPremolarsOnly = "상악 소구치만 발치하거나 ";
+constexpr const char* kBothPremolarsUpperMaxAnchorage =
+    "상하악 소구치 발치 후 상악 구치부를 maximum anchorage로 치료하는 방법이 추천된다. ";
+constexpr const char* kBothPremolarsLowerAnchorLoss =
+    "상하악 소구치 발치 후 하악 구치부를 anchor loss로 치료하는 방법이 추천된다. ";
+constexpr const char* kBothPremolarsUpperMaxAnchorageOr =
+    "상하악 소구치 발치 후 상악 구치부를 maximum anchorage로, 또는 ";
+constexpr const char* kLowerAnchorLoss = "하악 구치부를 anchor loss로 치료하는 방법이 추천된다. ";
+constexpr const char* kDistalizeUpperOrUpperPremolarsOr = "상악 대구치를 원심 이동하거나 상악 소구치만 발치하거나 ";
+constexpr const char* kBothPremolarsLowerMaxAnchorage =
+    "상하악 소구치 발치 후 하악 구치부를 maximum anchorage로 치료하는 방법이 추천된다. ";
+constexpr const char* kBothPremolarsUpperAnchorLossOr = "상하악 소구치 발치 후 상악 구치부를 anchor loss로, 또는 ";
+constexpr const char* kLowerMaxAnchorage = "하악 구치부를 maximum anchorage로 치료하는 방법이 추천된다. ";
+constexpr const char* kBothPremolarsBothMaxAnchorage =
+    "상하악 소구치 발치 후 상하악 구치부 모두 maximum anchorage로 치료하는 방법이 추천된다. ";
+constexpr const char* kBothPremolarsCloseSpace = "상하악 소구치 발치 후 공간을 폐쇄하는 방법이 추천된다. ";
+constexpr const char* kClassIIIElasticsOr = "Class III elastics를 이용하거나 ";
+constexpr const char* kBothPremolarsUpperAnchorLoss =
+    "상하악 소구치 발치 후 상악 구치부를 anchor loss로 치료하는 방법이 추천된다. ";
+constexpr const char* kDistalizeUpperOrLowerOr = "상악이나 하악 대구치를 원심 이동하거나 ";
+constexpr const char* kBothPremolarsPosteriorAnchorLoss =
+    "상하악 소구치 발치 후 구치부를 anchor loss로 치료하는 방법이 추천된다. ";
+constexpr const char* kDistalizeUpperOrUpperPremolars =
+    "상악 대구치를 원심 이동하거나 상악 소구치만 발치하여 치료하는 방법이 추천된다. ";
+constexpr const char* kGrowthContradictsArches = "상하악의 전후방 성장관계와 치열궁의 부조화가 모순되므로 ";
+constexpr const char* kDistalizeUpperMesializeLower =
+    "상악 대구치를 원심 이동하고 하악 대구치를 근심 이동하여 치료하는 방법이 추천된다. ";
+constexpr const char* kDistalizeUpperOrMesializeLower =
+    "상악 대구치를 원심 이동하거나 하악 대구치를 근심 이동하여 치료하는 방법이 추천된다. ";
+constexpr const char* kClassIIIElastics = "Class III elastics를 이용하여 치료하는 방법이 추천된다. ";
+constexpr const char* kNoExtraction = "소구치 발치 없이 치료하는 방법이 추천된다. ";
+constexpr const char* kBothPremolarsUpperMaxAnchorageAnd = "상하악 소구치 발치 후 상악 구치부를 maximum anchorage로, ";
+constexpr const char* kSpecialistDiagnosisNeeded = "이에 대한 전문적인 진단이 필요하다. ";
+constexpr const char* kBothPremolarsUpperAnchorLossAnd = "상하악 소구치 발치 후 상악 구치부를 anchor loss로, ";
 
 // The extraction ladders hold for every age group.
 constexpr Rung R(int number, const Condition& when, Pieces say) { return {number, kAllGroups, when, say}; }
 
 // Branch SagittalMild: the jaws in or near Class I.
 constexpr Rung kMildExtraction[] = {
-    R(1, II(10, 16, 12), {X1}),
-    R(2, All(II(3, 6, 4), kJ9), {X2, X3}),
-    R(3, II(3, 6, 4), {X2, X4}),
-    R(4, All(II(1, 4, 2), kJ9), {X3}),
-    R(5, II(1, 4, 2), {X5, X6}),
-    R(6, III(-6, -3, -1), {X1}),
-    R(7, All(III(-2, 0, 2), kJ9), {X8}),
-    R(8, III(-2, 0, 2), {X9, X10}),
-    R(9, kMaxAnchorBoth, {X11}),
-    R(10, Always(), {X12}),
+    R(1, II(10, 16, 12), {kArchDiscrepancyTooSevere}),
+    R(2, All(II(3, 6, 4), kJ9), {kUpperPremolarsOnly, kBothPremolarsUpperMaxAnchorage}),
+    R(3, II(3, 6, 4), {kUpperPremolarsOnly, kBothPremolarsLowerAnchorLoss}),
+    R(4, All(II(1, 4, 2), kJ9), {kBothPremolarsUpperMaxAnchorage}),
+    R(5, II(1, 4, 2), {kBothPremolarsUpperMaxAnchorageOr, kLowerAnchorLoss}),
+    R(6, III(-6, -3, -1), {kArchDiscrepancyTooSevere}),
+    R(7, All(III(-2, 0, 2), kJ9), {kBothPremolarsLowerMaxAnchorage}),
+    R(8, III(-2, 0, 2), {kBothPremolarsUpperAnchorLossOr, kLowerMaxAnchorage}),
+    R(9, kMaxAnchorBoth, {kBothPremolarsBothMaxAnchorage}),
+    R(10, Always(), {kBothPremolarsCloseSpace}),
 };
 constexpr Rung kMildBorderline[] = {
-    R(1, II(10, 16, 12), {X1}),
-    R(2, II(3, 6, 4), {X2, X4}),
-    R(3, II(2, 5, 3), {X7, X4}),
-    R(4, III(-6, -3, -1), {X1}),
-    R(5, III(-2, 0, 2), {X13, X14}),
-    R(6, Always(), {X15, X16}),
+    R(1, II(10, 16, 12), {kArchDiscrepancyTooSevere}),
+    R(2, II(3, 6, 4), {kUpperPremolarsOnly, kBothPremolarsLowerAnchorLoss}),
+    R(3, II(2, 5, 3), {kDistalizeUpperOrUpperPremolarsOr, kBothPremolarsLowerAnchorLoss}),
+    R(4, III(-6, -3, -1), {kArchDiscrepancyTooSevere}),
+    R(5, III(-2, 0, 2), {kClassIIIElasticsOr, kBothPremolarsUpperAnchorLoss}),
+    R(6, Always(), {kDistalizeUpperOrLowerOr, kBothPremolarsPosteriorAnchorLoss}),
 };
 constexpr Rung kMildNonExtraction[] = {
-    R(1, II(10, 16, 12), {X1}),
-    R(2, kDistalOK, {X17}),
-    R(3, II(3, 7, 5), {X19}),
-    R(4, II(2, 5, 3), {X20}),
-    R(5, III(-6, -3, -1), {X1}),
-    R(6, III(-2, 0, 2), {X21}),
-    R(7, Always(), {X22}),
+    R(1, II(10, 16, 12), {kArchDiscrepancyTooSevere}),
+    R(2, kDistalOK, {kDistalizeUpperOrUpperPremolars}),
+    R(3, II(3, 7, 5), {kDistalizeUpperMesializeLower}),
+    R(4, II(2, 5, 3), {kDistalizeUpperOrMesializeLower}),
+    R(5, III(-6, -3, -1), {kArchDiscrepancyTooSevere}),
+    R(6, III(-2, 0, 2), {kClassIIIElastics}),
+    R(7, Always(), {kNoExtraction}),
 };
 
 // Branch SkeletalII: a Class III occlusion contradicts the skeletal Class II.
 constexpr Rung kClassIIExtraction[] = {
-    R(1, II(10, 16, 12), {X1}),
-    R(2, All(II(3, 6, 4), kJ9), {X2, X3}),
-    R(3, II(3, 6, 4), {X2, X4}),
-    R(4, All(II(1, 4, 2), kJ9), {X3}),
-    R(5, II(1, 4, 2), {X23, X6}),
-    R(6, III(-4, -2, 0), {X18, X24}),
-    R(7, III(-2, 0, 2), {X8}),
-    R(8, kMaxAnchorBoth, {X11}),
-    R(9, Always(), {X12}),
+    R(1, II(10, 16, 12), {kArchDiscrepancyTooSevere}),
+    R(2, All(II(3, 6, 4), kJ9), {kUpperPremolarsOnly, kBothPremolarsUpperMaxAnchorage}),
+    R(3, II(3, 6, 4), {kUpperPremolarsOnly, kBothPremolarsLowerAnchorLoss}),
+    R(4, All(II(1, 4, 2), kJ9), {kBothPremolarsUpperMaxAnchorage}),
+    R(5, II(1, 4, 2), {kBothPremolarsUpperMaxAnchorageAnd, kLowerAnchorLoss}),
+    R(6, III(-4, -2, 0), {kGrowthContradictsArches, kSpecialistDiagnosisNeeded}),
+    R(7, III(-2, 0, 2), {kBothPremolarsLowerMaxAnchorage}),
+    R(8, kMaxAnchorBoth, {kBothPremolarsBothMaxAnchorage}),
+    R(9, Always(), {kBothPremolarsCloseSpace}),
 };
 constexpr Rung kClassIIBorderline[] = {
-    R(1, II(10, 16, 12), {X1}),
-    R(2, II(3, 6, 4), {X2, X4}),
-    R(3, II(2, 5, 3), {X7, X4}),
-    R(4, III(-4, -2, 0), {X18, X24}),
-    R(5, III(-2, 0, 2), {X13, X14}),
-    R(6, Always(), {X15, X16}),
+    R(1, II(10, 16, 12), {kArchDiscrepancyTooSevere}),
+    R(2, II(3, 6, 4), {kUpperPremolarsOnly, kBothPremolarsLowerAnchorLoss}),
+    R(3, II(2, 5, 3), {kDistalizeUpperOrUpperPremolarsOr, kBothPremolarsLowerAnchorLoss}),
+    R(4, III(-4, -2, 0), {kGrowthContradictsArches, kSpecialistDiagnosisNeeded}),
+    R(5, III(-2, 0, 2), {kClassIIIElasticsOr, kBothPremolarsUpperAnchorLoss}),
+    R(6, Always(), {kDistalizeUpperOrLowerOr, kBothPremolarsPosteriorAnchorLoss}),
 };
 constexpr Rung kClassIINonExtraction[] = {
-    R(1, II(10, 16, 12), {X1}),
-    R(2, kDistalOK, {X17}),
-    R(3, II(3, 7, 5), {X19}),
-    R(4, II(2, 5, 3), {X20}),
-    R(5, III(-4, -2, 0), {X18, X24}),
-    R(6, III(-2, 0, 2), {X21}),
-    R(7, Always(), {X22}),
+    R(1, II(10, 16, 12), {kArchDiscrepancyTooSevere}),
+    R(2, kDistalOK, {kDistalizeUpperOrUpperPremolars}),
+    R(3, II(3, 7, 5), {kDistalizeUpperMesializeLower}),
+    R(4, II(2, 5, 3), {kDistalizeUpperOrMesializeLower}),
+    R(5, III(-4, -2, 0), {kGrowthContradictsArches, kSpecialistDiagnosisNeeded}),
+    R(6, III(-2, 0, 2), {kClassIIIElastics}),
+    R(7, Always(), {kNoExtraction}),
 };
 
 // Branch SkeletalIII: a Class II occlusion contradicts the skeletal Class III.
 constexpr Rung kClassIIIExtraction[] = {
-    R(1, II(4, 7, 5), {X18, X24}),
-    R(2, All(II(2, 5, 3), kJ9), {X3}),
-    R(3, II(2, 5, 3), {X23, X6}),
-    R(4, kIII6, {X1}),
-    R(5, All(III(-2, 0, 2), kJ9), {X8}),
-    R(6, III(-2, 0, 2), {X25, X10}),
-    R(7, kMaxAnchorBoth, {X11}),
-    R(8, Always(), {X12}),
+    R(1, II(4, 7, 5), {kGrowthContradictsArches, kSpecialistDiagnosisNeeded}),
+    R(2, All(II(2, 5, 3), kJ9), {kBothPremolarsUpperMaxAnchorage}),
+    R(3, II(2, 5, 3), {kBothPremolarsUpperMaxAnchorageAnd, kLowerAnchorLoss}),
+    R(4, kIII6, {kArchDiscrepancyTooSevere}),
+    R(5, All(III(-2, 0, 2), kJ9), {kBothPremolarsLowerMaxAnchorage}),
+    R(6, III(-2, 0, 2), {kBothPremolarsUpperAnchorLossAnd, kLowerMaxAnchorage}),
+    R(7, kMaxAnchorBoth, {kBothPremolarsBothMaxAnchorage}),
+    R(8, Always(), {kBothPremolarsCloseSpace}),
 };
 constexpr Rung kClassIIIBorderline[] = {
-    R(1, II(4, 7, 5), {X18, X24}),
-    R(2, II(3, 6, 4), {X2, X4}),
-    R(3, II(2, 5, 3), {X7, X4}),
-    R(4, kIII6, {X1}),
-    R(5, III(-2, 0, 2), {X13, X14}),
-    R(6, Always(), {X15, X16}),
+    R(1, II(4, 7, 5), {kGrowthContradictsArches, kSpecialistDiagnosisNeeded}),
+    R(2, II(3, 6, 4), {kUpperPremolarsOnly, kBothPremolarsLowerAnchorLoss}),
+    R(3, II(2, 5, 3), {kDistalizeUpperOrUpperPremolarsOr, kBothPremolarsLowerAnchorLoss}),
+    R(4, kIII6, {kArchDiscrepancyTooSevere}),
+    R(5, III(-2, 0, 2), {kClassIIIElasticsOr, kBothPremolarsUpperAnchorLoss}),
+    R(6, Always(), {kDistalizeUpperOrLowerOr, kBothPremolarsPosteriorAnchorLoss}),
 };
 constexpr Rung kClassIIINonExtraction[] = {
-    R(1, II(4, 7, 5), {X18, X24}),
-    R(2, kDistalOK, {X17}),
-    R(3, II(3, 7, 5), {X19}),
-    R(4, II(2, 5, 3), {X20}),
-    R(5, kIII6, {X1}),
-    R(6, III(-2, 0, 2), {X21}),
-    R(7, Always(), {X22}),
+    R(1, II(4, 7, 5), {kGrowthContradictsArches, kSpecialistDiagnosisNeeded}),
+    R(2, kDistalOK, {kDistalizeUpperOrUpperPremolars}),
+    R(3, II(3, 7, 5), {kDistalizeUpperMesializeLower}),
+    R(4, II(2, 5, 3), {kDistalizeUpperOrMesializeLower}),
+    R(5, kIII6, {kArchDiscrepancyTooSevere}),
+    R(6, III(-2, 0, 2), {kClassIIIElastics}),
+    R(7, Always(), {kNoExtraction}),
 };
 
 static_assert(WellFormed(kMildExtraction) && WellFormed(kMildBorderline) && WellFormed(kMildNonExtraction));

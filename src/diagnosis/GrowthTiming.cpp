@@ -14,22 +14,25 @@ constexpr double kLipReductionAge = 14;
 
 constexpr AgeGroups kGrowthGroups{kExtractionAge, {14, 13}, {18, 16}};
 
-constexpr const char* G1 = "좀 더 성장을 지켜보고 고정식 교정치료를 시행한다. ";
-constexpr const char* G2 = "영구치 맹출 후에 고정식 교정치료를 시행한다. ";
-constexpr const char* G3 = "최대 성장기가 지난 다음 고정식 교정치료를 결정한다. ";
-constexpr const char* G4 = "성장 결과가 양호할 경우, ";
-constexpr const char* G5 = "성장 결과가 양호하지 않을 경우 성장 후 수술 가능성에 대해 이야기한다. ";
-constexpr const char* G6 = "수술이 필요한 경우, 악골 성장이 완료된 후 악교정수술과 교정치료 방법을 결정한다. ";
-constexpr const char* G7 = "수술하지 않고 치료할 경우, ";
-constexpr const char* G8 = "수술이 필요한 경우, 악교정수술과 교정치료 방법을 결정하고 고정식 교정치료를 시행한다. ";
+constexpr const char* kWatchGrowthThenFixed = "좀 더 성장을 지켜보고 고정식 교정치료를 시행한다. ";
+constexpr const char* kFixedAfterEruption = "영구치 맹출 후에 고정식 교정치료를 시행한다. ";
+constexpr const char* kDecideAfterGrowthPeak = "최대 성장기가 지난 다음 고정식 교정치료를 결정한다. ";
+constexpr const char* kIfGrowthGoesWell = "성장 결과가 양호할 경우, ";
+constexpr const char* kIfGrowthFailsDiscussSurgery =
+    "성장 결과가 양호하지 않을 경우 성장 후 수술 가능성에 대해 이야기한다. ";
+constexpr const char* kIfSurgeryAfterGrowthEnds =
+    "수술이 필요한 경우, 악골 성장이 완료된 후 악교정수술과 교정치료 방법을 결정한다. ";
+constexpr const char* kIfWithoutSurgery = "수술하지 않고 치료할 경우, ";
+constexpr const char* kIfSurgeryPlanItThenFixed =
+    "수술이 필요한 경우, 악교정수술과 교정치료 방법을 결정하고 고정식 교정치료를 시행한다. ";
 
 // By age group (rows) and Severity 0, 1, 2 (columns). A piece ending in
 // ", " is completed by the extraction entry that follows it.
 constexpr std::array<std::array<Pieces, 3>, 4> kGrowthTiming{{
-    {{{G2}, {G1}, {G2}}},
-    {{{}, {G3, G4}, {G3, G5}}},
-    {{{}, {G6, G7}, {G6}}},
-    {{{}, {G8, G7}, {G8}}},
+    {{{kFixedAfterEruption}, {kWatchGrowthThenFixed}, {kFixedAfterEruption}}},
+    {{{}, {kDecideAfterGrowthPeak, kIfGrowthGoesWell}, {kDecideAfterGrowthPeak, kIfGrowthFailsDiscussSurgery}}},
+    {{{}, {kIfSurgeryAfterGrowthEnds, kIfWithoutSurgery}, {kIfSurgeryAfterGrowthEnds}}},
+    {{{}, {kIfSurgeryPlanItThenFixed, kIfWithoutSurgery}, {kIfSurgeryPlanItThenFixed}}},
 }};
 
 }  // namespace

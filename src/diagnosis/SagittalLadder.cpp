@@ -140,6 +140,8 @@ static_assert(WellFormed(kSagittal));
 
 }  // namespace
 
-Step SagittalStep(FindingsRecord& r, const DiagnosisSources& s) { return Climb(kSagittal, kSagittalGroups, r, s); }
+Step SagittalStep(FindingsRecord& r, const DiagnosisSources& s) {
+    return ApplyDiagnosisLadder(kSagittal, kSagittalGroups, r, s);
+}
 
 }  // namespace vt

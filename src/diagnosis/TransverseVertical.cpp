@@ -115,9 +115,11 @@ static_assert(WellFormed(kVertical));
 
 Step TransverseStep(FindingsRecord& r, const DiagnosisSources& s) {
     r.DxText.clear();
-    return Climb(kTransverse, kTransverseGroups, r, s);
+    return ApplyDiagnosisLadder(kTransverse, kTransverseGroups, r, s);
 }
 
-Step VerticalStep(FindingsRecord& r, const DiagnosisSources& s) { return Climb(kVertical, kVerticalGroups, r, s); }
+Step VerticalStep(FindingsRecord& r, const DiagnosisSources& s) {
+    return ApplyDiagnosisLadder(kVertical, kVerticalGroups, r, s);
+}
 
 }  // namespace vt

@@ -18,6 +18,20 @@ constexpr double kLabelX = 30, kMeanX = 90, kSdX = 110, kValueX = 140, kMarkX = 
 // Result lines print their text where the mean column stands.
 constexpr double kLineTextX = kMeanX;
 
+// Lines of the page, from the top: column heads, the tooth-size table (its
+// title, then row k at kToothSizeTitleY + kRowPitch * k), the result lines,
+// the basal arch block and the title of the virtual set-ups.
+constexpr double kHeadsY = 33;
+constexpr double kToothSizeTitleY = 43;
+constexpr double kRowPitch = 5;
+constexpr double kSumOfIncisorY = 123;
+constexpr double kBoltonY = 128;
+constexpr double kBasalArchTitleY = 138;
+constexpr double kUpperBasalY = 143;
+constexpr double kLowerBasalY = 148;
+constexpr double kHowesY = 153;
+constexpr double kSetupTitleY = 163;
+
 void PrintToothSizeRow(ResultSurface& s, const ToothSizeNorm& row, double y, const ModelRecord& m, int sex) {
     // A sum not yet computed leaves its value and mark cells empty.
     PrintNormRow(
@@ -42,7 +56,7 @@ bool Paintable(const SheetRect& r) {
 
 void DrawVirtualSetups(ResultSurface& s, const ModelRecord& m) {
     const VirtualSetups plan = PlanVirtualSetups(m);
-    s.printAt(30, 163, plan.title);
+    s.printAt(kLabelX, kSetupTitleY, plan.title);
     for (const SetupPlan& setup : plan.setups) {
         s.printAt(setup.captionX, setup.captionY, setup.caption);
         for (const SetupPaste& paste : setup.pastes)
@@ -67,22 +81,23 @@ bool BasalArchBlockDrawn(const ModelRecord& m) {
 void ModelAx(ResultSurface& s, const ModelRecord& m, const PatientRecord& p) {
     PrintPageFrame(s, p, true);
 
-    s.printAt(kLabelX, 33, "Model Analysis");
-    s.printAt(kMeanX, 33, "Mean");
-    s.printAt(kSdX, 33, "SD");
-    s.printAt(kValueX, 33, "Patient");
+    s.printAt(kLabelX, kHeadsY, "Model Analysis");
+    s.printAt(kMeanX, kHeadsY, "Mean");
+    s.printAt(kSdX, kHeadsY, "SD");
+    s.printAt(kValueX, kHeadsY, "Patient");
 
-    s.printAt(kLabelX, 43, "Tooth Size Analysis");
-    for (int k = 1; k <= kToothSizeRows; ++k) PrintToothSizeRow(s, ToothSizeNorms[k - 1], 43 + 5 * k, m, p.Sex);
+    s.printAt(kLabelX, kToothSizeTitleY, "Tooth Size Analysis");
+    for (int k = 1; k <= kToothSizeRows; ++k)
+        PrintToothSizeRow(s, ToothSizeNorms[k - 1], kToothSizeTitleY + kRowPitch * k, m, p.Sex);
 
-    PrintResultLine(s, 123, "Sum of Incisor", m.SoiText);
-    PrintResultLine(s, 128, "Bolton Analysis", m.BoltonText);
+    PrintResultLine(s, kSumOfIncisorY, "Sum of Incisor", m.SoiText);
+    PrintResultLine(s, kBoltonY, "Bolton Analysis", m.BoltonText);
 
     if (BasalArchBlockDrawn(m)) {
-        s.printAt(kLabelX, 138, "Basal Arch Analysis");
-        PrintToothSizeRow(s, ToothSizeNorms[kUpperBasalRow], 143, m, p.Sex);
-        PrintToothSizeRow(s, ToothSizeNorms[kLowerBasalRow], 148, m, p.Sex);
-        PrintResultLine(s, 153, "Howes' Analysis", m.HowesText);
+        s.printAt(kLabelX, kBasalArchTitleY, "Basal Arch Analysis");
+        PrintToothSizeRow(s, ToothSizeNorms[kUpperBasalRow], kUpperBasalY, m, p.Sex);
+        PrintToothSizeRow(s, ToothSizeNorms[kLowerBasalRow], kLowerBasalY, m, p.Sex);
+        PrintResultLine(s, kHowesY, "Howes' Analysis", m.HowesText);
     }
 
     DrawVirtualSetups(s, m);

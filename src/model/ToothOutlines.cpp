@@ -7,6 +7,7 @@
 #include <array>
 
 #include "model/ToothShapes.h"
+#include "platform/Units.h"
 
 namespace vt {
 
@@ -51,8 +52,8 @@ public:
 private:
     static double OutlinePixels(const QPainter& painter) {
         const QPaintDevice* device = painter.device();
-        const double dpi = device ? device->logicalDpiX() : 96.0;
-        return std::max(1.0, kOutlineWidthMm * dpi / 25.4);
+        const double dpi = device ? device->logicalDpiX() : kScreenPixelsPerInch;
+        return std::max(1.0, MmToDots(kOutlineWidthMm, dpi));
     }
 
     // A closed curve through every point: Catmull-Rom tangents between

@@ -6,17 +6,16 @@
 #include <QRadioButton>
 #include <QWidget>
 
-#include "platform/Palette.h"
+#include "platform/Units.h"
 
 namespace vt {
 
 void PlaceTwips(QWidget* widget, const Twips& r) {
-    widget->setGeometry(
-        r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel, r.height / kTwipsPerPixel);
+    widget->setGeometry(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
 }
 
 void SizeFormTwips(QWidget* form, int width, int height) {
-    form->setFixedSize(width / kTwipsPerPixel, height / kTwipsPerPixel);
+    form->setFixedSize(TwipsToPixels(width), TwipsToPixels(height));
 }
 
 namespace {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <string>
 
+#include "platform/Units.h"
+
 class QWidget;
 class QLabel;
 class QLineEdit;

@@ -5,14 +5,15 @@
 #include <QImage>
 
 #include "platform/ResultSurface.h"
+#include "platform/Units.h"
 
 namespace vt {
 
 // The saved window of the sheet: 15..195 x 15..282 millimetres, the size of
 // 10205 x 15137 twips at 96 dots per inch.
 inline constexpr double kSaveOriginMm = 15;
-inline constexpr int kSaveWidthPx = 10205 / 15;
-inline constexpr int kSaveHeightPx = 15137 / 15;
+inline constexpr int kSaveWidthPx = TwipsToPixels(10205);
+inline constexpr int kSaveHeightPx = TwipsToPixels(15137);
 
 // Fills the sheet white and draws the page as the saved image shows it.
 QImage DrawSavedPage(const PageProcedure& page);

@@ -18,7 +18,7 @@ QColor ToQColor(int paletteIndex) {
 }
 
 // One pixel of a 96 dpi screen, so lines look alike on screen and paper.
-constexpr double kLineWidthMm = 25.4 / 96.0;
+constexpr double kLineWidthMm = kMmPerScreenPixel;
 
 }  // namespace
 

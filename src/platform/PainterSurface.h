@@ -6,13 +6,15 @@
 #include <string>
 
 #include "platform/ResultSurface.h"
+#include "platform/Units.h"
 
 namespace vt {
 
 class PainterSurface : public ResultSurface {
 public:
     // Sheet millimetre (x, y) lands on device pixel
-    // ((x - originX) * pixelsPerMm, (y - originY) * pixelsPerMm).
+    // ((x - originX) * pixelsPerMm, (y - originY) * pixelsPerMm); on screen
+    // and in the saved image pixelsPerMm is kScreenPixelsPerMm.
     PainterSurface(QPainter& painter, double originX, double originY, double pixelsPerMm);
 
     void setCurrentX(double x) override { x_ = x; }
@@ -46,7 +48,5 @@ private:
     double fontSize_ = 9;
     int foreColor_ = 0;
 };
-
-inline constexpr double kScreenPixelsPerMm = 96.0 / 25.4;
 
 }  // namespace vt

@@ -8,6 +8,7 @@
 
 #include "platform/PainterSurface.h"
 #include "platform/Seams.h"
+#include "platform/Units.h"
 
 namespace vt {
 
@@ -32,7 +33,7 @@ bool PrintPage(const PageProcedure& page) {
     // Millimetres from the sheet's corner, from the printer's own resolution:
     // the paper's width in device pixels is rounded to whole points and would
     // shrink the sheet (tracing page 1 must lie life-size on the radiograph).
-    const double pixelsPerMm = printer.resolution() / 25.4;
+    const double pixelsPerMm = PerInchToPerMm(printer.resolution());
     PainterSurface surface(painter, 0, 0, pixelsPerMm);
     if (page) page(surface);
     // Ending the document hands the job over; a refused job shows in the state.

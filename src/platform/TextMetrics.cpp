@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/FontMap.h"
+#include "platform/Units.h"
 
 namespace vt {
 
@@ -15,7 +16,6 @@ namespace {
 // Glyphs are measured at a large pixel size, where hinting cannot shift
 // advances, and scaled down to the requested size.
 constexpr int kDesignPixels = 1000;
-constexpr double kMmPerPoint = 25.4 / 72.0;
 
 const QFontMetricsF& DesignMetrics(const std::string& faceName) {
     static std::map<std::string, std::unique_ptr<QFontMetricsF>> cache;
@@ -35,7 +35,7 @@ QFont DesignFont(const std::string& faceName) {
     return font;
 }
 
-double DesignScaleMm(double points) { return points * kMmPerPoint / kDesignPixels; }
+double DesignScaleMm(double points) { return PointsToMm(points) / kDesignPixels; }
 
 double TextWidthMm(const std::string& faceName, double points, std::string_view utf8) {
     if (utf8.empty()) return 0;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/Palette.h"
+#include "platform/Units.h"
 
 namespace vt {
 

@@ -3,11 +3,14 @@
 #include <QPainter>
 #include <cmath>
 
+#include "platform/Units.h"
+
 namespace vt {
 
 namespace {
 
-constexpr double kPixelsPerPictureMm = 96 / 25.4;  // 15 twips per pixel
+// A radiograph pixel is 15 picture units (twips), as a screen pixel is.
+constexpr double kPixelsPerPictureMm = kScreenPixelsPerMm;
 
 QRectF PictureMmToPixels(const QRectF& mm) {
     return {mm.x() * kPixelsPerPictureMm,

@@ -6,6 +6,7 @@
 
 #include "pages/PageFrame.h"
 #include "platform/NumberText.h"
+#include "platform/Units.h"
 
 namespace vt {
 
@@ -131,10 +132,7 @@ void PrintValues(ResultSurface& s, const TP& p, const TM& m) {
 
 SheetRect RadiographWindowMm(double sellaX, double sellaY, double m) {
     // Divided by the scale first, then turned into millimetres of the picture.
-    return {(sellaX - 50 / m) * 25.4 / 1440,
-            (sellaY - 50 / m) * 25.4 / 1440,
-            (170 / m) * 25.4 / 1440,
-            (210 / m) * 25.4 / 1440};
+    return {TwipsToMm(sellaX - 50 / m), TwipsToMm(sellaY - 50 / m), TwipsToMm(170 / m), TwipsToMm(210 / m)};
 }
 
 void CephAx1(ResultSurface& s, const TracingResult& t, const PatientRecord& p) {

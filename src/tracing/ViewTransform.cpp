@@ -1,7 +1,7 @@
 #include "tracing/ViewTransform.h"
 
-#include "platform/Palette.h"
 #include "platform/SinglePrecision.h"
+#include "platform/Units.h"
 
 namespace vt {
 

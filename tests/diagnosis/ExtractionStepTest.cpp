@@ -39,16 +39,16 @@ TEST(LipsAndJarabak, SexAndAge) {
     }
 }
 
-// Pieces by key: G1 .. G8, each found by a part of it.
+// Pieces by key, each found by a part of it.
 TEST(GrowthTiming, ByAgeSexAndSeverity) {
-    const std::map<char, const char*> pieces = {{'1', "좀 더 성장을 지켜보고"},
-                                                {'2', "영구치 맹출 후에"},
-                                                {'3', "최대 성장기가 지난 다음"},
-                                                {'4', "양호할 경우, "},
-                                                {'5', "양호하지 않을 경우"},
-                                                {'6', "악골 성장이 완료된 후"},
-                                                {'7', "수술하지 않고 치료할 경우, "},
-                                                {'8', "결정하고 고정식 교정치료를"}};
+    const std::map<char, const char*> pieces = {{'1', "좀 더 성장을 지켜보고"},        // kWatchGrowthThenFixed
+                                                {'2', "영구치 맹출 후에"},             // kFixedAfterEruption
+                                                {'3', "최대 성장기가 지난 다음"},      // kDecideAfterGrowthPeak
+                                                {'4', "양호할 경우, "},                // kIfGrowthGoesWell
+                                                {'5', "양호하지 않을 경우"},           // kIfGrowthFailsDiscussSurgery
+                                                {'6', "악골 성장이 완료된 후"},        // kIfSurgeryAfterGrowthEnds
+                                                {'7', "수술하지 않고 치료할 경우, "},  // kIfWithoutSurgery
+                                                {'8', "결정하고 고정식 교정치료를"}};  // kIfSurgeryPlanItThenFixed
     const struct {
         std::int16_t sex;
         double age;
