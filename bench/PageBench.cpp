@@ -26,7 +26,7 @@ vt::PatientRecord SamplePatient() {
 }
 
 vt::CephRecord SampleRecord(const vt::PatientRecord& patient) {
-    vt::CephTyped t;
+    vt::CephRecord t;
     t.SNMP = 32;
     t.FMA = 25;
     t.PPMP = 25;
@@ -44,7 +44,7 @@ vt::CephRecord SampleRecord(const vt::PatientRecord& patient) {
     t.LIFP = 4;
     t.UL = -1.5;
     t.LL = 0.5;
-    vt::CephRecord r = *vt::ApplyCephInputs(vt::CephRecord{}, t);
+    vt::CephRecord r = *vt::ApplyCephInputs(t);
     r.MsgCephalo = vt::CephEval(r, patient).MsgCephalo;
     return r;
 }

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <iterator>
 #include <limits>
 
 #include "ceph/CephEval.h"
 #include "ceph/CephInputs.h"
+#include "ceph/CephMeasurements.h"
 #include "ceph/EvalScores.h"
 #include "intake/NextPatient.h"
 #include "intake/PatientRecord.h"
@@ -22,7 +24,12 @@ namespace vt {
 
 namespace {
 
+// The twips of the measurement grid's columns and rows.
+constexpr int kCaptionLefts[] = {1320, 4800, 8760};
+constexpr int kFieldLefts[] = {2520, 6120, 9960};
 constexpr int kRowTops[] = {1800, 2280, 2760, 3240, 3720, 4200, 4680};
+static_assert(std::size(kCaptionLefts) == kFormColumns && std::size(kFieldLefts) == kFormColumns);
+static_assert(std::size(kRowTops) == kFormRows);
 
 // A number beyond a double's range becomes an infinity, which fails every
 // range, also those that hold the 0 such a number would otherwise read as.
@@ -33,31 +40,6 @@ double ReadBox(const QLineEdit* box) {
 
 QString Tenths(double value) { return QString::fromStdString(FormatNumber(value, "#0.0")); }
 
-// The text boxes and the record values they show.
-struct BoxValue {
-    const char* box;
-    double CephRecord::*value;
-};
-constexpr BoxValue kBoxes[] = {
-    {"txtSNA", &CephRecord::SNA},
-    {"txtSNB", &CephRecord::SNB},
-    {"txtFA", &CephRecord::FA},
-    {"txtABMP", &CephRecord::ABMP},
-    {"txtPFH", &CephRecord::PFH},
-    {"txtAFH", &CephRecord::AFH},
-    {"txtSNMP", &CephRecord::SNMP},
-    {"txtFMA", &CephRecord::FMA},
-    {"txtPPMP", &CephRecord::PPMP},
-    {"txtWits", &CephRecord::Wits},
-    {"txtOPMP", &CephRecord::OPMP},
-    {"txtUISN", &CephRecord::UISN},
-    {"txtIMPA", &CephRecord::IMPA},
-    {"txtUIFP", &CephRecord::UIFP},
-    {"txtLIFP", &CephRecord::LIFP},
-    {"txtUL", &CephRecord::UL},
-    {"txtLL", &CephRecord::LL},
-};
-
 }  // namespace
 
 // The next member of the caption array Label2.
@@ -66,20 +48,25 @@ void CephaloForm::addCaption(const char* caption, const Twips& rect) {
     MakeMnemonicLabel(this, name.c_str(), QString::fromUtf8(caption), rect, FormFont("돋움", 12));
 }
 
-QLineEdit* CephaloForm::addMeasurement(
-    const char* caption, const char* boxName, int captionLeft, int fieldLeft, int top, int captionWidth) {
-    addCaption(caption, {captionLeft, top, captionWidth, 375});
-    return MakeTextBox(this, boxName, {fieldLeft, top, 1215, 375}, FormFont("돋움", 12));
+void CephaloForm::addMeasurement(const TypedMeasurement& m) {
+    const int top = kRowTops[m.cell.row];
+    addCaption(m.caption, {kCaptionLefts[m.cell.column], top, m.captionWidth, 375});
+    MakeTextBox(this, m.box, {kFieldLefts[m.cell.column], top, 1215, 375}, FormFont("돋움", 12));
 }
 
-QLabel* CephaloForm::addResult(const char* caption, const char* labelName, int captionLeft, int fieldLeft, int top) {
-    addCaption(caption, {captionLeft, top, 1095, 375});
-    QLabel* label = MakeLabel(this, labelName, QString(), {fieldLeft, top, 1215, 375}, FormFont("돋움", 12));
+void CephaloForm::addResult(const DerivedValue& d) {
+    const int top = kRowTops[d.cell.row];
+    addCaption(d.caption, {kCaptionLefts[d.cell.column], top, 1095, 375});
+    QLabel* label =
+        MakeLabel(this, d.label, QString(), {kFieldLefts[d.cell.column], top, 1215, 375}, FormFont("돋움", 12));
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
 }
+
+QLineEdit* CephaloForm::box(const TypedMeasurement& m) const { return findChild<QLineEdit*>(QString::fromUtf8(m.box)); }
+
+QLabel* CephaloForm::resultLabel(const DerivedValue& d) const { return findChild<QLabel*>(QString::fromUtf8(d.label)); }
 
 CephaloForm::CephaloForm() : Form(kName) {
     setWindowTitle(QStringLiteral("Veltrane"));
@@ -94,28 +81,16 @@ CephaloForm::CephaloForm() : Form(kName) {
     MakeMnemonicLabel(this, "Label2_1", QStringLiteral("Dental && Esthetic Ax"), {8160, 1200, 3600, 375}, font);
     captionCount_ = 2;
 
-    const int* row = kRowTops;
-    QLineEdit* txtSNA = addMeasurement("SNA", "txtSNA", 1320, 2520, row[0]);
-    QLineEdit* txtPFH = addMeasurement("PFH", "txtPFH", 4800, 6120, row[0]);
-    QLineEdit* txtWits = addMeasurement("Wits", "txtWits", 8760, 9960, row[0]);
-    QLineEdit* txtSNB = addMeasurement("SNB", "txtSNB", 1320, 2520, row[1]);
-    QLineEdit* txtAFH = addMeasurement("AFH", "txtAFH", 4800, 6120, row[1]);
-    QLineEdit* txtUISN = addMeasurement("&1 / SN", "txtUISN", 8760, 9960, row[1]);
-    lblANB = addResult("ANB", "lblANB", 1320, 2520, row[2]);
-    lblPFHAFH = addResult("PFH/AFH", "lblPFHAFH", 4800, 6120, row[2]);
-    QLineEdit* txtIMPA = addMeasurement("IMPA", "txtIMPA", 8760, 9960, row[2]);
-    QLineEdit* txtFA = addMeasurement("Facial A", "txtFA", 1320, 2520, row[3], 1215);
-    QLineEdit* txtSNMP = addMeasurement("SN/MP", "txtSNMP", 4800, 6120, row[3]);
-    QLineEdit* txtUIFP = addMeasurement("&1 to FP", "txtUIFP", 8760, 9960, row[3]);
-    QLineEdit* txtABMP = addMeasurement("AB/MP", "txtABMP", 1320, 2520, row[4]);
-    QLineEdit* txtFMA = addMeasurement("FMA", "txtFMA", 4800, 6120, row[4]);
-    QLineEdit* txtLIFP = addMeasurement("1 to FP", "txtLIFP", 8760, 9960, row[4]);
-    lblODI = addResult("ODI", "lblODI", 1320, 2520, row[5]);
-    QLineEdit* txtPPMP = addMeasurement("PP/MP", "txtPPMP", 4800, 6120, row[5]);
-    QLineEdit* txtUL = addMeasurement("UL", "txtUL", 8760, 9960, row[5]);
-    lblAPDI = addResult("APDI", "lblAPDI", 1320, 2520, row[6]);
-    QLineEdit* txtOPMP = addMeasurement("OP/MP", "txtOPMP", 4800, 6120, row[6]);
-    QLineEdit* txtLL = addMeasurement("LL", "txtLL", 8760, 9960, row[6]);
+    // Row by row, left to right: the order that numbers the captions from
+    // Label2_2 on and stacks the controls.
+    for (int row = 0; row < kFormRows; ++row) {
+        for (int column = 0; column < kFormColumns; ++column) {
+            if (const TypedMeasurement* m = TypedAt({column, row}))
+                addMeasurement(*m);
+            else if (const DerivedValue* d = ShownAt({column, row}))
+                addResult(*d);
+        }
+    }
 
     // The bar over the 1 of "1 to FP" marks the lower incisor.
     auto* line1 = new QFrame(this);
@@ -137,9 +112,13 @@ CephaloForm::CephaloForm() : Form(kName) {
         MakeButton(this, "cmdNextPatient", QStringLiteral("다음 환자"), {7920, 7560, 1575, 495}, buttonFont);
     cmdExit = MakeButton(this, "cmdExit", QStringLiteral("종    료"), {9720, 7560, 1575, 495}, buttonFont);
 
-    SetTabOrder({txtSNA,  txtSNB,   txtFA,      txtABMP,    txtPFH,  txtAFH,   txtSNMP,        txtFMA,
-                 txtPPMP, txtOPMP,  txtWits,    txtUISN,    txtIMPA, txtUIFP,  txtLIFP,        txtUL,
-                 txtLL,   cmdImage, cmdCephalo, cmdPreview, cmdNext, cmdTooth, cmdNextPatient, cmdExit});
+    // The boxes down each column, then the buttons.
+    QWidget* previous = nullptr;
+    for (const TypedMeasurement& m : kTypedMeasurements) {
+        if (previous) QWidget::setTabOrder(previous, box(m));
+        previous = box(m);
+    }
+    SetTabOrder({previous, cmdImage, cmdCephalo, cmdPreview, cmdNext, cmdTooth, cmdNextPatient, cmdExit});
 
     connect(cmdCephalo, &QPushButton::clicked, this, [this] { cmdCephalo_Click(); });
     connect(cmdImage, &QPushButton::clicked, this, [this] { cmdImage_Click(); });
@@ -156,32 +135,16 @@ void CephaloForm::Form_Load() {
 }
 
 void CephaloForm::cmdCephalo_Click() {
-    auto box = [this](const char* name) { return ReadBox(findChild<QLineEdit*>(QString::fromUtf8(name))); };
-    CephTyped typed;
-    typed.SNMP = box("txtSNMP");
-    typed.FMA = box("txtFMA");
-    typed.PPMP = box("txtPPMP");
-    typed.PFH = box("txtPFH");
-    typed.AFH = box("txtAFH");
-    typed.SNA = box("txtSNA");
-    typed.SNB = box("txtSNB");
-    typed.FA = box("txtFA");
-    typed.ABMP = box("txtABMP");
-    typed.Wits = box("txtWits");
-    typed.OPMP = box("txtOPMP");
-    typed.UISN = box("txtUISN");
-    typed.IMPA = box("txtIMPA");
-    typed.UIFP = box("txtUIFP");
-    typed.LIFP = box("txtLIFP");
-    typed.UL = box("txtUL");
-    typed.LL = box("txtLL");
+    CephRecord typed = Ceph();
+    for (const TypedMeasurement& m : kTypedMeasurements) typed.*m.value = ReadBox(box(m));
 
     // A refused run keeps the record, comment and scores of the last accepted
     // one for the pages, so nothing ever mixes two runs; only its four result
     // labels are emptied, so no old result stands beside the refused entries.
-    const std::optional<CephRecord> accepted = ApplyCephInputs(Ceph(), typed);
+    const std::optional<CephRecord> accepted = ApplyCephInputs(typed);
     if (!accepted) {
-        for (QLabel* label : {lblODI, lblPFHAFH, lblANB, lblAPDI}) label->clear();
+        for (const DerivedValue& d : kDerivedValues)
+            if (d.label) resultLabel(d)->clear();
         ShowMessage(QString::fromUtf8(kCephInputsRefused), this);
         return;
     }
@@ -195,10 +158,8 @@ void CephaloForm::cmdCephalo_Click() {
 void CephaloForm::PublishEvaluation(const CephRecord& accepted) {
     CephRecord& record = Ceph();
     record = accepted;
-    lblODI->setText(Tenths(record.ODI));
-    lblPFHAFH->setText(Tenths(record.PFHAFH));
-    lblANB->setText(Tenths(record.ANB));
-    lblAPDI->setText(Tenths(record.APDI));
+    for (const DerivedValue& d : kDerivedValues)
+        if (d.label) resultLabel(d)->setText(Tenths(record.*d.value));
 
     const CephEvalResult evaluation = CephEval(record, Patient());
     record.MsgCephalo = evaluation.MsgCephalo;
@@ -209,7 +170,7 @@ void CephaloForm::PublishEvaluation(const CephRecord& accepted) {
 void CephaloForm::PublishTraced(const CephRecord& traced) {
     cmdCephalo->setEnabled(false);
     cmdPreview->setEnabled(false);
-    for (const BoxValue& b : kBoxes) findChild<QLineEdit*>(QString::fromUtf8(b.box))->setText(Tenths(traced.*b.value));
+    for (const TypedMeasurement& m : kTypedMeasurements) box(m)->setText(Tenths(traced.*m.value));
     PublishEvaluation(traced);
     cmdNext->setEnabled(true);
 }

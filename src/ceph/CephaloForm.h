@@ -2,6 +2,7 @@
 // The cephalometric form: 17 typed measurements, their check, the derived
 // values and the evaluation comment; a crossroads of the navigation.
 
+#include "ceph/CephMeasurements.h"
 #include "ceph/CephRecord.h"
 #include "intake/FormNames.h"
 #include "platform/FormControls.h"
@@ -42,15 +43,12 @@ public:
 
 private:
     void addCaption(const char* caption, const Twips& rect);
-    QLineEdit* addMeasurement(
-        const char* caption, const char* boxName, int captionLeft, int fieldLeft, int top, int captionWidth = 1095);
-    QLabel* addResult(const char* caption, const char* labelName, int captionLeft, int fieldLeft, int top);
+    void addMeasurement(const TypedMeasurement& m);
+    void addResult(const DerivedValue& d);
+    QLineEdit* box(const TypedMeasurement& m) const;
+    QLabel* resultLabel(const DerivedValue& d) const;
 
     int captionCount_ = 0;
-    QLabel* lblANB;
-    QLabel* lblPFHAFH;
-    QLabel* lblODI;
-    QLabel* lblAPDI;
     QLabel* lblCephalo;
     QPushButton* cmdImage;
     QPushButton* cmdCephalo;

@@ -13,14 +13,31 @@
 namespace vt {
 namespace {
 
-// SNMP FMA PPMP PFH AFH SNA SNB FA ABMP Wits OPMP UISN IMPA UIFP LIFP UL LL, all in range.
-constexpr CephTyped kValid{32, 25, 25, 80, 120, 82, 79, 88, 70, -1, 15, 105, 95, 9, 6, 0, 1};
+// All 17 typed values in range.
+const CephRecord kValid{.SNA = 82,
+                        .SNB = 79,
+                        .FA = 88,
+                        .ABMP = 70,
+                        .PFH = 80,
+                        .AFH = 120,
+                        .SNMP = 32,
+                        .FMA = 25,
+                        .PPMP = 25,
+                        .Wits = -1,
+                        .OPMP = 15,
+                        .UISN = 105,
+                        .IMPA = 95,
+                        .UIFP = 9,
+                        .LIFP = 6,
+                        .UL = 0,
+                        .LL = 1,
+                        .MsgCephalo = {}};
 
 TEST(CephInputs, EveryBoundIsExclusiveAndNonNumbersFail) {
     constexpr double inf = std::numeric_limits<double>::infinity();
-    using T = CephTyped;
+    using T = CephRecord;
     const struct {
-        double CephTyped::*value;
+        double CephRecord::*value;
         double low, high;
         bool angle;
     } rows[] = {{&T::SNMP, 2, 68, true},
@@ -52,11 +69,11 @@ TEST(CephInputs, EveryBoundIsExclusiveAndNonNumbersFail) {
                       {inf, false},
                       {-inf, false}};
         for (const auto& probe : probes) {
-            CephTyped typed = kValid;
+            CephRecord typed = kValid;
             typed.*row.value = probe.value;
             const CephValidity v = CheckCephTyped(typed);
             // A failure clears only the flag of the value's own group.
-            EXPECT_EQ(std::tuple(v.ValidAngle, v.ValidOther, ApplyCephInputs(CephRecord{}, typed).has_value()),
+            EXPECT_EQ(std::tuple(v.ValidAngle, v.ValidOther, ApplyCephInputs(typed).has_value()),
                       std::tuple(probe.passes || !row.angle, probe.passes || row.angle, probe.passes))
                 << row.low << " < " << probe.value;
         }
@@ -67,9 +84,9 @@ TEST(CephInputs, EveryBoundIsExclusiveAndNonNumbersFail) {
 // 71 (85.2 * 100 / 120 would not); 68.1 + (23.1 - 23.2) is exactly 68 ((68.1 + 23.1) - 23.2 falls below).
 TEST(CephInputs, DerivedValuesKeepTheirOperandOrder) {
     using R = CephRecord;
-    R current;
+    R current = kValid;
     current.MsgCephalo = "kept";
-    const R r = ApplyCephInputs(current, kValid).value();
+    const R r = ApplyCephInputs(current).value();
     const struct {
         double CephRecord::*value;
         double expected;
@@ -87,9 +104,9 @@ TEST(CephInputs, DerivedValuesKeepTheirOperandOrder) {
                 {&R::LL, 1}};
     for (const auto& row : rows) EXPECT_EQ(r.*row.value, row.expected) << row.expected;
     EXPECT_TRUE(std::abs(r.PFHAFH - 200.0 / 3) < 1e-12 && r.MsgCephalo == "kept");
-    CephTyped typed = kValid;
+    CephRecord typed = kValid;
     typed.PFH = 85.2, typed.ABMP = 68.1, typed.FMA = 23.1, typed.PPMP = 23.2;
-    const CephRecord o = ApplyCephInputs(CephRecord{}, typed).value();
+    const CephRecord o = ApplyCephInputs(typed).value();
     EXPECT_TRUE(o.PFHAFH > 71.0 && o.ODI == 68.0) << o.PFHAFH << " " << o.ODI;
 }
 
