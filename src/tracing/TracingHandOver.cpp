@@ -17,16 +17,36 @@ struct TracedValue {
     double TracingMeasures::*measure;
 };
 constexpr TracedValue kTracedValues[] = {
-    {"SNA", &TracingMeasures::SNA},   {"SNB", &TracingMeasures::SNB},   {"ANB", &TracingMeasures::ANB},
-    {"SNPg", &TracingMeasures::SNPg}, {"FA", &TracingMeasures::FA},     {"ABMP", &TracingMeasures::ABMP},
-    {"ABA", &TracingMeasures::ABA},   {"ODI", &TracingMeasures::ODI},   {"APDI", &TracingMeasures::APDI},
-    {"PFH", &TracingMeasures::PFH},   {"AFH", &TracingMeasures::AFH},   {"PFHAFH", &TracingMeasures::PFHAFH},
-    {"SNMP", &TracingMeasures::SNMP}, {"FMA", &TracingMeasures::FMA},   {"PPMP", &TracingMeasures::PPMP},
-    {"Wits", &TracingMeasures::Wits}, {"OPMP", &TracingMeasures::OPMP}, {"UISN", &TracingMeasures::UISN},
-    {"UIPP", &TracingMeasures::UIPP}, {"IMPA", &TracingMeasures::IMPA}, {"FMIA", &TracingMeasures::FMIA},
-    {"IIA", &TracingMeasures::IIA},   {"UIOP", &TracingMeasures::UIOP}, {"LIOP", &TracingMeasures::LIOP},
-    {"UIFP", &TracingMeasures::UIFP}, {"LIFP", &TracingMeasures::LIFP}, {"UL", &TracingMeasures::UL},
+    // the typed measurements
+    {"SNA", &TracingMeasures::SNA},
+    {"SNB", &TracingMeasures::SNB},
+    {"FA", &TracingMeasures::FA},
+    {"ABMP", &TracingMeasures::ABMP},
+    {"PFH", &TracingMeasures::PFH},
+    {"AFH", &TracingMeasures::AFH},
+    {"SNMP", &TracingMeasures::SNMP},
+    {"FMA", &TracingMeasures::FMA},
+    {"PPMP", &TracingMeasures::PPMP},
+    {"OPMP", &TracingMeasures::OPMP},
+    {"Wits", &TracingMeasures::Wits},
+    {"UISN", &TracingMeasures::UISN},
+    {"IMPA", &TracingMeasures::IMPA},
+    {"UIFP", &TracingMeasures::UIFP},
+    {"LIFP", &TracingMeasures::LIFP},
+    {"UL", &TracingMeasures::UL},
     {"LL", &TracingMeasures::LL},
+    // the derived values
+    {"ANB", &TracingMeasures::ANB},
+    {"SNPg", &TracingMeasures::SNPg},
+    {"ABA", &TracingMeasures::ABA},
+    {"ODI", &TracingMeasures::ODI},
+    {"APDI", &TracingMeasures::APDI},
+    {"PFHAFH", &TracingMeasures::PFHAFH},
+    {"UIPP", &TracingMeasures::UIPP},
+    {"FMIA", &TracingMeasures::FMIA},
+    {"IIA", &TracingMeasures::IIA},
+    {"UIOP", &TracingMeasures::UIOP},
+    {"LIOP", &TracingMeasures::LIOP},
 };
 
 // Null when no measurement has the name, which the check below refuses.
