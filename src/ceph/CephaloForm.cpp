@@ -45,20 +45,19 @@ QString Tenths(double value) { return QString::fromStdString(FormatNumber(value,
 // The next member of the caption array Label2.
 void CephaloForm::addCaption(const char* caption, const Twips& rect) {
     const std::string name = "Label2_" + std::to_string(captionCount_++);
-    MakeMnemonicLabel(this, name.c_str(), QString::fromUtf8(caption), rect, FormFont("돋움", 12));
+    MakeMnemonicLabel(this, name.c_str(), QString::fromUtf8(caption), rect, FormFont(12));
 }
 
 void CephaloForm::addMeasurement(const TypedMeasurement& m) {
     const int top = kRowTops[m.cell.row];
     addCaption(m.caption, {kCaptionLefts[m.cell.column], top, m.captionWidth, 375});
-    MakeTextBox(this, m.box, {kFieldLefts[m.cell.column], top, 1215, 375}, FormFont("돋움", 12));
+    MakeTextBox(this, m.box, {kFieldLefts[m.cell.column], top, 1215, 375}, FormFont(12));
 }
 
 void CephaloForm::addResult(const DerivedValue& d) {
     const int top = kRowTops[d.cell.row];
     addCaption(d.caption, {kCaptionLefts[d.cell.column], top, 1095, 375});
-    QLabel* label =
-        MakeLabel(this, d.label, QString(), {kFieldLefts[d.cell.column], top, 1215, 375}, FormFont("돋움", 12));
+    QLabel* label = MakeLabel(this, d.label, QString(), {kFieldLefts[d.cell.column], top, 1215, 375}, FormFont(12));
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -71,11 +70,11 @@ QLabel* CephaloForm::resultLabel(const DerivedValue& d) const { return findChild
 CephaloForm::CephaloForm() : Form(kName) {
     setWindowTitle(QStringLiteral("Veltrane"));
     SizeFormTwips(this, 11910, 8520);
-    const QFont font = FormFont("돋움", 12);
+    const QFont font = FormFont(12);
     setFont(font);
 
     QLabel* title =
-        MakeLabel(this, "Label1", QStringLiteral("Cephalo 분석"), {360, 240, 6000, 720}, FormFont("돋움", 24, true));
+        MakeLabel(this, "Label1", QStringLiteral("Cephalo 분석"), {360, 240, 6000, 720}, FormFont(24, true));
     title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
     MakeMnemonicLabel(this, "Label2_0", QStringLiteral("Skeletal Ax"), {720, 1200, 3000, 375}, font);
     MakeMnemonicLabel(this, "Label2_1", QStringLiteral("Dental && Esthetic Ax"), {8160, 1200, 3600, 375}, font);
@@ -95,13 +94,13 @@ CephaloForm::CephaloForm() : Form(kName) {
     // The bar over the 1 of "1 to FP" marks the lower incisor.
     auto* line1 = new QFrame(this);
     line1->setObjectName(QStringLiteral("Line1"));
-    line1->setGeometry(8760 / 15, 3720 / 15, (8880 - 8760) / 15, 1);
+    line1->setGeometry(TwipsToPixels(8760), TwipsToPixels(3720), TwipsToPixels(8880 - 8760), 1);
     line1->setStyleSheet(QStringLiteral("background-color: black;"));
 
     lblCephalo = MakeLabel(this, "lblCephalo", QString(), {720, 5400, 6735, 2775}, font);
     lblCephalo->setWordWrap(true);
 
-    const QFont buttonFont = FormFont("돋움", 11.25);
+    const QFont buttonFont = FormFont(11.25);
     cmdImage =
         MakeButton(this, "cmdImage", QStringLiteral("Image Tracing && 분석"), {7920, 5400, 3375, 495}, buttonFont);
     cmdCephalo = MakeButton(this, "cmdCephalo", QStringLiteral("Ceph 분석"), {7920, 6120, 1575, 495}, buttonFont);

@@ -6,7 +6,7 @@ namespace vt {
 
 EvalGroup EvalGroupOf(std::int16_t sex, double ageYear) {
     if (sex != 0 && sex != 1) return std::nullopt;
-    return sex * 3 + static_cast<int>(AgeBandOf(ageYear));
+    return static_cast<int>(SexAgeColumn(sex, ageYear));
 }
 
 bool Passes(Cmp cmp, double value, double bound) {

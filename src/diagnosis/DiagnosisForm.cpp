@@ -29,7 +29,7 @@ namespace {
 // as the model form does; nothing reads it before a run sets it again.
 constexpr PreviewState kStateOnWayToCephalo = PreviewState::Tracing2;
 
-QFont FormFontOf() { return FormFont("돋움", 12); }
+QFont FormFontOf() { return FormFont(12); }
 
 QLabel* MakeResultLabel(QWidget* parent, const char* name, const Twips& rect, bool bordered) {
     QLabel* label = MakeLabel(parent, name, QString(), rect, FormFontOf());
@@ -51,7 +51,7 @@ DiagnosisForm::DiagnosisForm() : Form(kName) {
     setFont(font);
 
     QLabel* title =
-        MakeLabel(this, "Label1", QStringLiteral("발치 분석, 진단"), {360, 240, 4095, 615}, FormFont("돋움", 24, true));
+        MakeLabel(this, "Label1", QStringLiteral("발치 분석, 진단"), {360, 240, 4095, 615}, FormFont(24, true));
     title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
 
     MakeLabel(this, "Label2_0", QStringLiteral("ALD"), {720, 1320, 615, 255}, font);
@@ -113,7 +113,7 @@ DiagnosisForm::DiagnosisForm() : Form(kName) {
     lblKims = MakeResultLabel(this, "lblKims", {5880, 2640, 5415, 615}, true);
     lblDiagnosis = MakeResultLabel(this, "lblDiagnosis", {5760, 3480, 5535, 3015}, false);
 
-    cmdExt = MakeButton(this, "cmdExt", QStringLiteral("발치 분석"), {5880, 6720, 1575, 495}, FormFont("돋움", 11.25));
+    cmdExt = MakeButton(this, "cmdExt", QStringLiteral("발치 분석"), {5880, 6720, 1575, 495}, FormFont(11.25));
     cmdDiagnosis = MakeButton(this, "cmdDiagnosis", QStringLiteral("진  단"), {7800, 6720, 1575, 495}, font);
     cmdPreview = MakeButton(this, "cmdPreview", QStringLiteral("결과인쇄 보기"), {9720, 6720, 1575, 495}, font);
     cmdCephalo = MakeButton(this, "cmdCephalo", QStringLiteral("Ceph 분석"), {5880, 7560, 1575, 495}, font);

@@ -36,7 +36,7 @@ std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 PatientInfoForm::PatientInfoForm() : Form(kName) {
     setWindowTitle(QStringLiteral("Veltrane"));
     SizeFormTwips(this, 11910, 8520);
-    const QFont font = FormFont("돋움", 12);
+    const QFont font = FormFont(12);
     setFont(font);
 
     QPalette pal = palette();

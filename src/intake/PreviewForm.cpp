@@ -47,8 +47,8 @@ void PagePicture::paintEvent(QPaintEvent*) {
 
 PreviewForm::PreviewForm() : Form(kName) {
     setWindowTitle(QStringLiteral("Analysis Preview"));
-    setFont(FormFont("돋움", 8.25));
-    const QFont buttonFont = FormFont("돋움", 11.25);
+    setFont(FormFont(8.25));
+    const QFont buttonFont = FormFont(11.25);
     cmdNext = MakeButton(this, "cmdNext", QStringLiteral("다음 페이지"), {360, 1080, 1575, 495}, buttonFont);
     cmdBefore = MakeButton(this, "cmdBefore", QStringLiteral("이전 페이지"), {360, 240, 1575, 495}, buttonFont);
     cmdDownMove = MakeButton(this, "cmdDownMove", QStringLiteral("아래로 이동"), {360, 2760, 1575, 495}, buttonFont);
@@ -72,7 +72,8 @@ PreviewForm::PreviewForm() : Form(kName) {
 void PreviewForm::Form_Load() {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     resize(screen.size());
-    picPreview->setGeometry(2400 / 15, 0, screen.width() - 2495 / 15, screen.height() - 445 / 15);
+    picPreview->setGeometry(
+        TwipsToPixels(2400), 0, screen.width() - TwipsToPixels(2495), screen.height() - TwipsToPixels(445));
     visibleHeight_ = static_cast<float>(picPreview->height() / kScreenPixelsPerMm);
     setButtonsForPage();
 }

@@ -31,11 +31,11 @@ QPixmap StartBanner() {
         p.drawRoundedRect(QRectF(c.x() - kToothHalfWidth, c.y() - 22, 2 * kToothHalfWidth, 44), 10, 10);
     }
 
-    QFont title = FormFont("돋움", 48, true);
+    QFont title = FormFont(48, true);
     p.setFont(title);
     p.setPen(Qt::white);
     p.drawText(QRectF(70, 60, 600, 100), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Veltrane"));
-    p.setFont(FormFont("돋움", 16));
+    p.setFont(FormFont(16));
     p.setPen(QColor(220, 232, 250));
     p.drawText(QRectF(74, 160, 600, 40),
                Qt::AlignLeft | Qt::AlignVCenter,

@@ -44,8 +44,8 @@ constexpr std::array<const char*, 12> kToothCaptions{"상악 중절치",
 // Upper teeth in the first block of rows, lower teeth in the second.
 int ToothRowTop(int i) { return i < 6 ? 1320 + 480 * i : 4320 + 480 * (i - 6); }
 
-QFont ControlFont() { return FormFont("돋움", 12); }
-QFont OptionFont() { return FormFont("돋움", 9.75); }
+QFont ControlFont() { return FormFont(12); }
+QFont OptionFont() { return FormFont(9.75); }
 
 // A frame without border or caption: it only keeps its option buttons
 // exclusive among themselves.
@@ -90,11 +90,11 @@ void MakeOptionArray(QWidget* frame,
 ModelForm::ModelForm() : Form(kName) {
     setWindowTitle(QStringLiteral("Veltrane"));
     SizeFormTwips(this, 11910, 8520);
-    setFont(FormFont("돋움", 9.75));
+    setFont(FormFont(9.75));
     const QFont font = ControlFont();
 
-    QLabel* title = MakeLabel(
-        this, "Label1", QStringLiteral("Model 분석, 가상 Setup"), {360, 240, 5775, 495}, FormFont("돋움", 24, true));
+    QLabel* title =
+        MakeLabel(this, "Label1", QStringLiteral("Model 분석, 가상 Setup"), {360, 240, 5775, 495}, FormFont(24, true));
     title->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
     // The substitute face's line is a little taller than the label: set on
     // the label's bottom, only the blank above the glyphs is cut off.
@@ -119,7 +119,7 @@ ModelForm::ModelForm() : Form(kName) {
 
     buildSetupFrame();
 
-    const QFont buttonFont = FormFont("돋움", 11.25);
+    const QFont buttonFont = FormFont(11.25);
     cmdFourIncisor =
         MakeButton(this, "cmdFourIncisor", QStringLiteral("4전치 분석"), {600, 7440, 1695, 615}, buttonFont);
     cmdTotalTeeth =

@@ -3,13 +3,13 @@
 namespace vt {
 
 QString MappedFamily(const std::string& faceName) {
-    if (faceName == "돋움") return QStringLiteral("NanumGothic");
-    if (faceName == "돋움체") return QStringLiteral("NanumGothicCoding");
+    if (faceName == kFormFace) return QStringLiteral("NanumGothic");
+    if (faceName == kFixedFace) return QStringLiteral("NanumGothicCoding");
     return QString::fromStdString(faceName);
 }
 
-QFont FormFont(const std::string& faceName, double points, bool bold) {
-    QFont font(MappedFamily(faceName));
+QFont FormFont(double points, bool bold) {
+    QFont font(MappedFamily(kFormFace));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

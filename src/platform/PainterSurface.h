@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <string>
 
+#include "platform/FontNames.h"
 #include "platform/ResultSurface.h"
 #include "platform/Units.h"
 
@@ -44,7 +45,7 @@ private:
     QPainter& painter_;
     double originX_, originY_, pixelsPerMm_;
     double x_ = 0, y_ = 0;
-    std::string fontName_ = "돋움";
+    std::string fontName_ = kFormFace;
     double fontSize_ = 9;
     int foreColor_ = 0;
 };

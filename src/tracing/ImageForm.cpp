@@ -58,7 +58,7 @@ QLabel* MakePrompt(QWidget* parent, const char* name, const Twips& rect, const Q
 
 ImageForm::ImageForm() : Form(kName) {
     setWindowTitle(QStringLiteral("Veltrane"));
-    const QFont font = FormFont("돋움", 11.25);
+    const QFont font = FormFont(11.25);
     setFont(font);
     cmdOpen = MakeButton(this, "cmdOpen", QStringLiteral("Image 열기"), {360, 240, 1695, 495}, font);
     cmdScale = MakeButton(this, "cmdScale", QStringLiteral("Scale 설정"), {360, 1440, 1695, 495}, font);

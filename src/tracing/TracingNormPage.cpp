@@ -18,7 +18,7 @@ void CephAx3(ResultSurface& s, const TracingMeasures& m, const PatientRecord& p,
     s.printAt(c.sd, kTracingHeadsY, "SD");
     s.printAt(c.value, kTracingHeadsY, "Patient");
 
-    const std::size_t column = (p.Sex == 0 ? 0 : 3) + static_cast<std::size_t>(AgeBandOf(p.AgeYear));
+    const std::size_t column = SexAgeColumn(p.Sex, p.AgeYear);
     int k = 0;
     for (const TracingNormRow& row : TracingNormTable()) {
         const double y = kTracingFirstRowY + kTracingRowPitch * k++;

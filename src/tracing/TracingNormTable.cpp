@@ -1,8 +1,5 @@
 #include "tracing/TracingNormTable.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 #include "ceph/CephNormTable.h"
 
 namespace vt {
@@ -67,28 +64,31 @@ constexpr RowSource kRows[kTracingNormRowCount] = {
     Shared("LL", &TM::LL),
 };
 
-std::array<TracingNormRow, kTracingNormRowCount> Build() {
-    std::array<TracingNormRow, kTracingNormRowCount> rows;
+// A shared row's label, norms and SD from the cephalometric row that shows
+// the same value; a name no cephalometric row has leaves the row unlabelled.
+consteval std::array<TracingNormRow, kTracingNormRowCount> Build() {
+    std::array<TracingNormRow, kTracingNormRowCount> rows{};
     for (std::size_t k = 0; k < kTracingNormRowCount; ++k) {
         const RowSource& src = kRows[k];
-        if (src.cephValue.empty()) {
-            rows[k] = src.own;
-            continue;
-        }
-        const auto ceph = std::find_if(CephNormTable.begin(), CephNormTable.end(), [&](const CephNormRow& c) {
-            return c.valueName == src.cephValue;
-        });
-        if (ceph == CephNormTable.end()) std::abort();  // a misspelt name is a build mistake
-        rows[k] = {ceph->label, src.own.value, ceph->norms, ceph->sd};
+        rows[k] = src.own;
+        for (const CephNormRow& ceph : CephNormTable)
+            if (!src.cephValue.empty() && ceph.valueName == src.cephValue)
+                rows[k] = {ceph.label, src.own.value, ceph.norms, ceph.sd};
     }
     return rows;
 }
 
+constexpr std::array<TracingNormRow, kTracingNormRowCount> kTracingNormRows = Build();
+
+consteval bool EveryRowLabelled() {
+    for (const TracingNormRow& row : kTracingNormRows)
+        if (row.label.empty()) return false;
+    return true;
+}
+static_assert(EveryRowLabelled(), "every shared row names a value of the cephalometric norm table");
+
 }  // namespace
 
-const std::array<TracingNormRow, kTracingNormRowCount>& TracingNormTable() {
-    static const std::array<TracingNormRow, kTracingNormRowCount> rows = Build();
-    return rows;
-}
+const std::array<TracingNormRow, kTracingNormRowCount>& TracingNormTable() { return kTracingNormRows; }
 
 }  // namespace vt
