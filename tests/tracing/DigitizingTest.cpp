@@ -14,6 +14,8 @@
 namespace vt {
 
 void PrintTo(const DisplayLine& l, std::ostream* os) { *os << l.x1 << "," << l.y1 << " - " << l.x2 << "," << l.y2; }
+void PrintTo(Landmark l, std::ostream* os) { *os << kLandmarks[l].name; }
+void PrintTo(PointerShape p, std::ostream* os) { *os << "pointer " << static_cast<int>(p); }
 
 namespace {
 
@@ -90,6 +92,57 @@ TEST(ClickMode, ToolButtonsEnterTheirSequences) {
     state.ClickMode = 100;
     for (int press = 0; press < 2; ++press) OnMoveButton(state);
     EXPECT_TRUE(OnMouseUp(state).pointer == PointerShape::Arrow && state.ClickMode == 91);
+}
+
+TEST(ClickMode, EachLandmarkIsPlacedInItsOwnModes) {
+    struct Row {
+        Landmark landmark;
+        std::int16_t placing, replacing;
+    };
+    const Row rows[] = {
+        {.landmark = Landmark::Nasion, .placing = 11, .replacing = 41},
+        {.landmark = Landmark::Sella, .placing = 12, .replacing = 42},
+        {.landmark = Landmark::Mx6Distal, .placing = 28, .replacing = 58},
+        {.landmark = Landmark::LowerLip, .placing = 34, .replacing = 64},
+        {.landmark = Landmark::SoftPogonion, .placing = 35, .replacing = 65},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(kLandmarks[row.landmark].name);
+        EXPECT_EQ(PlacingMode(row.landmark), row.placing);
+        EXPECT_EQ(ReplacingMode(row.landmark), row.replacing);
+        for (std::int16_t mode : {row.placing, row.replacing}) {
+            DigitizeState state;
+            state.view.Zoom = 1, state.ClickMode = mode;
+            TracingRecord record;
+            OnMouseDown(state, record, L, 900, 600);
+            std::vector<Landmark> placed;
+            for (Landmark l : kAllLandmarks)
+                if (record.landmarks[l].x != kNotPlaced) placed.push_back(l);
+            EXPECT_EQ(placed, std::vector{row.landmark}) << "mode " << mode;
+        }
+    }
+}
+
+TEST(ClickMode, CrosshairInEveryModeBelowThePanBlock) {
+    struct Row {
+        std::int16_t first, last;
+        PointerShape pointer;
+    };
+    const Row rows[] = {
+        {.first = 0, .last = 0, .pointer = PointerShape::Arrow},
+        {.first = 1, .last = 69, .pointer = PointerShape::Crosshair},
+        {.first = 70, .last = 100, .pointer = PointerShape::Arrow},
+    };
+    for (const Row& row : rows) {
+        for (int mode = row.first; mode <= row.last; ++mode) {
+            DigitizeState state;
+            state.ClickMode = static_cast<std::int16_t>(mode);
+            EXPECT_EQ(OnMagnifyButton(state, DisplaySizes{9000, 6000, 2000, 1000}).pointer, row.pointer)
+                << "magnify in mode " << mode;
+            OnMoveButton(state);
+            EXPECT_EQ(OnMouseUp(state).pointer, row.pointer) << "pan ended back in mode " << mode;
+        }
+    }
 }
 
 TEST(ClickMode, OpeningFitsTheWholePictureAndMagnifyToggles) {
