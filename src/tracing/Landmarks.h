@@ -36,9 +36,12 @@ enum class Landmark : std::uint8_t {
     UpperLip,
     LowerLip,
     SoftPogonion,
+    // Not a landmark: their number. A new landmark goes above, in its place
+    // in the order, with its row in kLandmarks.
+    Count
 };
 
-inline constexpr std::size_t kLandmarkCount = static_cast<std::size_t>(Landmark::SoftPogonion) + 1;
+inline constexpr std::size_t kLandmarkCount = static_cast<std::size_t>(Landmark::Count);
 
 // Position in the placing order, 0 for Nasion.
 constexpr std::size_t IndexOf(Landmark l) { return static_cast<std::size_t>(l); }
