@@ -64,10 +64,8 @@ struct Patient {
         vt::Radiograph() = film;
         const vt::TracingInput clicks = Clicks();
         vt::Tracing().MmPerPixel = clicks.MmPerPixel;
-        for (const vt::Landmark& l : vt::kLandmarks) {
-            vt::Tracing().*l.x = clicks.landmarks[std::size_t(l.k - 1)].x;
-            vt::Tracing().*l.y = clicks.landmarks[std::size_t(l.k - 1)].y;
-        }
+        for (const vt::Landmark l : vt::kAllLandmarks)
+            vt::Tracing().landmarks[l] = {clicks.landmarks[l].x, clicks.landmarks[l].y};
     }
 };
 

@@ -45,9 +45,9 @@ const QString& SampleJpeg() {
 vt::TracingRecord AllPlaced() {
     vt::TracingRecord r;
     r.ScaleX1 = 3000, r.ScaleY1 = 3000, r.ScaleX2 = 30000, r.ScaleY2 = 3000;
-    for (const vt::Landmark& l : vt::kLandmarks) {
-        r.*l.x = 2000.0 * l.k;
-        r.*l.y = 1500.0 * l.k;
+    for (vt::Landmark l : vt::kAllLandmarks) {
+        const double k = static_cast<double>(vt::IndexOf(l) + 1);  // the placing order, from 1
+        r.landmarks[l] = {2000.0 * k, 1500.0 * k};
     }
     return r;
 }

@@ -10,14 +10,10 @@ namespace M = ClickModes;
 namespace {
 
 PointerShape PointerFor(std::int16_t mode) {
-    return mode >= 1 && mode < 70 ? PointerShape::Crosshair : PointerShape::Arrow;
+    return ShowsCrosshair(mode) ? PointerShape::Crosshair : PointerShape::Arrow;
 }
 
-void Place(TracingRecord& record, int k, double x, double y) {
-    const Landmark& landmark = LandmarkAt(k);
-    record.*landmark.x = x;
-    record.*landmark.y = y;
-}
+void Place(TracingRecord& record, Landmark l, double x, double y) { record.landmarks[l] = {x, y}; }
 
 void ResetScalePoints(TracingRecord& record) {
     record.ScaleX1 = record.ScaleY1 = record.ScaleX2 = record.ScaleY2 = kNotPlaced;
@@ -50,7 +46,7 @@ Reaction OnOpened(DigitizeState& state, TracingRecord& record, const DisplaySize
     state.view.Zoom = OpeningZoom(sizes);
     ResetView(state);
     ResetScalePoints(record);
-    for (const Landmark& landmark : kLandmarks) Place(record, landmark.k, kNotPlaced, kNotPlaced);
+    record.landmarks = {};  // every landmark unplaced
     state.ClickMode = M::Idle;
     Reaction r;
     r.pointer = PointerShape::Arrow;
@@ -80,7 +76,7 @@ Reaction OnScaleButton(DigitizeState& state, TracingRecord& record, std::string_
 
 Reaction OnLandmarkButton(DigitizeState& state) {
     Reaction r;
-    r.lblLandmark = LandmarkAt(1).forwardPrompt;
+    r.lblLandmark = kLandmarks[PlacedIn(M::FirstLandmark)].forwardPrompt;
     r.pointer = PointerShape::Crosshair;
     r.tools = ToolEvent::LandmarksStarted;
     state.ClickMode = M::FirstLandmark;
@@ -91,9 +87,9 @@ Reaction OnModifyButton(DigitizeState& state, std::string_view landmarkText) {
     Reaction r;
     r.pointer = PointerShape::Crosshair;
     r.tools = ToolEvent::ModifyStarted;
-    for (const Landmark& landmark : kLandmarks) {
-        if (landmarkText == landmark.name) {
-            state.ClickMode = static_cast<std::int16_t>(40 + landmark.k);
+    for (Landmark l : kAllLandmarks) {
+        if (landmarkText == kLandmarks[l].name) {
+            state.ClickMode = ReplacingMode(l);
             break;
         }
     }
@@ -134,14 +130,14 @@ Reaction OnMouseDown(DigitizeState& state, TracingRecord& record, std::int16_t b
         } else if (mode == M::ScaleEnd) {
             PlaceScaleEnd(state, record, x(), y(), r);
         } else if (mode >= M::FirstLandmark && mode < M::LastLandmark) {
-            Place(record, mode - 10, x(), y());
-            r.lblLandmark = LandmarkAt(mode - 9).forwardPrompt;
+            Place(record, PlacedIn(mode), x(), y());
+            r.lblLandmark = kLandmarks[PlacedIn(mode + 1)].forwardPrompt;
         } else if (mode == M::LastLandmark) {
-            Place(record, kLandmarkCount, x(), y());
+            Place(record, PlacedIn(mode), x(), y());
             r.lblLandmark = "";
             r.tools = ToolEvent::LastLandmarkClick;
-        } else if (mode >= M::FirstReplace && mode <= M::LastReplace) {
-            Place(record, mode - 40, x(), y());
+        } else if (IsReplacingMode(mode)) {
+            Place(record, ReplacedIn(mode), x(), y());
         } else if (mode == M::Pan) {
             state.DragX = x();
             state.DragY = y();
@@ -158,7 +154,7 @@ Reaction OnMouseDown(DigitizeState& state, TracingRecord& record, std::int16_t b
             r.lblScale = kScaleStartPrompt;
             --mode;
         } else if (mode > M::FirstLandmark && mode <= M::LastLandmark) {
-            r.lblLandmark = LandmarkAt(mode - 11).backPrompt;
+            r.lblLandmark = kLandmarks[PlacedIn(mode - 1)].backPrompt;
             --mode;
         }
     }

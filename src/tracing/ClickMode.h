@@ -10,25 +10,51 @@
 #include <string_view>
 #include <vector>
 
+#include "tracing/Landmarks.h"
 #include "tracing/ToolEnabling.h"
 #include "tracing/TracingRecord.h"
 #include "tracing/ViewTransform.h"
 
 namespace vt {
 
-// Values of ClickMode. Landmark k is placed in mode 10 + k and placed again
-// in mode 40 + k.
+// Values of ClickMode. The landmarks are placed one after another in modes
+// counted from 10 (Nasion in 11) and one of them is placed again in a mode
+// counted from 40 (Nasion in 41): blocks of 30 modes, the next of which
+// holds the pan mode.
 namespace ClickModes {
 inline constexpr std::int16_t Idle = 0;
 inline constexpr std::int16_t ScaleStart = 1;
 inline constexpr std::int16_t ScaleEnd = 2;
-inline constexpr std::int16_t FirstLandmark = 11;
-inline constexpr std::int16_t LastLandmark = 35;
-inline constexpr std::int16_t FirstReplace = 41;
-inline constexpr std::int16_t LastReplace = 65;
+inline constexpr std::int16_t PlacingBase = 10;
+inline constexpr std::int16_t ReplacingBase = 40;
+inline constexpr std::int16_t PanBlock = ReplacingBase + (ReplacingBase - PlacingBase);
+inline constexpr std::int16_t FirstLandmark = PlacingBase + 1;
+inline constexpr std::int16_t LastLandmark = static_cast<std::int16_t>(FirstLandmark + kLandmarkCount - 1);
+inline constexpr std::int16_t FirstReplace = ReplacingBase + 1;
+inline constexpr std::int16_t LastReplace = static_cast<std::int16_t>(FirstReplace + kLandmarkCount - 1);
 inline constexpr std::int16_t Pan = 91;
 inline constexpr std::int16_t AllPlaced = 100;
+
+static_assert(LastLandmark < ReplacingBase && LastReplace < PanBlock, "more landmarks than a block holds");
+static_assert(Pan >= PanBlock && Pan < AllPlaced);
 }  // namespace ClickModes
+
+// The mode that places `l` in the placing sequence, and the one that places it again.
+constexpr std::int16_t PlacingMode(Landmark l) {
+    return static_cast<std::int16_t>(ClickModes::FirstLandmark + IndexOf(l));
+}
+constexpr std::int16_t ReplacingMode(Landmark l) {
+    return static_cast<std::int16_t>(ClickModes::FirstReplace + IndexOf(l));
+}
+constexpr bool IsReplacingMode(int mode) { return mode >= ClickModes::FirstReplace && mode <= ClickModes::LastReplace; }
+// The landmark that a placing mode, or a replacing mode, places.
+constexpr Landmark PlacedIn(int mode) { return LandmarkAt(static_cast<std::size_t>(mode - ClickModes::FirstLandmark)); }
+constexpr Landmark ReplacedIn(int mode) {
+    return LandmarkAt(static_cast<std::size_t>(mode - ClickModes::FirstReplace));
+}
+// The pointer is a crosshair in the modes that place a point: the scale's,
+// the placing and the replacing modes, every mode below the pan mode's block.
+constexpr bool ShowsCrosshair(int mode) { return mode >= ClickModes::ScaleStart && mode < ClickModes::PanBlock; }
 
 // Pointer styles over the display, numbered as the platform numbers them.
 enum class PointerShape : std::int16_t { Arrow = 0, Crosshair = 2, FourWay = 5 };

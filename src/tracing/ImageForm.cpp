@@ -112,7 +112,7 @@ void ImageForm::Form_Load() {
     for (const char* entry : {"2 cm", "5 cm", "10 cm"}) cboScale->addItem(QString::fromUtf8(entry));
     cboScale->setCurrentIndex(0);
     cboScale_Click();
-    for (const Landmark& landmark : kLandmarks) cboLandmark->addItem(QString::fromUtf8(landmark.name));
+    for (const LandmarkText& text : kLandmarks) cboLandmark->addItem(QString::fromUtf8(text.name));
     cboLandmark->setCurrentIndex(-1);
     cboLandmark->setEditText(QString());
     applyTools(ToolEvent::FormLoad);

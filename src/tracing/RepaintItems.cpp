@@ -8,9 +8,18 @@ namespace {
 
 using R = TracingRecord;
 
-struct PointRef {
-    double R::*x;
-    double R::*y;
+// A point the display marks: one end of the scale, or a landmark. Converts
+// from either, so the drawing order below names points plainly.
+class PointRef {
+public:
+    constexpr PointRef(double R::*x, double R::*y) : x_(x), y_(y) {}
+    constexpr PointRef(Landmark landmark) : landmark_(landmark) {}
+    PicturePoint in(const R& r) const { return x_ ? PicturePoint{r.*x_, r.*y_} : r.landmarks[landmark_]; }
+
+private:
+    double R::*x_ = nullptr;
+    double R::*y_ = nullptr;
+    Landmark landmark_{};
 };
 
 enum class Kind { Mark, Segment, OcclusalLine };
@@ -24,31 +33,7 @@ struct Item {
 
 constexpr PointRef ScaleStart{&R::ScaleX1, &R::ScaleY1};
 constexpr PointRef ScaleEnd{&R::ScaleX2, &R::ScaleY2};
-constexpr PointRef Nasion{&R::NasionX, &R::NasionY};
-constexpr PointRef Sella{&R::SellaX, &R::SellaY};
-constexpr PointRef Porion{&R::PorionX, &R::PorionY};
-constexpr PointRef Orbitale{&R::OrbitaleX, &R::OrbitaleY};
-constexpr PointRef ANS{&R::ANSX, &R::ANSY};
-constexpr PointRef PNS{&R::PNSX, &R::PNSY};
-constexpr PointRef APoint{&R::APointX, &R::APointY};
-constexpr PointRef BPoint{&R::BPointX, &R::BPointY};
-constexpr PointRef Pogonion{&R::PogonionX, &R::PogonionY};
-constexpr PointRef Menton{&R::MentonX, &R::MentonY};
-constexpr PointRef CorpusLeft{&R::CorpusLeftX, &R::CorpusLeftY};
-constexpr PointRef RamusDown{&R::RamusDownX, &R::RamusDownY};
-constexpr PointRef Articulare{&R::ArticulareX, &R::ArticulareY};
-constexpr PointRef Mx1Crown{&R::Mx1CrownX, &R::Mx1CrownY};
-constexpr PointRef Mx1Root{&R::Mx1RootX, &R::Mx1RootY};
-constexpr PointRef Mn1Crown{&R::Mn1CrownX, &R::Mn1CrownY};
-constexpr PointRef Mn1Root{&R::Mn1RootX, &R::Mn1RootY};
-constexpr PointRef Mx6Distal{&R::Mx6DistalX, &R::Mx6DistalY};
-constexpr PointRef Mx6Root{&R::Mx6RootX, &R::Mx6RootY};
-constexpr PointRef Mn6Distal{&R::Mn6DistalX, &R::Mn6DistalY};
-constexpr PointRef Mn6Root{&R::Mn6RootX, &R::Mn6RootY};
-constexpr PointRef NoseTip{&R::NoseTipX, &R::NoseTipY};
-constexpr PointRef UpperLip{&R::UpperLipX, &R::UpperLipY};
-constexpr PointRef LowerLip{&R::LowerLipX, &R::LowerLipY};
-constexpr PointRef SoftPogonion{&R::SoftPogonionX, &R::SoftPogonionY};
+using enum Landmark;
 
 constexpr Item Mark(PointRef p) { return {Kind::Mark, {p, p, p, p}}; }
 constexpr Item Segment(PointRef a, PointRef b) { return {Kind::Segment, {a, b, a, b}}; }
@@ -101,24 +86,19 @@ const Item kItems[] = {
     Segment(NoseTip, SoftPogonion),
 };
 
-struct Point {
-    double x, y;
-};
-
-Point Get(const TracingRecord& r, PointRef p) { return {r.*p.x, r.*p.y}; }
-bool Placed(Point p) { return IsPlaced(p.x, p.y); }
+bool Placed(PicturePoint p) { return IsPlaced(p.x, p.y); }
 
 // Display positions are formed in double precision and drawn in single.
 DisplayLine Line(double x1, double y1, double x2, double y2) {
     return {static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2)};
 }
 
-DisplayLine Between(const View& v, Point a, Point b) {
+DisplayLine Between(const View& v, PicturePoint a, PicturePoint b) {
     return Line(
         PictureToDisplayX(v, a.x), PictureToDisplayY(v, a.y), PictureToDisplayX(v, b.x), PictureToDisplayY(v, b.y));
 }
 
-void AddMark(std::vector<DisplayLine>& lines, const View& v, Point p) {
+void AddMark(std::vector<DisplayLine>& lines, const View& v, PicturePoint p) {
     const double x = PictureToDisplayX(v, p.x);
     const double y = PictureToDisplayY(v, p.y);
     lines.push_back(Line(x + kMarkHalf, y + kMarkHalf, x - kMarkHalf, y - kMarkHalf));
@@ -126,7 +106,7 @@ void AddMark(std::vector<DisplayLine>& lines, const View& v, Point p) {
 }
 
 // Midpoints are formed in picture units as the sum of the halves.
-Point Midpoint(Point a, Point b) { return {a.x / 2 + b.x / 2, a.y / 2 + b.y / 2}; }
+PicturePoint Midpoint(PicturePoint a, PicturePoint b) { return {a.x / 2 + b.x / 2, a.y / 2 + b.y / 2}; }
 
 }  // namespace
 
@@ -138,8 +118,8 @@ std::vector<DisplayLine> RepaintLines(const TracingRecord& record, const View& v
     std::vector<DisplayLine> lines;
     lines.reserve(69);
     for (const Item& item : kItems) {
-        const Point a = Get(record, item.points[0]);
-        const Point b = Get(record, item.points[1]);
+        const PicturePoint a = item.points[0].in(record);
+        const PicturePoint b = item.points[1].in(record);
         switch (item.kind) {
             case Kind::Mark:
                 if (Placed(a)) AddMark(lines, view, a);
@@ -148,8 +128,8 @@ std::vector<DisplayLine> RepaintLines(const TracingRecord& record, const View& v
                 if (Placed(a) && Placed(b)) lines.push_back(Between(view, a, b));
                 break;
             case Kind::OcclusalLine: {
-                const Point c = Get(record, item.points[2]);
-                const Point d = Get(record, item.points[3]);
+                const PicturePoint c = item.points[2].in(record);
+                const PicturePoint d = item.points[3].in(record);
                 if (Placed(a) && Placed(b) && Placed(c) && Placed(d))
                     lines.push_back(Between(view, Midpoint(a, b), Midpoint(c, d)));
                 break;

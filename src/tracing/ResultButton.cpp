@@ -15,8 +15,8 @@ TracingOutcome MeasureAndCheck(const TracingInput& input, const QImage& radiogra
     result.measures = MeasureTracing(result.points);
     const TracingCheck check = CheckTracing(result.measures);
     if (!check.passed()) return {RefusalMessage(check), std::nullopt};
-    result.SellaX = input.landmarks[1].x;
-    result.SellaY = input.landmarks[1].y;
+    result.SellaX = input.landmarks[Landmark::Sella].x;
+    result.SellaY = input.landmarks[Landmark::Sella].y;
     result.MmPerPixel = input.MmPerPixel;
     if (!radiograph.isNull()) {
         // Cut once here, at the resolution of the pages on screen and on file.

@@ -4,8 +4,7 @@
 // as laid on the result sheet (millimetres, Sella at (70, 90)), with the
 // eight points constructed from them.
 
-#include <array>
-#include <cstddef>
+#include "tracing/Landmarks.h"
 
 namespace vt {
 
@@ -14,10 +13,10 @@ struct Point {
     double y = 0;
 };
 
-// What the digitizing form hands to the measurement: the landmarks in their
-// placing order (Nasion first, Soft Pogonion last) and the scale.
+// What the digitizing form hands to the measurement: the landmarks and the
+// scale.
 struct TracingInput {
-    std::array<Point, 25> landmarks{};
+    LandmarkArray<Point> landmarks{};
     double MmPerPixel = 0;
 };
 
@@ -27,27 +26,15 @@ TracingInput InputOf(const TracingRecord& clicked);
 
 // Sheet millimetres of every landmark and constructed point.
 struct TracingPoints {
-    // The landmarks, in placing order.
-    Point Nasion, Sella, Porion, Orbitale, ANS, PNS, APoint, BPoint, Pogonion, Menton;
-    Point CorpusLeft, RamusDown, Articulare;
-    Point Mx1Crown, Mx1Root, Mn1Crown, Mn1Root, Mx6Distal, Mx6Root, Mn6Distal, Mn6Root;
-    Point NoseTip, UpperLip, LowerLip, SoftPogonion;
+    // The landmarks, indexed by Landmark.
+    LandmarkArray<Point> landmarks{};
     // Constructed: gonion, gnathion, the two ends of the occlusal line, the
     // feet of A and B on it, the upper incisor axis on S-N and the lower
     // incisor axis on the mandibular plane.
     Point Gonion, Gnathion, IncisalMid, MolarMid, AO, BO, U1SN, L1MP;
-};
 
-// The landmark fields in placing order: TracingInput::landmarks[k] lands on
-// kLandmarkPoints[k].
-inline constexpr std::array<Point TracingPoints::*, 25> kLandmarkPoints{
-    &TracingPoints::Nasion,       &TracingPoints::Sella,     &TracingPoints::Porion,     &TracingPoints::Orbitale,
-    &TracingPoints::ANS,          &TracingPoints::PNS,       &TracingPoints::APoint,     &TracingPoints::BPoint,
-    &TracingPoints::Pogonion,     &TracingPoints::Menton,    &TracingPoints::CorpusLeft, &TracingPoints::RamusDown,
-    &TracingPoints::Articulare,   &TracingPoints::Mx1Crown,  &TracingPoints::Mx1Root,    &TracingPoints::Mn1Crown,
-    &TracingPoints::Mn1Root,      &TracingPoints::Mx6Distal, &TracingPoints::Mx6Root,    &TracingPoints::Mn6Distal,
-    &TracingPoints::Mn6Root,      &TracingPoints::NoseTip,   &TracingPoints::UpperLip,   &TracingPoints::LowerLip,
-    &TracingPoints::SoftPogonion,
+    Point& operator[](Landmark l) { return landmarks[l]; }
+    const Point& operator[](Landmark l) const { return landmarks[l]; }
 };
 
 // Where Sella lies on the result sheet.

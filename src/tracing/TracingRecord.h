@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "tracing/Landmarks.h"
+
 namespace vt {
 
 // A coordinate that holds this has not been placed since the last reset.
@@ -14,6 +16,12 @@ inline constexpr double kNotPlaced = -200;
 // A point counts as placed only inside the picture, away from its top and
 // left edges: both coordinates strictly above 0.
 constexpr bool IsPlaced(double x, double y) { return x > 0 && y > 0; }
+
+// A point clicked on the radiograph; not placed until it is clicked.
+struct PicturePoint {
+    double x = kNotPlaced;
+    double y = kNotPlaced;
+};
 
 struct TracingRecord {
     // Ends of the scale segment clicked on the radiograph.
@@ -25,32 +33,8 @@ struct TracingRecord {
     // always positive once set.
     double MmPerPixel = 0;
 
-    // The 25 landmarks in the order they are placed (see Landmarks.h).
-    double NasionX = kNotPlaced, NasionY = kNotPlaced;
-    double SellaX = kNotPlaced, SellaY = kNotPlaced;
-    double PorionX = kNotPlaced, PorionY = kNotPlaced;
-    double OrbitaleX = kNotPlaced, OrbitaleY = kNotPlaced;
-    double ANSX = kNotPlaced, ANSY = kNotPlaced;
-    double PNSX = kNotPlaced, PNSY = kNotPlaced;
-    double APointX = kNotPlaced, APointY = kNotPlaced;
-    double BPointX = kNotPlaced, BPointY = kNotPlaced;
-    double PogonionX = kNotPlaced, PogonionY = kNotPlaced;
-    double MentonX = kNotPlaced, MentonY = kNotPlaced;
-    double CorpusLeftX = kNotPlaced, CorpusLeftY = kNotPlaced;
-    double RamusDownX = kNotPlaced, RamusDownY = kNotPlaced;
-    double ArticulareX = kNotPlaced, ArticulareY = kNotPlaced;
-    double Mx1CrownX = kNotPlaced, Mx1CrownY = kNotPlaced;
-    double Mx1RootX = kNotPlaced, Mx1RootY = kNotPlaced;
-    double Mn1CrownX = kNotPlaced, Mn1CrownY = kNotPlaced;
-    double Mn1RootX = kNotPlaced, Mn1RootY = kNotPlaced;
-    double Mx6DistalX = kNotPlaced, Mx6DistalY = kNotPlaced;
-    double Mx6RootX = kNotPlaced, Mx6RootY = kNotPlaced;
-    double Mn6DistalX = kNotPlaced, Mn6DistalY = kNotPlaced;
-    double Mn6RootX = kNotPlaced, Mn6RootY = kNotPlaced;
-    double NoseTipX = kNotPlaced, NoseTipY = kNotPlaced;
-    double UpperLipX = kNotPlaced, UpperLipY = kNotPlaced;
-    double LowerLipX = kNotPlaced, LowerLipY = kNotPlaced;
-    double SoftPogonionX = kNotPlaced, SoftPogonionY = kNotPlaced;
+    // The landmarks as clicked, indexed by Landmark.
+    LandmarkArray<PicturePoint> landmarks;
 };
 
 // The tracing being digitized for the session's patient.

@@ -14,6 +14,8 @@
 namespace vt {
 
 void PrintTo(const DisplayLine& l, std::ostream* os) { *os << l.x1 << "," << l.y1 << " - " << l.x2 << "," << l.y2; }
+void PrintTo(Landmark l, std::ostream* os) { *os << kLandmarks[l].name; }
+void PrintTo(PointerShape p, std::ostream* os) { *os << "pointer " << static_cast<int>(p); }
 
 namespace {
 
@@ -92,6 +94,57 @@ TEST(ClickMode, ToolButtonsEnterTheirSequences) {
     EXPECT_TRUE(OnMouseUp(state).pointer == PointerShape::Arrow && state.ClickMode == 91);
 }
 
+TEST(ClickMode, EachLandmarkIsPlacedInItsOwnModes) {
+    struct Row {
+        Landmark landmark;
+        std::int16_t placing, replacing;
+    };
+    const Row rows[] = {
+        {.landmark = Landmark::Nasion, .placing = 11, .replacing = 41},
+        {.landmark = Landmark::Sella, .placing = 12, .replacing = 42},
+        {.landmark = Landmark::Mx6Distal, .placing = 28, .replacing = 58},
+        {.landmark = Landmark::LowerLip, .placing = 34, .replacing = 64},
+        {.landmark = Landmark::SoftPogonion, .placing = 35, .replacing = 65},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(kLandmarks[row.landmark].name);
+        EXPECT_EQ(PlacingMode(row.landmark), row.placing);
+        EXPECT_EQ(ReplacingMode(row.landmark), row.replacing);
+        for (std::int16_t mode : {row.placing, row.replacing}) {
+            DigitizeState state;
+            state.view.Zoom = 1, state.ClickMode = mode;
+            TracingRecord record;
+            OnMouseDown(state, record, L, 900, 600);
+            std::vector<Landmark> placed;
+            for (Landmark l : kAllLandmarks)
+                if (record.landmarks[l].x != kNotPlaced) placed.push_back(l);
+            EXPECT_EQ(placed, std::vector{row.landmark}) << "mode " << mode;
+        }
+    }
+}
+
+TEST(ClickMode, CrosshairInEveryModeBelowThePanBlock) {
+    struct Row {
+        std::int16_t first, last;
+        PointerShape pointer;
+    };
+    const Row rows[] = {
+        {.first = 0, .last = 0, .pointer = PointerShape::Arrow},
+        {.first = 1, .last = 69, .pointer = PointerShape::Crosshair},
+        {.first = 70, .last = 100, .pointer = PointerShape::Arrow},
+    };
+    for (const Row& row : rows) {
+        for (int mode = row.first; mode <= row.last; ++mode) {
+            DigitizeState state;
+            state.ClickMode = static_cast<std::int16_t>(mode);
+            EXPECT_EQ(OnMagnifyButton(state, DisplaySizes{9000, 6000, 2000, 1000}).pointer, row.pointer)
+                << "magnify in mode " << mode;
+            OnMoveButton(state);
+            EXPECT_EQ(OnMouseUp(state).pointer, row.pointer) << "pan ended back in mode " << mode;
+        }
+    }
+}
+
 TEST(ClickMode, OpeningFitsTheWholePictureAndMagnifyToggles) {
     struct Row {
         DisplaySizes sizes;
@@ -103,11 +156,12 @@ TEST(ClickMode, OpeningFitsTheWholePictureAndMagnifyToggles) {
         DigitizeState state;
         state.view = {1, 300, 200};
         TracingRecord record;
-        record.SellaX = record.ScaleX1 = 500, record.MmPerPixel = 0.1;
+        record.landmarks[Landmark::Sella].x = record.ScaleX1 = 500, record.MmPerPixel = 0.1;
         OnOpened(state, record, row.sizes);
         EXPECT_TRUE(state.view.Zoom == row.open && state.view.ViewX == 0) << row.open;
         // A new digitization: every point goes, the last scale stays.
-        EXPECT_TRUE(record.SellaX == kNotPlaced && record.ScaleX1 == kNotPlaced && record.MmPerPixel == 0.1);
+        EXPECT_EQ((std::tuple{record.landmarks[Landmark::Sella].x, record.ScaleX1, record.MmPerPixel}),
+                  (std::tuple{kNotPlaced, kNotPlaced, 0.1}));
         state.ClickMode = 91, state.view.ViewX = 40;  // not below 70: the default pointer
         EXPECT_EQ(OnMagnifyButton(state, row.sizes).pointer, PointerShape::Arrow);
         EXPECT_TRUE(state.view.Zoom == row.second && state.view.ViewX == 0) << row.second;
@@ -179,7 +233,10 @@ TEST(ToolEnabling, ToolsAlongATypicalRun) {
 TEST(RepaintItems, EveryPointPlacedDraws27MarksAnd15Segments) {
     TracingRecord r;  // landmark k at (100 k, 50 k + 7)
     r.ScaleX1 = 10, r.ScaleY1 = 20, r.ScaleX2 = 30, r.ScaleY2 = 20;
-    for (const Landmark& l : kLandmarks) r.*l.x = 100.0 * l.k, r.*l.y = 50.0 * l.k + 7;
+    for (Landmark l : kAllLandmarks) {
+        const double k = static_cast<double>(IndexOf(l) + 1);
+        r.landmarks[l] = {100 * k, 50 * k + 7};
+    }
     const auto lines = RepaintLines(r, View{2, 5, 7});
     ASSERT_EQ(lines.size(), 69u);
     // Scale start (10 - 5) * 2 = 10, (20 - 7) * 2 = 26, its two strokes reaching 50 each way; the scale bar;
@@ -193,10 +250,10 @@ TEST(RepaintItems, EveryPointPlacedDraws27MarksAnd15Segments) {
                                         {4390, 2200, 4990, 2500}}));
     // The occlusal line joins the midpoints only when all four are placed.
     TracingRecord o;
-    o.Mx1CrownX = 1000, o.Mx1CrownY = 2000, o.Mn1CrownX = 1001, o.Mn1CrownY = 2100;
-    o.Mx6DistalX = 3000, o.Mx6DistalY = 2200;
+    o.landmarks[Landmark::Mx1Crown] = {1000, 2000}, o.landmarks[Landmark::Mn1Crown] = {1001, 2100};
+    o.landmarks[Landmark::Mx6Distal] = {3000, 2200};
     EXPECT_EQ(RepaintLines(o, View{1, 0, 0}).size(), 6u);  // three marks, no line
-    o.Mn6DistalX = 3000, o.Mn6DistalY = 2301;
+    o.landmarks[Landmark::Mn6Distal] = {3000, 2301};
     const auto occlusal = RepaintLines(o, View{1, 0, 0});
     ASSERT_EQ(occlusal.size(), 9u);
     EXPECT_EQ(occlusal[8], (DisplayLine{1000.5f, 2050, 3000, 2250.5f}));
@@ -205,7 +262,7 @@ TEST(RepaintItems, EveryPointPlacedDraws27MarksAnd15Segments) {
 TEST(RepaintItems, PointsOnOrBeyondTheTopOrLeftEdgeAreNotPlaced) {
     for (auto [x, y, count] : {std::tuple{0.0, 500.0, 2u}, {500.0, 0.0, 2u}, {-200.0, -200.0, 2u}, {0.5, 0.5, 5u}}) {
         TracingRecord r;
-        r.NasionX = 300, r.NasionY = 300, r.SellaX = x, r.SellaY = y;
+        r.landmarks[Landmark::Nasion] = {300, 300}, r.landmarks[Landmark::Sella] = {x, y};
         EXPECT_EQ(RepaintLines(r, View{1, 0, 0}).size(), count) << x << "," << y;
     }
 }

@@ -101,13 +101,13 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     EXPECT_TRUE(Tracing().ScaleLength == 50 && std::abs(Tracing().MmPerPixel - kMmPerPixel / 15) < 1e-5);
     messages.clear();
     click(kForm, "cmdLandmark");
-    for (std::size_t k = 0; k < 25; ++k) {
+    for (Landmark l : kAllLandmarks) {
         auto place = [&] {
-            clickAt(kSellaPx + (kSampleSheet[k].x - 70) / kMmPerPixel,
-                    kSellaPy + (kSampleSheet[k].y - 90) / kMmPerPixel);
+            clickAt(kSellaPx + (kSampleSheet[l].x - 70) / kMmPerPixel,
+                    kSellaPy + (kSampleSheet[l].y - 90) / kMmPerPixel);
         };
         place();
-        if (k != 17) continue;  // one step back and the landmark again
+        if (l != Landmark::Mx6Distal) continue;  // one step back and the landmark again
         clickAt(0, 0, Qt::RightButton);
         EXPECT_EQ(labelText(kForm, "lblLandmark"), QStringLiteral("Mx 6 Crown"));
         place();
@@ -131,9 +131,9 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     // Sella placed again from the list, on the same spot.
     choose("cboLandmark", QStringLiteral("Sella"));
     click(kForm, "cmdModify");
-    Tracing().SellaX = 1;
+    Tracing().landmarks[Landmark::Sella].x = 1;
     clickAt(kSellaPx, kSellaPy);
-    EXPECT_NEAR(Tracing().SellaX, kSellaPx * 15, 15);
+    EXPECT_NEAR(Tracing().landmarks[Landmark::Sella].x, kSellaPx * 15, 15);
     EXPECT_FALSE(isEnabled(kForm, "cmdScale"));
     // A refused press changes nothing anywhere and writes no file.
     namespace fs = std::filesystem;

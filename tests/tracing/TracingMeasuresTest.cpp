@@ -86,20 +86,22 @@ std::array<double, 44> All(const TracingMeasures& m) { return std::bit_cast<std:
 TEST(TracingMeasures, WorkedExamples) {
     for (double m : {0.1, 0.0173, 2.5}) {  // Sella on (70, 90) at any scale, life-size
         const TracingPoints p = PointsOnSheet(SampleInput(m, {12345.5, 271}));
-        EXPECT_TRUE(std::abs(p.Sella.x - 70) < 1e-9 && std::abs(p.Sella.y - 90) < 1e-9 &&
-                    std::abs(p.Menton.y - 210) < 1e-6);
+        EXPECT_NEAR(p[Landmark::Sella].x, 70, 1e-9) << m;
+        EXPECT_NEAR(p[Landmark::Sella].y, 90, 1e-9) << m;
+        EXPECT_NEAR(p[Landmark::Menton].y, 210, 1e-6) << m;
     }
     EXPECT_NEAR(Dir({70, 90}, {140, 80}), 8.1301, 1e-4);
     // Facial plane N (140, 80) - Pog (140, 190); crowns 5 mm in front and behind.
     TracingPoints p = PointsOnSheet(SampleInput(0.1));
-    p.Pogonion = {140, 190}, p.Nasion = {140, 80}, p.Mx1Crown = {145, 160}, p.Mn1Crown = {135, 160};
+    p[Landmark::Pogonion] = {140, 190}, p[Landmark::Nasion] = {140, 80};
+    p[Landmark::Mx1Crown] = {145, 160}, p[Landmark::Mn1Crown] = {135, 160};
     EXPECT_TRUE(std::abs(MeasureTracing(p).UIFP - 5) < 1e-12 && std::abs(MeasureTracing(p).LIFP + 5) < 1e-12);
     EXPECT_EQ(SignedDistance({140, 120}, {140, 80}, {140, 190}), 0);
     // Occlusal line IM (150, 160) - MM (110, 160); A (148, 130), B (146, 190).
     TracingInput in = SampleInput(1, {70, 90});
-    in.landmarks[13] = {150, 155}, in.landmarks[15] = {150, 165};  // incisor crowns
-    in.landmarks[17] = {110, 158}, in.landmarks[19] = {110, 162};  // molar distals
-    in.landmarks[6] = {148, 130}, in.landmarks[7] = {146, 190};
+    in.landmarks[Landmark::Mx1Crown] = {150, 155}, in.landmarks[Landmark::Mn1Crown] = {150, 165};
+    in.landmarks[Landmark::Mx6Distal] = {110, 158}, in.landmarks[Landmark::Mn6Distal] = {110, 162};
+    in.landmarks[Landmark::APoint] = {148, 130}, in.landmarks[Landmark::BPoint] = {146, 190};
     EXPECT_NEAR(Measure(in).Wits, 2, 1e-12);
     const TracingMeasures s = Measure(SampleInput(0.1));
     EXPECT_NEAR(s.SNMP, 8.1301 + 24.1028, 1e-3);    // S-N rises 8.13, CL-Me falls 24.10
@@ -163,7 +165,7 @@ TEST(TracingChecks, BoundsAreStrictAndTheLandmarkMessageWins) {
     EXPECT_TRUE(RefusalMessage(CheckTracing(good)).empty());
     // Nasion on Menton, or no scale at all: no face height, no ratio, no NaN.
     TracingInput noHeight = SampleInput(0.1), noScale = SampleInput(0.1);
-    noHeight.landmarks[9] = noHeight.landmarks[0];
+    noHeight.landmarks[Landmark::Menton] = noHeight.landmarks[Landmark::Nasion];
     noScale.MmPerPixel = 0;
     for (const TracingInput& in : {noHeight, noScale})
         EXPECT_TRUE(Measure(in).PFHAFH == 0 && !CheckTracing(Measure(in)).ScaleOK);
