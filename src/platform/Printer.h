@@ -8,7 +8,8 @@
 
 namespace vt {
 
-// False when there is no printer or the printer fails; nothing is shown.
+// False when there is no printer, the job fails or the queue refuses it
+// (a paused queue that keeps the job is no failure); nothing is shown.
 bool PrintPage(const PageProcedure& page);
 
 // Tests print into this PDF file instead of the default printer; an empty
