@@ -1,5 +1,6 @@
-// Printing on real queues of a private CUPS scheduler: one that takes the job, one that refuses it and a paused one
-// that keeps it, through the real printer path (not the PDF seam) and through the preview's print button.
+// Printing on real queues of a private CUPS scheduler (one that takes the job, one that refuses it, a paused one that
+// keeps it, ones whose policy forbids the job or watching it) through the real printer path, not the PDF seam, and
+// through the preview's print button.
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 #include <QByteArray>
