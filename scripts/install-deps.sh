@@ -12,6 +12,8 @@ packages=(
   qt6-image-formats-plugins        # TIFF
   qt6-translations-l10n            # Qt's own dialogs in Korean
   libgif-dev                       # GIF writing
+  libcups2-dev                     # asking the print queue whether a job was taken
+  cups-daemon cups-client          # the printing tests' own private scheduler
   libgtest-dev libbenchmark-dev
   fonts-nanum fonts-nanum-coding
 )

@@ -8,7 +8,8 @@
 
 namespace vt {
 
-// False when there is no printer or the printer fails; nothing is shown.
+// False when there is no printer, the job fails or the queue refuses it
+// (a paused queue that keeps the job is no failure); nothing is shown.
 // Tests print into a PDF file instead (Seams.h).
 bool PrintPage(const PageProcedure& page);
 
