@@ -103,7 +103,8 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
     };
     seams.saveDialog = [this](const SaveDialogRequest& request) -> std::optional<SaveAnswer> {
         const QString folder = patientFolder();
-        if (!request.startPath.startsWith(folder + u'/'))
+        // The first save starts in the patient folder, a later one at a name chosen before.
+        if (!request.startPath.startsWith(folder + u'/') && !everChosen_.count(Clean(request.startPath)))
             fail(QStringLiteral("the save dialog starts outside the patient folder: ") + request.startPath);
         QString name = Chance(random_, 0.2) ? HostileText(random_) : QStringLiteral("copy %1").arg(Pick(random_, 9));
         name += QString::fromLatin1(kEndings[Pick(random_, int(std::size(kEndings)))]);
@@ -123,6 +124,7 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
         chosenTargets_.insert(Clean(target));
         for (const char* ending : {".png", ".jpg", ".gif", ".tif", ".bmp"})
             chosenTargets_.insert(Clean(target + QLatin1String(ending)));
+        everChosen_.insert(chosenTargets_.begin(), chosenTargets_.end());
         note(QStringLiteral("  save as \"%1\" with %2").arg(target.left(120), filter));
         return SaveAnswer{target, filter};
     };

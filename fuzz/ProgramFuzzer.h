@@ -87,7 +87,8 @@ private:
     // What the current action did.
     QStringList messages_;
     std::vector<std::pair<QString, bool>> writes_;
-    std::set<QString> chosenTargets_;
+    std::set<QString> chosenTargets_;  // by the clinician in this action
+    std::set<QString> everChosen_;     // by the clinician in this run
     QString printTarget_;
     QStringList unanswered_;
 };

@@ -1,9 +1,7 @@
 #include "intake/PreviewForm.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include "intake/PatientFolder.h"
 #include "intake/PreviewPaging.h"
@@ -70,7 +68,7 @@ PreviewForm::PreviewForm() : Form(kName) {
 }
 
 void PreviewForm::Form_Load() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect screen = ScreenArea();
     resize(screen.size());
     picPreview->setGeometry(
         TwipsToPixels(2400), 0, screen.width() - TwipsToPixels(2495), screen.height() - TwipsToPixels(445));
@@ -145,12 +143,15 @@ void PreviewForm::cmdPrint_Click() {
 void PreviewForm::cmdSave_Click() {
     // The copy is always the page shown, drawn as the saved image shows it.
     const QImage page = DrawSavedPage(PageProcedureFor(State()));
-    // The dialog opens in the patient folder with the page's own file name.
-    const QString start = ResultFilePath(Patient(), PageFileName(State()));
+    // The first save of a loaded preview starts in the patient folder with the
+    // page's own file name; later ones at the name last chosen, which the
+    // dialog keeps while the preview stays loaded.
+    const QString start = lastSaveName_.isEmpty() ? ResultFilePath(Patient(), PageFileName(State())) : lastSaveName_;
     const std::optional<SaveAnswer> answer = AskSaveFileName(this, kSaveFilter, start);
     if (!answer) return;
     QString fileName = answer->fileName;
     if (!MimeTypeForPath(fileName.toStdString())) fileName += FilterEnding(answer->selectedFilter);
+    lastSaveName_ = fileName;
     if (!SaveBitmapAs(page, fileName.toStdString()))
         ShowMessage(QStringLiteral("결과 페이지를 저장하지 못했습니다:\n") + fileName, this);
 }

@@ -67,6 +67,7 @@ private:
     QPushButton* cmdPrint;
     QPushButton* cmdClose;
     PagePicture* picPreview;
+    QString lastSaveName_;  // the save dialog's last file name; none before the first save
     float scrollTop_ = 0;
     float visibleHeight_ = 0;
 };

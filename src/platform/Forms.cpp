@@ -36,6 +36,11 @@ void Form::closeEvent(QCloseEvent* event) {
     Form_CloseBox();
 }
 
+QRect ScreenArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
 void Form::placeOnScreenOnce() {
     if (placed_) return;
     placed_ = true;

@@ -33,6 +33,10 @@ private:
     bool placed_ = false;
 };
 
+// The primary screen's whole area, which the preview and the digitizing form
+// fill; a 1024 x 768 area when the program runs without a screen.
+QRect ScreenArea();
+
 namespace Forms {
 
 using Factory = std::function<Form*()>;

@@ -105,7 +105,7 @@ ImageForm::ImageForm() : Form(kName) {
 }
 
 void ImageForm::Form_Load() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect screen = ScreenArea();
     resize(screen.size());
     picCeph->resize(screen.width() - TwipsToPixels(2495), screen.height() - TwipsToPixels(445));
 

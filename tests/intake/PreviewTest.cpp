@@ -171,6 +171,8 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
         {PreviewState::Tracing1, "CephAx1.png", nullptr, nullptr, nullptr, nullptr},  // cancelled
     };
     for (const auto& row : rows) {
+        Forms::Unload("frmAxPreview");  // a fresh preview: its dialog has no last name yet
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         preview().open(row.state);
         QString shownFolder;
         QStringList shownFiles;
@@ -208,6 +210,49 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
     click("frmAxPreview", "cmdSave");
     EXPECT_TRUE(messages.size() == 1 && messages[0].contains(bad) && !QFileInfo::exists(bad))
         << messages.join(u'|').toStdString();
+}
+
+// The save dialog starts at the last chosen name while the preview stays loaded; a fresh preview
+// starts in the patient folder with the page's own name again.
+TEST_F(PreviewTest, SaveDialogKeepsItsLastNameUntilThePreviewIsUnloaded) {
+    startPatient("Lee", "77", "12", "0");
+    const QString folder = patientFolder(QStringLiteral("77(12Y0M)"));
+    QTemporaryDir dir;
+    QStringList starts;
+    QString answer;  // empty: cancel
+    CurrentSeams().saveDialog = [&](const SaveDialogRequest& request) -> std::optional<SaveAnswer> {
+        starts << request.startPath;
+        if (answer.isEmpty()) return std::nullopt;
+        return SaveAnswer{answer, QStringLiteral("PNG Files (*.png)")};
+    };
+    const struct {
+        const char* step;
+        PreviewState page;  // opened first, unless the preview is shown already
+        const char* chosen;
+        QString start;
+    } steps[] = {
+        {.step = "first save",
+         .page = PreviewState::ModelPage,
+         .chosen = "model_copy",
+         .start = folder + "/ModelAx.png"},
+        {.step = "second save", .page = PreviewState::ModelPage, .chosen = "", .start = dir.filePath("model_copy.png")},
+        {.step = "after a cancel",
+         .page = PreviewState::CephPage,
+         .chosen = "",
+         .start = dir.filePath("model_copy.png")},
+        {.step = "after closing", .page = PreviewState::Tracing2, .chosen = "", .start = folder + "/CephAx2.png"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.step);
+        if (std::string_view(step.step) == "after closing") click("frmAxPreview", "cmdClose");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        preview().open(step.page);
+        answer = *step.chosen ? dir.filePath(QString::fromUtf8(step.chosen)) : QString();
+        starts.clear();
+        click("frmAxPreview", "cmdSave");
+        EXPECT_EQ(starts, QStringList{step.start});
+    }
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("model_copy.png")));
 }
 
 // Printing starts at the sheet's corner, leaves the screen as it was and says once when it cannot print.
