@@ -86,7 +86,7 @@ bool Encode(const QImage& picture, const Encoder& encoder, QIODevice& file) {
     const QImage image = encoder.keepsAlpha ? picture : OnWhite(picture);
     if (encoder.coder == Coder::Gif) return WriteGif(image, file);
     // Pages are flat colours on white: compression level 1 with one fixed row
-    // filter writes them in about a quarter of the time of Qt's writer, which
+    // filter writes them in about a fifth of the time of Qt's writer, which
     // tries every filter on every row. Deep pictures keep Qt's 16-bit samples.
     if (encoder.coder == Coder::Png && !IsDeep(image)) return WritePng(image, file);
     QImageWriter writer(&file, encoder.qtFormat);
