@@ -1,13 +1,15 @@
 // How fast the cephalogram display follows the clinician with a 12-megapixel
-// radiograph: opening it (decode and fit), a repaint at each fit with every
-// landmark placed, a pan step; and, for the ratios, a bare decode of the
-// file and a bare drawImage of the same scaled picture.
+// grey radiograph: opening it (decode and fit) against a bare decode of the
+// file, a repaint at each fit with every landmark placed against a bare
+// drawImage of the same scaled picture, and a pan step.
 
 #include <benchmark/benchmark.h>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
+
+#include "Ratio.h"
+#include "SampleFilm.h"
 
 #include "platform/Palette.h"
 #include "tracing/CephDisplay.h"
@@ -22,26 +24,6 @@ namespace {
 constexpr int kDisplayWidth = 1920 - 2495 / 15;
 constexpr int kDisplayHeight = 1080 - 445 / 15;
 
-// A 4000 x 3000 JPEG with soft structure and grain, like a radiograph.
-const QString& SampleJpeg() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        QImage img(4000, 3000, QImage::Format_RGB32);
-        QRandomGenerator rng(7);
-        for (int y = 0; y < img.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-            for (int x = 0; x < img.width(); ++x) {
-                const int v = (x * 160 / 4000 + y * 60 / 3000 + static_cast<int>(rng.bounded(24))) & 0xff;
-                line[x] = qRgb(v, v, v);
-            }
-        }
-        const QString p = dir.filePath(QStringLiteral("ceph.jpg"));
-        img.save(p, "JPEG", 90);
-        return p;
-    }();
-    return path;
-}
-
 vt::TracingRecord AllPlaced() {
     vt::TracingRecord r;
     r.ScaleX1 = 3000, r.ScaleY1 = 3000, r.ScaleX2 = 30000, r.ScaleY2 = 3000;
@@ -54,7 +36,7 @@ vt::TracingRecord AllPlaced() {
 
 struct Scene {
     vt::CephDisplay display{nullptr};
-    QImage picture = vt::ReadRadiograph(SampleJpeg());
+    QImage picture = vt::ReadRadiograph(bench::GreyFilmJpeg());
     vt::DisplaySizes sizes;
     Scene() {
         display.resize(kDisplayWidth, kDisplayHeight);
@@ -71,11 +53,12 @@ Scene& SharedScene() {
     return scene;
 }
 
+// Opening against Qt's own decode of the same file.
 void BM_OpenAndFit(benchmark::State& state) {
     vt::CephDisplay display(nullptr);
     display.resize(kDisplayWidth, kDisplayHeight);
-    for (auto _ : state) {
-        QImage picture = vt::ReadRadiograph(SampleJpeg());
+    const auto open = [&] {
+        QImage picture = vt::ReadRadiograph(bench::GreyFilmJpeg());
         display.setPicture(&picture);
         const vt::DisplaySizes sizes{display.outerWidth(),
                                      display.outerHeight(),
@@ -84,32 +67,44 @@ void BM_OpenAndFit(benchmark::State& state) {
         display.clear();
         display.draw(vt::View{vt::OpeningZoom(sizes), 0, 0}, {});
         benchmark::DoNotOptimize(display.drawing().constBits());
-    }
-}
-BENCHMARK(BM_OpenAndFit)->Unit(benchmark::kMillisecond);
-
-// The floor of opening: Qt's own decode of the same file.
-void BM_BareDecode(benchmark::State& state) {
-    for (auto _ : state) {
-        QImage picture(SampleJpeg());
+        display.setPicture(nullptr);
+    };
+    const auto bareDecode = [] {
+        QImage picture = QImageReader(bench::GreyFilmJpeg()).read();
         benchmark::DoNotOptimize(picture.constBits());
-    }
+    };
+    bench::RatioToBare(state, open, bareDecode);
 }
-BENCHMARK(BM_BareDecode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenAndFit)->UseManualTime()->Iterations(16)->Unit(benchmark::kMillisecond);
 
 // Arg 0: the opening (height) fit; 1: the width fit.
 double FitZoom(const vt::DisplaySizes& sizes, int which) {
     return which == 0 ? vt::OpeningZoom(sizes) : vt::ToggledZoom(vt::OpeningZoom(sizes), sizes);
 }
 
+// A repaint with every landmark placed against Qt's own drawImage of the
+// same scaled picture on a canvas of the display's size.
 void BM_RepaintAllPlaced(benchmark::State& state) {
     Scene& s = SharedScene();
     const vt::TracingRecord record = AllPlaced();
-    const vt::View view{FitZoom(s.sizes, static_cast<int>(state.range(0))), 0, 0};
+    const double zoom = FitZoom(s.sizes, static_cast<int>(state.range(0)));
+    const vt::View view{zoom, 0, 0};
     s.display.draw(view, {});  // the scaled copy is made once per zoom
-    for (auto _ : state) s.display.draw(view, vt::RepaintLines(record, view));
+    const QImage scaled = s.picture.convertToFormat(QImage::Format_RGB32)
+                              .scaled(qRound(s.picture.width() * zoom),
+                                      qRound(s.picture.height() * zoom),
+                                      Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+    QImage canvas(kDisplayWidth - 4, kDisplayHeight - 4, QImage::Format_RGB32);
+    bench::RatioToBare(
+        state,
+        [&] { s.display.draw(view, vt::RepaintLines(record, view)); },
+        [&] {
+            QPainter painter(&canvas);
+            painter.drawImage(QPoint(0, 0), scaled);
+        });
 }
-BENCHMARK(BM_RepaintAllPlaced)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintAllPlaced)->Arg(0)->Arg(1)->UseManualTime()->Iterations(40)->Unit(benchmark::kMillisecond);
 
 // One mouse move while panning the width-fitted picture downwards.
 void BM_PanStep(benchmark::State& state) {
@@ -129,23 +124,5 @@ void BM_PanStep(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PanStep)->Unit(benchmark::kMillisecond);
-
-// The floor: Qt's own drawImage of the same scaled picture on a canvas of
-// the display's size.
-void BM_BareDrawImage(benchmark::State& state) {
-    Scene& s = SharedScene();
-    const double zoom = FitZoom(s.sizes, static_cast<int>(state.range(0)));
-    const QImage scaled = s.picture.convertToFormat(QImage::Format_RGB32)
-                              .scaled(qRound(s.picture.width() * zoom),
-                                      qRound(s.picture.height() * zoom),
-                                      Qt::IgnoreAspectRatio,
-                                      Qt::SmoothTransformation);
-    QImage canvas(kDisplayWidth - 4, kDisplayHeight - 4, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&canvas);
-        painter.drawImage(QPoint(0, 0), scaled);
-    }
-}
-BENCHMARK(BM_BareDrawImage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

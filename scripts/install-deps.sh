@@ -12,6 +12,7 @@ packages=(
   qt6-image-formats-plugins        # TIFF
   qt6-translations-l10n            # Qt's own dialogs in Korean
   libgif-dev                       # GIF writing
+  libpng-dev                       # PNG writing with our own filter and compression
   libcups2-dev                     # asking the print queue whether a job was taken
   cups-daemon cups-client          # the printing tests' own private scheduler
   libgtest-dev libbenchmark-dev
