@@ -207,7 +207,7 @@ void ImageForm::cmdClose_Click() {
 }
 
 void ImageForm::picCeph_MouseDown(std::int16_t button, float X, float Y) {
-    apply(OnMouseDown(state_, Tracing(), button, X, Y));
+    apply(OnMouseDown(state_, Tracing(), button, X, Y, picCeph->drawingArea()));
 }
 
 void ImageForm::picCeph_MouseMove(std::int16_t buttons, float X, float Y) {

@@ -58,12 +58,17 @@ protected:
         return path;
     }
     void open(const QString& path) { answer = path, click(kForm, "cmdOpen"); }
-    // A mouse event on the display at picture pixel (px, py).
-    void mouse(QEvent::Type type, Qt::MouseButton button, double px, double py, Qt::MouseButtons held = {}) {
-        const QPointF at(2 + (px * 15 - view().ViewX) * view().Zoom / 15,
-                         2 + (py * 15 - view().ViewY) * view().Zoom / 15);
+    // A mouse event on the display at widget position `at`, border included.
+    void mouseAt(QEvent::Type type, Qt::MouseButton button, QPointF at, Qt::MouseButtons held = {}) {
         QMouseEvent event(type, at, display()->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(display(), &event);
+    }
+    // A mouse event on the display at picture pixel (px, py).
+    void mouse(QEvent::Type type, Qt::MouseButton button, double px, double py, Qt::MouseButtons held = {}) {
+        mouseAt(type,
+                button,
+                {2 + (px * 15 - view().ViewX) * view().Zoom / 15, 2 + (py * 15 - view().ViewY) * view().Zoom / 15},
+                held);
     }
     void clickAt(double px, double py, Qt::MouseButton button = Qt::LeftButton) {
         mouse(QEvent::MouseButtonPress, button, px, py, button);
@@ -168,6 +173,35 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     // Drawn with the saved page's offsets: the film's green Sella just up and left of the traced one.
     const QColor nearSella = page1.pixelColor(qRound((68.5 - 15) * 96 / 25.4), qRound((89.3 - 15) * 96 / 25.4));
     EXPECT_TRUE(nearSella.green() > 200 && nearSella.red() < 60) << nearSella.name().toStdString();
+}
+
+// The display's two-pixel border is no part of the picture: a press there places nothing, except that a pan
+// grabs the picture wherever it is pressed.
+TEST_F(TracingFormTest, APressOnTheDisplaysBorderPlacesNothing) {
+    open(picture(QStringLiteral("film.jpg"), 1000, 1100));
+    click(kForm, "cmdScale");
+    const QSizeF size = display()->size();
+    const QPointF border[] = {{0.5, 0.5}, {size.width() - 1, size.height() / 2}, {size.width() / 2, size.height() - 2}};
+    for (const QPointF& at : border) {
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            mouseAt(QEvent::MouseButtonPress, button, at, button);
+            mouseAt(QEvent::MouseButtonRelease, button, at);
+        }
+        EXPECT_EQ(image().digitizing().ClickMode, 1) << at.x() << "," << at.y();
+        EXPECT_EQ(Tracing().ScaleX1, kNotPlaced) << at.x() << "," << at.y();
+        EXPECT_EQ(labelText(kForm, "lblScale"), QStringLiteral("시작점")) << at.x() << "," << at.y();
+    }
+    clickAt(0, 0);  // the picture's corner, the drawing area's first pixel
+    EXPECT_EQ(image().digitizing().ClickMode, 2);
+    EXPECT_EQ(Tracing().ScaleX1, 0);
+    // Grabbed on the right border, the picture follows the pointer 50 pixels (750 display units) to the left.
+    click(kForm, "cmdMagnify");
+    click(kForm, "cmdMove");
+    mouseAt(QEvent::MouseButtonPress, Qt::LeftButton, border[1], Qt::LeftButton);
+    mouseAt(QEvent::MouseMove, Qt::NoButton, border[1] - QPointF(50, 0), Qt::LeftButton);
+    mouseAt(QEvent::MouseButtonRelease, Qt::LeftButton, border[1] - QPointF(50, 0));
+    EXPECT_NEAR(view().ViewX, 750 / view().Zoom, 1e-6);
+    EXPECT_EQ(image().digitizing().ClickMode, 2);
 }
 
 // Unreadable files change nothing; a mark past the picture's edge leaves no ghost when its point goes.
