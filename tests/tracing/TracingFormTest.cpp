@@ -220,21 +220,39 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     clickAt(199, 100);
     EXPECT_GT(redPastEdge(), 0);
     const QImage before = display()->drawing();
-    const QString names[] = {QString(),
-                             home() + QStringLiteral("/notes.jpg"),
-                             home() + QStringLiteral("/empty.bmp"),
-                             home() + QStringLiteral("/missing.jpg")};
+    QStringList names = {QString(),
+                         home() + QStringLiteral("/notes.jpg"),
+                         home() + QStringLiteral("/empty.bmp"),
+                         home() + QStringLiteral("/missing.jpg")};
     for (auto [name, bytes] : {std::pair{names[1], "not a picture"}, {names[2], ""}}) {
         QFile file(name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0);
     }
+    // Pictures the decoder reads only in part: cut short (to `keep` bytes), or whole with a stray
+    // end-of-image marker in the middle of the coded data.
+    auto partly = [&](const QString& name, qsizetype keep) {
+        QFile whole(picture(QStringLiteral("whole-") + name, 1000, 1100));
+        EXPECT_TRUE(whole.open(QIODevice::ReadOnly));
+        QByteArray bytes = whole.readAll();
+        EXPECT_GT(bytes.size(), keep) << name.toStdString();
+        if (keep) bytes.truncate(keep);
+        if (!keep) bytes.replace(bytes.size() / 2, 2, "\xff\xd9");
+        QFile file(home() + u'/' + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    };
+    names << partly(QStringLiteral("cut.jpg"), 3000) << partly(QStringLiteral("cut.gif"), 1000)
+          << partly(QStringLiteral("cut.BMP"), 3000000) << partly(QStringLiteral("corrupt.jpg"), 0);
     for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
         messages.clear();
         open(name);
         EXPECT_EQ(messages,
                   name.isEmpty() ? QStringList() : QStringList{QStringLiteral("그림 파일을 열 수 없습니다: ") + name});
-        EXPECT_TRUE(Radiograph().size() == QSize(200, 600) && image().digitizing().ClickMode == 2);
-        EXPECT_TRUE(std::abs(Tracing().ScaleX1 - 199 * 15) < 15 && display()->drawing() == before);
+        EXPECT_EQ(Radiograph().size(), QSize(200, 600));
+        EXPECT_EQ(image().digitizing().ClickMode, 2);
+        EXPECT_NEAR(Tracing().ScaleX1, 199 * 15, 15);
+        EXPECT_EQ(display()->drawing(), before);
     }
 
     clickAt(20, 500);          // the end point; the start stays
