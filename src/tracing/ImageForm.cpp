@@ -1,11 +1,13 @@
 #include "tracing/ImageForm.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include "intake/PreviewForm.h"
 #include "intake/SaveResultPages.h"
@@ -68,6 +70,12 @@ ImageForm::ImageForm() : Form(kName) {
     cmdLandmark = MakeButton(this, "cmdLandmark", QStringLiteral("Landmark 설정"), {360, 2520, 1695, 495}, font);
     cmdModify = MakeButton(this, "cmdModify", QStringLiteral("Landmark 수정"), {360, 4080, 1695, 495}, font);
     cboLandmark = MakeCombo(this, "cboLandmark", {360, 3600, 1695, 345}, font, true);
+    // Only a choice from the list is the list's click. A typed name stays as
+    // typed: no completion, and neither Enter nor leaving the box matches it
+    // to an entry, as the combo box would, ignoring case, reporting a choice.
+    cboLandmark->setCompleter(nullptr);
+    disconnect(cboLandmark->lineEdit(), &QLineEdit::returnPressed, cboLandmark, nullptr);
+    disconnect(cboLandmark->lineEdit(), &QLineEdit::editingFinished, cboLandmark, nullptr);
     cmdMagnify = MakeButton(this, "cmdMagnify", QStringLiteral("Image 확대축소"), {360, 4800, 1695, 495}, font);
     cmdMove = MakeButton(this, "cmdMove", QStringLiteral("Image 이동"), {360, 5520, 1695, 495}, font);
     cmdPreview = MakeButton(this, "cmdPreview", QStringLiteral("결과인쇄 보기"), {360, 6240, 1695, 495}, font);
@@ -113,6 +121,10 @@ void ImageForm::Form_Load() {
     cboScale->setCurrentIndex(0);
     cboScale_Click();
     for (const LandmarkText& text : kLandmarks) cboLandmark->addItem(QString::fromUtf8(text.name));
+    // The drop-down shows every name whole, however narrow the box.
+    QAbstractItemView* list = cboLandmark->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list));
     cboLandmark->setCurrentIndex(-1);
     cboLandmark->setEditText(QString());
     applyTools(ToolEvent::FormLoad);

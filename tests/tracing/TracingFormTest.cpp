@@ -1,11 +1,14 @@
 // The digitizing form end to end with real mouse events on a generated radiograph, through to the
 // cephalometric form, the preview and the three files; unreadable files and marks that leave no ghost.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QTest>
 #include <filesystem>
 
 #include "ceph/CephRecord.h"
@@ -77,6 +80,15 @@ protected:
     void choose(const char* name, const QString& entry) {
         combo(name)->setCurrentIndex(combo(name)->findText(entry));
         emit combo(name)->activated(combo(name)->currentIndex());
+    }
+    // Opens a film, takes its scale and places the 25 landmarks: the landmark list becomes usable.
+    void placeAll() {
+        open(picture(QStringLiteral("film.jpg"), 1000, 1100));
+        click(kForm, "cmdScale");
+        clickAt(100, 100);
+        clickAt(300, 100);
+        click(kForm, "cmdLandmark");
+        for (Landmark l : kAllLandmarks) clickAt(100 + 20 * static_cast<double>(IndexOf(l)), 500);
     }
     std::string file(const char* name) const {
         return (patientFolder(QStringLiteral("7(15Y0M)")) + u'/' + QString::fromUtf8(name)).toStdString();
@@ -202,6 +214,71 @@ TEST_F(TracingFormTest, APressOnTheDisplaysBorderPlacesNothing) {
     mouseAt(QEvent::MouseButtonRelease, Qt::LeftButton, border[1] - QPointF(50, 0));
     EXPECT_NEAR(view().ViewX, 750 / view().Zoom, 1e-6);
     EXPECT_EQ(image().digitizing().ClickMode, 2);
+}
+
+// A name typed in the landmark list, with Enter or on leaving the box, stays as typed and is no choice of an
+// entry; a choice on the drop-down, by arrow keys or by the mouse, is the list's click.
+TEST_F(TracingFormTest, OnlyAChoiceFromTheLandmarkListIsItsClick) {
+    placeAll();
+    QComboBox* list = combo("cboLandmark");
+    QLineEdit* edit = list->lineEdit();
+    ASSERT_TRUE(list->isEnabled());
+    struct Typed {
+        const char* text;
+        bool leave;  // leave the box instead of pressing Enter
+    };
+    const Typed typed[] = {
+        {.text = "sella", .leave = false},
+        {.text = "sella", .leave = true},
+        {.text = "Sella", .leave = false},
+        {.text = "ramus d", .leave = false},
+        {.text = "MENTON", .leave = true},
+    };
+    for (const Typed& t : typed) {
+        SCOPED_TRACE(::testing::Message() << t.text << (t.leave ? " and leaving the box" : " and Enter"));
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromUtf8(t.text));
+        if (t.leave) {
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(list, &out);
+        } else {
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+        EXPECT_EQ(edit->text(), QString::fromUtf8(t.text));
+        EXPECT_EQ(list->currentIndex(), -1);
+        EXPECT_FALSE(isEnabled(kForm, "cmdModify"));
+    }
+    // The drop-down opens on its first entry; three steps down, and Enter: the fourth entry.
+    QAbstractItemView* view = list->view();
+    list->showPopup();
+    EXPECT_EQ(view->currentIndex().row(), 0);
+    for (int step = 0; step < 3; ++step) QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), QStringLiteral("Orbitale"));
+    click(kForm, "cmdModify");
+    EXPECT_EQ(image().digitizing().ClickMode, 44);
+    clickAt(400, 400);
+    // With the button usable, a name typed in another case leaves the mode as it is.
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("sella"));
+    click(kForm, "cmdModify");
+    EXPECT_EQ(image().digitizing().ClickMode, 100);
+    // The mouse on the drop-down's tenth entry.
+    list->showPopup();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(9, 0)).center());
+    EXPECT_EQ(edit->text(), QStringLiteral("Menton"));
+    click(kForm, "cmdModify");
+    EXPECT_EQ(image().digitizing().ClickMode, 50);
+    // The drop-down shows every name whole: each has room beside the item's text margins.
+    list->showPopup();
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    for (int row = 0; row < list->count(); ++row) {
+        const int room =
+            std::min(view->visualRect(view->model()->index(row, 0)).width(), view->viewport()->width()) - margins;
+        EXPECT_GE(room, view->fontMetrics().horizontalAdvance(list->itemText(row)))
+            << list->itemText(row).toStdString();
+    }
+    list->hidePopup();
 }
 
 // Unreadable files change nothing; a mark past the picture's edge leaves no ghost when its point goes.
