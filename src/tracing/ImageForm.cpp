@@ -34,6 +34,11 @@ const QString kOpenFilter =
     QStringLiteral("JPEG Files (*.jpg *.JPG *.jpeg *.JPEG);;GIF Files (*.gif *.GIF);;BMP Files (*.bmp *.BMP)");
 const char kUnreadable[] = "그림 파일을 열 수 없습니다: ";
 
+// The display at its design place and size; loaded, it fills the screen
+// but for the tool strip on its left and a margin below.
+constexpr Twips kDisplayDesign{2520, 0, 9735, 9015};
+constexpr int kToolStripWidth = 2495, kBottomMargin = 445;
+
 QComboBox* MakeCombo(QWidget* parent, const char* name, const Twips& rect, const QFont& font, bool editable) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromUtf8(name));
@@ -83,7 +88,7 @@ ImageForm::ImageForm() : Form(kName) {
     lblScale = MakePrompt(this, "lblScale", {360, 2040, 1575, 255}, font);
     lblLandmark = MakePrompt(this, "lblLandmark", {360, 3120, 1575, 255}, font);
     picCeph = new CephDisplay(this);
-    PlaceTwips(picCeph, {2520, 0, 9735, 9015});
+    PlaceTwips(picCeph, kDisplayDesign);
     picCeph->setPicture(&Radiograph());
     SetTabOrder({cmdOpen,
                  cmdScale,
@@ -113,9 +118,14 @@ ImageForm::ImageForm() : Form(kName) {
 }
 
 void ImageForm::Form_Load() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    resize(screen.size());
-    picCeph->resize(screen.width() - TwipsToPixels(2495), screen.height() - TwipsToPixels(445));
+    // Without a screen (none attached yet) the form takes the size its
+    // design was laid out for: the display keeps its design size.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size()
+                              : QSize(TwipsToPixels(kDisplayDesign.width + kToolStripWidth),
+                                      TwipsToPixels(kDisplayDesign.height + kBottomMargin));
+    resize(size);
+    picCeph->resize(size.width() - TwipsToPixels(kToolStripWidth), size.height() - TwipsToPixels(kBottomMargin));
 
     for (const char* entry : {"2 cm", "5 cm", "10 cm"}) cboScale->addItem(QString::fromUtf8(entry));
     cboScale->setCurrentIndex(0);
