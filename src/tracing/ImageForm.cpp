@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +49,20 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const Twips& rect, const
     if (editable) combo->setInsertPolicy(QComboBox::NoInsert);
     PlaceTwips(combo, rect);
     return combo;
+}
+
+// The folder of the last radiograph opened in this run of the program, where
+// the open dialog starts; empty before the first. Kept in memory only: it
+// outlives the patient, and the program writes no settings.
+QString& LastRadiographFolder() {
+    static QString folder;
+    return folder;
+}
+
+// The last radiograph's folder while it is there, else the home folder.
+QString RadiographStartFolder() {
+    const QString& last = LastRadiographFolder();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
 }
 
 std::function<void(const CephRecord&)>& CephHandOver() {
@@ -173,14 +189,16 @@ void ImageForm::PicCephPaint() { paintAt(state_.view); }
 
 void ImageForm::cmdOpen_Click() {
     const std::optional<QString> chosen =
-        AskOpenFileName(this, QStringLiteral("Open Ceph Image"), kOpenFilter, imageFile_);
+        AskOpenFileName(this, QStringLiteral("Open Ceph Image"), kOpenFilter, RadiographStartFolder());
     if (!chosen) return;
-    imageFile_ = *chosen;
     QImage picture = ReadRadiograph(*chosen);
     if (picture.isNull()) {
         ShowMessage(QString::fromUtf8(kUnreadable) + *chosen, this);
         return;
     }
+    // Only a radiograph that opened moves the dialog: a wrong file chosen
+    // elsewhere leaves it with the radiographs.
+    LastRadiographFolder() = QFileInfo(*chosen).absolutePath();
     Radiograph() = std::move(picture);
     picCeph->setPicture(&Radiograph());
     const Reaction opened = OnOpened(state_, Tracing(), sizes());

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,8 +40,9 @@ protected:
         startPatient(QStringLiteral("Kim"), QStringLiteral("7"), QStringLiteral("15"), QStringLiteral("0"), 0);
         Forms::Show("frmCephalo");
         click("frmCephalo", "cmdImage");
-        CurrentSeams().openDialog = [this](const QString& title, const QString& filter) -> std::optional<QString> {
-            dialogs << title + u'|' + filter;
+        CurrentSeams().openDialog = [this](const OpenDialogRequest& request) -> std::optional<QString> {
+            dialogs << request.title + u'|' + request.filter;
+            starts << request.startFolder;
             return answer.isEmpty() ? std::nullopt : std::optional(answer);
         };
     }
@@ -95,6 +97,7 @@ protected:
     }
     QString box(const char* name) { return control<QLineEdit>("frmCephalo", name)->text(); }
     QStringList dialogs;
+    QStringList starts;  // the folder each open dialog started in
     QString answer;
 };
 
@@ -279,6 +282,48 @@ TEST_F(TracingFormTest, OnlyAChoiceFromTheLandmarkListIsItsClick) {
             << list->itemText(row).toStdString();
     }
     list->hidePopup();
+}
+
+// The open dialog starts in the home folder, then in the folder of the last radiograph that opened, for the
+// next patient too; a cancel, or a file that does not open, leaves it there. A folder gone sends it home.
+TEST_F(TracingFormTest, TheOpenDialogStartsWhereTheLastRadiographOpened) {
+    for (const char* folder : {"films/older", "other"}) ASSERT_TRUE(QDir(home()).mkpath(QString::fromUtf8(folder)));
+    const QString films = home() + QStringLiteral("/films"), older = films + QStringLiteral("/older");
+    const QString first = picture(QStringLiteral("films/a.jpg"), 300, 200);
+    const QString second = picture(QStringLiteral("films/older/b.BMP"), 300, 200);
+    const QString notes = home() + QStringLiteral("/other/notes.jpg");
+    QFile file(notes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+    struct Step {
+        QString answer;  // empty: cancelled
+        QString start;   // where that dialog starts
+    };
+    const Step steps[] = {
+        {.answer = QString(), .start = home()},
+        {.answer = first, .start = home()},
+        {.answer = notes, .start = films},
+        {.answer = QString(), .start = films},
+        {.answer = home() + QStringLiteral("/other/missing.jpg"), .start = films},
+        {.answer = second, .start = films},
+        {.answer = QString(), .start = older},
+    };
+    for (const Step& step : steps) {
+        starts.clear();
+        open(step.answer);
+        EXPECT_EQ(starts, QStringList{step.start}) << "opening " << step.answer.toStdString();
+    }
+    // The next patient's form starts where this one's last radiograph opened.
+    click("frmCephalo", "cmdNextPatient");
+    startPatient(QStringLiteral("Lee"), QStringLiteral("8"), QStringLiteral("12"), QStringLiteral("0"), 1);
+    Forms::Show("frmCephalo");
+    click("frmCephalo", "cmdImage");
+    starts.clear();
+    open(QString());
+    EXPECT_EQ(starts, QStringList{older});
+    ASSERT_TRUE(QDir(older).removeRecursively());
+    starts.clear();
+    open(QString());
+    EXPECT_EQ(starts, QStringList{home()});
 }
 
 // Unreadable files change nothing; a mark past the picture's edge leaves no ghost when its point goes.
