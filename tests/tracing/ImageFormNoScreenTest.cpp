@@ -42,7 +42,8 @@ TEST(ImageForm, LoadsWithoutAScreenAtItsDesignSize) {
     QTemporaryDir folder;
     const QString config = folder.filePath(QStringLiteral("no-screens.json"));
     QFile file(config);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(R"({"screens": []})") > 0);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_GT(file.write(R"({"screens": []})"), 0);
     file.close();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);

@@ -168,7 +168,8 @@ protected:
     QString write(const std::string& name, const QByteArray& bytes) {
         const QString path = folder.filePath(QString::fromStdString(name));
         QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name;
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name;
+        EXPECT_EQ(file.write(bytes), bytes.size()) << name;
         return path;
     }
     // `bad` written over the middle of the coded data; the file's structure stays whole, so that only the
@@ -237,11 +238,17 @@ TEST_F(ReadRadiographTest, FilesCutShortOrCorruptAreRefused) {
         EXPECT_TRUE(ReadRadiograph(write(cut.sample, bytes)).isNull()) << cut.sample << " kept " << bytes.size();
     }
     // A zeroed run, and a stray end-of-image marker (as in two files spliced), in the coded data.
-    const std::pair<const char*, QByteArray> corrupted[] = {{"grey.jpg", QByteArray(16, '\0')},
-                                                            {"colour.jpg", QByteArray::fromHex("ffd9")},
-                                                            {"progressive.jpg", QByteArray::fromHex("ffd9")}};
-    for (const auto& [sample, bad] : corrupted)
-        EXPECT_TRUE(ReadRadiograph(write(sample, corrupt(sample, bad))).isNull()) << "corrupt " << sample;
+    struct Corrupted {
+        const char* sample;
+        QByteArray bad;
+    };
+    const Corrupted corrupted[] = {
+        {.sample = "grey.jpg", .bad = QByteArray(16, '\0')},
+        {.sample = "colour.jpg", .bad = QByteArray::fromHex("ffd9")},
+        {.sample = "progressive.jpg", .bad = QByteArray::fromHex("ffd9")},
+    };
+    for (const Corrupted& c : corrupted)
+        EXPECT_TRUE(ReadRadiograph(write(c.sample, corrupt(c.sample, c.bad))).isNull()) << "corrupt " << c.sample;
 }
 
 // A progressive JPEG cut between two scans decodes without a complaint, to a blurred picture.

@@ -293,7 +293,8 @@ TEST_F(TracingFormTest, TheOpenDialogStartsWhereTheLastRadiographOpened) {
     const QString second = picture(QStringLiteral("films/older/b.BMP"), 300, 200);
     const QString notes = home() + QStringLiteral("/other/notes.jpg");
     QFile file(notes);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write("not a picture"), 13);
     struct Step {
         QString answer;  // empty: cancelled
         QString start;   // where that dialog starts
@@ -360,7 +361,8 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
         if (keep) bytes.truncate(keep);
         if (!keep) bytes.replace(bytes.size() / 2, 2, "\xff\xd9");
         QFile file(home() + u'/' + name);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        EXPECT_EQ(file.write(bytes), bytes.size()) << name.toStdString();
         return file.fileName();
     };
     names << partly(QStringLiteral("cut.jpg"), 3000) << partly(QStringLiteral("cut.gif"), 1000)
