@@ -115,7 +115,7 @@ void BM_PanStep(benchmark::State& state) {
     d.ClickMode = vt::ClickModes::Pan;
     s.display.draw(d.view, {});
     vt::TracingRecord unused;
-    vt::OnMouseDown(d, unused, vt::kLeftButton, 3000, 6000);
+    vt::OnMouseDown(d, unused, vt::kLeftButton, 3000, 6000, s.display.drawingArea());
     float y = 6000;
     for (auto _ : state) {
         y = y > 3000 ? y - 15 : 6000;  // one pixel a step, starting over at the bottom

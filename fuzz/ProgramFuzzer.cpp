@@ -139,14 +139,21 @@ ProgramFuzzer::ProgramFuzzer(std::uint64_t seed, const QString& home)
     QFile broken(pictures + QStringLiteral("/broken.jpg"));
     if (broken.open(QIODevice::WriteOnly)) broken.write("not a picture");
     broken.close();
-    seams.openDialog = [this, pictures](const QString&, const QString&) -> std::optional<QString> {
+    seams.openDialog = [this, pictures](const OpenDialogRequest& request) -> std::optional<QString> {
+        // The dialog starts in the home folder until a radiograph opens, then in that radiograph's folder.
+        const QString start = radiographOpened_ ? pictures : home_;
+        if (Clean(request.startFolder) != Clean(start))
+            fail(QStringLiteral("the open dialog starts in %1, not in %2").arg(request.startFolder, start));
         const QString choices[] = {QStringLiteral("/ceph.jpg"),
                                    QStringLiteral("/ceph.jpg"),
                                    QStringLiteral("/small ceph.BMP"),
                                    QStringLiteral("/broken.jpg"),
                                    QStringLiteral("/missing.jpg")};
+        constexpr int kOpening = 3;  // the first three open
         if (Chance(random_, 0.1)) return std::nullopt;
-        const QString chosen = pictures + choices[Pick(random_, int(std::size(choices)))];
+        const int choice = Pick(random_, int(std::size(choices)));
+        radiographOpened_ = radiographOpened_ || choice < kOpening;
+        const QString chosen = pictures + choices[choice];
         note(QStringLiteral("  open \"%1\"").arg(chosen));
         return chosen;
     };

@@ -82,6 +82,7 @@ private:
     std::deque<QString> recent_;
     long patients_ = 0, printCount_ = 0, filesWritten_ = 0, failuresReported_ = 0;
     bool trace_ = false;
+    bool radiographOpened_ = false;  // a radiograph has opened in this run
     Tree files_;
     QStringList programFolder_;
     // What the current action did.

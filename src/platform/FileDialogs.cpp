@@ -35,10 +35,10 @@ std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter,
 std::optional<QString> AskOpenFileName(QWidget* owner,
                                        const QString& title,
                                        const QString& filter,
-                                       const QString& lastName) {
-    if (CurrentSeams().openDialog) return CurrentSeams().openDialog(title, filter);
+                                       const QString& startFolder) {
+    if (CurrentSeams().openDialog) return CurrentSeams().openDialog(OpenDialogRequest{title, filter, startFolder});
     const QString name =
-        QFileDialog::getOpenFileName(owner, title, lastName, filter, nullptr, QFileDialog::DontUseNativeDialog);
+        QFileDialog::getOpenFileName(owner, title, startFolder, filter, nullptr, QFileDialog::DontUseNativeDialog);
     if (name.isEmpty()) return std::nullopt;
     return name;
 }

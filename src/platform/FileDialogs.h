@@ -18,11 +18,11 @@ namespace vt {
 std::optional<SaveAnswer> AskSaveFileName(QWidget* owner, const QString& filter, const QString& startPath);
 
 // Asks for an existing file to open, with the given title and filter
-// ("JPEG Files (*.jpg *.JPG);;..."), starting at the last chosen name.
-// Returns the chosen name, or nothing when cancelled.
+// ("JPEG Files (*.jpg *.JPG);;..."), showing `startFolder` first. Returns
+// the chosen name, or nothing when cancelled.
 std::optional<QString> AskOpenFileName(QWidget* owner,
                                        const QString& title,
                                        const QString& filter,
-                                       const QString& lastName);
+                                       const QString& startFolder);
 
 }  // namespace vt

@@ -19,6 +19,13 @@ struct SaveDialogRequest {
     operator const QString&() const { return filter; }
 };
 
+// What the open dialog was asked.
+struct OpenDialogRequest {
+    QString title;
+    QString filter;
+    QString startFolder;  // the folder the dialog shows first
+};
+
 // The chosen file name and the chosen filter.
 struct SaveAnswer {
     QString fileName;
@@ -31,7 +38,7 @@ struct Seams {
     // The save dialog's answer instead of the user's; nothing is a cancel.
     std::function<std::optional<SaveAnswer>(const SaveDialogRequest& request)> saveDialog;
     // The open dialog's answer instead of the user's; nothing is a cancel.
-    std::function<std::optional<QString>(const QString& title, const QString& filter)> openDialog;
+    std::function<std::optional<QString>(const OpenDialogRequest& request)> openDialog;
     // Ending the program, instead of quitting the process.
     std::function<void()> endProgram;
     // Printing into this PDF file instead of on the default printer.

@@ -31,7 +31,8 @@ std::int16_t ButtonSum(Qt::MouseButtons buttons) {
     return sum;
 }
 
-// A mouse position in display units from the drawing area's corner.
+// A mouse position in display units from the drawing area's corner; a
+// position on the border falls outside the drawing area (ClickMode.h).
 QPointF DisplayPosition(const QMouseEvent* event, const QRect& contents) {
     return (event->position() - QPointF(contents.topLeft())) * kTwipsPerPixel;
 }
@@ -48,6 +49,11 @@ CephDisplay::CephDisplay(QWidget* parent) : QFrame(parent) {
 
 float CephDisplay::outerWidth() const { return PixelsToDisplay(width()); }
 float CephDisplay::outerHeight() const { return PixelsToDisplay(height()); }
+
+DrawingArea CephDisplay::drawingArea() const {
+    const QRect area = contentsRect();
+    return {PixelsToDisplay(area.width()), PixelsToDisplay(area.height())};
+}
 
 QColor CephDisplay::background() const { return palette().color(QPalette::Button); }
 

@@ -23,6 +23,8 @@ public:
     // Outer size (border included) in twips, as single-precision numbers.
     float outerWidth() const;
     float outerHeight() const;
+    // The drawing area inside the border, in display units.
+    DrawingArea drawingArea() const;
 
     // The picture that repaints show; drops the scaled copy of the last one.
     void setPicture(const QImage* picture);

@@ -114,9 +114,13 @@ Reaction OnMoveButton(DigitizeState& state) {
     return r;
 }
 
-Reaction OnMouseDown(DigitizeState& state, TracingRecord& record, std::int16_t button, float X, float Y) {
+Reaction OnMouseDown(
+    DigitizeState& state, TracingRecord& record, std::int16_t button, float X, float Y, const DrawingArea& area) {
     Reaction r;
     std::int16_t& mode = state.ClickMode;
+    // A point on the border would lie outside the picture (a negative one
+    // at the top and left); nothing is placed, stepped back or repainted.
+    if (mode != M::Pan && !InsideDrawingArea(area, X, Y)) return r;
     if (button == kLeftButton) {
         // Modes 0 and 100 convert nothing: before an image is opened Zoom is 0.
         auto x = [&] { return DisplayToPictureX(state.view, X); };

@@ -65,6 +65,16 @@ inline constexpr std::int16_t kLeftButton = 1;
 inline constexpr std::int16_t kRightButton = 2;
 inline constexpr std::int16_t kMiddleButton = 4;
 
+// The display's drawing area, inside its border, in display units from its
+// top-left corner. A press on the border lies outside it.
+struct DrawingArea {
+    float width = 0;
+    float height = 0;
+};
+constexpr bool InsideDrawingArea(const DrawingArea& area, float X, float Y) {
+    return X >= 0 && Y >= 0 && X < area.width && Y < area.height;
+}
+
 // The digitizing form's own state, apart from the record.
 struct DigitizeState {
     std::int16_t ClickMode = 0;
@@ -100,8 +110,11 @@ Reaction OnModifyButton(DigitizeState& state, std::string_view landmarkText);
 Reaction OnMagnifyButton(DigitizeState& state, const DisplaySizes& sizes);
 Reaction OnMoveButton(DigitizeState& state);
 
-// Mouse events on the display; X and Y in display units.
-Reaction OnMouseDown(DigitizeState& state, TracingRecord& record, std::int16_t button, float X, float Y);
+// Mouse events on the display; X and Y in display units from the drawing
+// area's corner. A press on the border places nothing and changes no mode;
+// only a pan, which grabs the picture from anywhere, takes it.
+Reaction OnMouseDown(
+    DigitizeState& state, TracingRecord& record, std::int16_t button, float X, float Y, const DrawingArea& area);
 Reaction OnMouseMove(DigitizeState& state, std::int16_t buttons, float X, float Y, const DisplaySizes& sizes);
 Reaction OnMouseUp(DigitizeState& state);
 

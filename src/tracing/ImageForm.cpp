@@ -1,11 +1,13 @@
 #include "tracing/ImageForm.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <QGuiApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QStyle>
 
 #include "intake/PreviewForm.h"
 #include "intake/SaveResultPages.h"
@@ -32,6 +34,11 @@ const QString kOpenFilter =
     QStringLiteral("JPEG Files (*.jpg *.JPG *.jpeg *.JPEG);;GIF Files (*.gif *.GIF);;BMP Files (*.bmp *.BMP)");
 const char kUnreadable[] = "그림 파일을 열 수 없습니다: ";
 
+// The display at its design place and size; loaded, it fills the screen
+// but for the tool strip on its left and a margin below.
+constexpr Twips kDisplayDesign{2520, 0, 9735, 9015};
+constexpr int kToolStripWidth = 2495, kBottomMargin = 445;
+
 QComboBox* MakeCombo(QWidget* parent, const char* name, const Twips& rect, const QFont& font, bool editable) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromUtf8(name));
@@ -40,6 +47,20 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const Twips& rect, const
     if (editable) combo->setInsertPolicy(QComboBox::NoInsert);
     PlaceTwips(combo, rect);
     return combo;
+}
+
+// The folder of the last radiograph opened in this run of the program, where
+// the open dialog starts; empty before the first. Kept in memory only: it
+// outlives the patient, and the program writes no settings.
+QString& LastRadiographFolder() {
+    static QString folder;
+    return folder;
+}
+
+// The last radiograph's folder while it is there, else the home folder.
+QString RadiographStartFolder() {
+    const QString& last = LastRadiographFolder();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
 }
 
 std::function<void(const CephRecord&)>& CephHandOver() {
@@ -68,6 +89,12 @@ ImageForm::ImageForm() : Form(kName) {
     cmdLandmark = MakeButton(this, "cmdLandmark", QStringLiteral("Landmark 설정"), {360, 2520, 1695, 495}, font);
     cmdModify = MakeButton(this, "cmdModify", QStringLiteral("Landmark 수정"), {360, 4080, 1695, 495}, font);
     cboLandmark = MakeCombo(this, "cboLandmark", {360, 3600, 1695, 345}, font, true);
+    // Only a choice from the list is the list's click. A typed name stays as
+    // typed: no completion, and neither Enter nor leaving the box matches it
+    // to an entry, as the combo box would, ignoring case, reporting a choice.
+    cboLandmark->setCompleter(nullptr);
+    disconnect(cboLandmark->lineEdit(), &QLineEdit::returnPressed, cboLandmark, nullptr);
+    disconnect(cboLandmark->lineEdit(), &QLineEdit::editingFinished, cboLandmark, nullptr);
     cmdMagnify = MakeButton(this, "cmdMagnify", QStringLiteral("Image 확대축소"), {360, 4800, 1695, 495}, font);
     cmdMove = MakeButton(this, "cmdMove", QStringLiteral("Image 이동"), {360, 5520, 1695, 495}, font);
     cmdPreview = MakeButton(this, "cmdPreview", QStringLiteral("결과인쇄 보기"), {360, 6240, 1695, 495}, font);
@@ -75,7 +102,7 @@ ImageForm::ImageForm() : Form(kName) {
     lblScale = MakePrompt(this, "lblScale", {360, 2040, 1575, 255}, font);
     lblLandmark = MakePrompt(this, "lblLandmark", {360, 3120, 1575, 255}, font);
     picCeph = new CephDisplay(this);
-    PlaceTwips(picCeph, {2520, 0, 9735, 9015});
+    PlaceTwips(picCeph, kDisplayDesign);
     picCeph->setPicture(&Radiograph());
     SetTabOrder({cmdOpen,
                  cmdScale,
@@ -105,14 +132,18 @@ ImageForm::ImageForm() : Form(kName) {
 }
 
 void ImageForm::Form_Load() {
-    const QRect screen = ScreenArea();
-    resize(screen.size());
-    picCeph->resize(screen.width() - TwipsToPixels(2495), screen.height() - TwipsToPixels(445));
+    const QSize size = ScreenArea().size();
+    resize(size);
+    picCeph->resize(size.width() - TwipsToPixels(kToolStripWidth), size.height() - TwipsToPixels(kBottomMargin));
 
     for (const char* entry : {"2 cm", "5 cm", "10 cm"}) cboScale->addItem(QString::fromUtf8(entry));
     cboScale->setCurrentIndex(0);
     cboScale_Click();
     for (const LandmarkText& text : kLandmarks) cboLandmark->addItem(QString::fromUtf8(text.name));
+    // The drop-down shows every name whole, however narrow the box.
+    QAbstractItemView* list = cboLandmark->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list));
     cboLandmark->setCurrentIndex(-1);
     cboLandmark->setEditText(QString());
     applyTools(ToolEvent::FormLoad);
@@ -151,14 +182,16 @@ void ImageForm::PicCephPaint() { paintAt(state_.view); }
 
 void ImageForm::cmdOpen_Click() {
     const std::optional<QString> chosen =
-        AskOpenFileName(this, QStringLiteral("Open Ceph Image"), kOpenFilter, imageFile_);
+        AskOpenFileName(this, QStringLiteral("Open Ceph Image"), kOpenFilter, RadiographStartFolder());
     if (!chosen) return;
-    imageFile_ = *chosen;
     QImage picture = ReadRadiograph(*chosen);
     if (picture.isNull()) {
         ShowMessage(QString::fromUtf8(kUnreadable) + *chosen, this);
         return;
     }
+    // Only a radiograph that opened moves the dialog: a wrong file chosen
+    // elsewhere leaves it with the radiographs.
+    LastRadiographFolder() = QFileInfo(*chosen).absolutePath();
     Radiograph() = std::move(picture);
     picCeph->setPicture(&Radiograph());
     const Reaction opened = OnOpened(state_, Tracing(), sizes());
@@ -207,7 +240,7 @@ void ImageForm::cmdClose_Click() {
 }
 
 void ImageForm::picCeph_MouseDown(std::int16_t button, float X, float Y) {
-    apply(OnMouseDown(state_, Tracing(), button, X, Y));
+    apply(OnMouseDown(state_, Tracing(), button, X, Y, picCeph->drawingArea()));
 }
 
 void ImageForm::picCeph_MouseMove(std::int16_t buttons, float X, float Y) {

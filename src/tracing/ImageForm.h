@@ -60,7 +60,6 @@ private:
     void paintAt(const View& view);
 
     DigitizeState state_;
-    QString imageFile_;  // the last file chosen in the open dialog
 
     QPushButton* cmdOpen;
     QPushButton* cmdScale;

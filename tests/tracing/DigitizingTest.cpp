@@ -22,6 +22,7 @@ namespace {
 constexpr std::int16_t L = kLeftButton, R = kRightButton;
 constexpr int kSame = -1;       // pointer or mode left as it was
 constexpr const char* U = "-";  // label left untouched
+constexpr DrawingArea kArea{9000, 6000};
 
 TEST(ClickMode, MouseDownInEveryKindOfMode) {
     struct Row {
@@ -59,7 +60,7 @@ TEST(ClickMode, MouseDownInEveryKindOfMode) {
         state.view.Zoom = 3, state.ClickMode = t.mode;
         TracingRecord record;
         record.ScaleX1 = record.ScaleY1 = 150, record.ScaleLength = 50;  // a start point away from the click
-        const Reaction r = OnMouseDown(state, record, t.button, 900, 600);
+        const Reaction r = OnMouseDown(state, record, t.button, 900, 600, kArea);
         EXPECT_EQ((std::tuple{state.ClickMode,
                               r.lblScale.value_or(U),
                               r.lblLandmark.value_or(U),
@@ -71,6 +72,56 @@ TEST(ClickMode, MouseDownInEveryKindOfMode) {
                               t.pointer,
                               t.repaints}))
             << "mode " << t.mode << " button " << t.button;
+    }
+}
+
+// The x of the point a press stored (a scale end, a landmark or the pan's
+// grab), or kNotPlaced when it stored none.
+double StoredX(const DigitizeState& state, const TracingRecord& record) {
+    if (record.ScaleX1 != kNotPlaced) return record.ScaleX1;
+    for (Landmark l : kAllLandmarks)
+        if (record.landmarks[l].x != kNotPlaced) return record.landmarks[l].x;
+    return state.ClickMode == ClickModes::Pan ? state.DragX : kNotPlaced;
+}
+
+// The drawing area is 9000 x 6000 display units; the border lies outside it.
+TEST(ClickMode, APressOnTheBorderPlacesNothingButAPanGrabsThere) {
+    struct Row {
+        std::int16_t mode, button;
+        float X, Y;
+        int next;
+        double x;             // of the point stored
+        const char* prompts;  // lblScale|lblLandmark
+        int repaints;
+    };
+    constexpr double N = kNotPlaced;
+    const Row rows[] = {
+        // On the left, top, right and bottom border and a corner
+        {.mode = 1, .button = L, .X = -22.5f, .Y = 300, .next = kSame, .x = N, .prompts = "-|-", .repaints = 0},
+        {.mode = 1, .button = L, .X = 300, .Y = -0.5f, .next = kSame, .x = N, .prompts = "-|-", .repaints = 0},
+        {.mode = 1, .button = L, .X = 9000, .Y = 300, .next = kSame, .x = N, .prompts = "-|-", .repaints = 0},
+        {.mode = 12, .button = L, .X = 300, .Y = 6000, .next = kSame, .x = N, .prompts = "-|-", .repaints = 0},
+        {.mode = 42, .button = L, .X = -15, .Y = -15, .next = kSame, .x = N, .prompts = "-|-", .repaints = 0},
+        // The right button steps nothing back there
+        {.mode = 2, .button = R, .X = 9010, .Y = 300, .next = kSame, .x = N, .prompts = "-|-", .repaints = 0},
+        {.mode = 13, .button = R, .X = -1, .Y = 300, .next = kSame, .x = N, .prompts = "-|-", .repaints = 0},
+        // The first and the last positions inside
+        {.mode = 1, .button = L, .X = 0, .Y = 0, .next = 2, .x = 100, .prompts = "끝점|-", .repaints = 1},
+        {.mode = 12, .button = L, .X = 8999, .Y = 5999, .next = 13, .x = 4599.5, .prompts = "-|Porion", .repaints = 1},
+        // A pan grabs the picture wherever it is pressed
+        {.mode = 91, .button = L, .X = -22.5f, .Y = -22.5f, .next = kSame, .x = 88.75, .prompts = "-|-", .repaints = 1},
+        {.mode = 91, .button = L, .X = 300, .Y = 6030, .next = kSame, .x = 250, .prompts = "-|-", .repaints = 1},
+    };
+    for (const Row& t : rows) {
+        SCOPED_TRACE(::testing::Message() << "press at " << t.X << "," << t.Y << " in mode " << t.mode);
+        DigitizeState state;
+        state.view = {2, 100, 50}, state.ClickMode = t.mode;
+        TracingRecord record;
+        const Reaction r = OnMouseDown(state, record, t.button, t.X, t.Y, kArea);
+        EXPECT_EQ(state.ClickMode, t.next == kSame ? t.mode : t.next);
+        EXPECT_EQ(StoredX(state, record), t.x);
+        EXPECT_EQ(r.lblScale.value_or(U) + '|' + r.lblLandmark.value_or(U), t.prompts);
+        EXPECT_EQ(static_cast<int>(r.repaints.size()), t.repaints);
     }
 }
 
@@ -114,7 +165,7 @@ TEST(ClickMode, EachLandmarkIsPlacedInItsOwnModes) {
             DigitizeState state;
             state.view.Zoom = 1, state.ClickMode = mode;
             TracingRecord record;
-            OnMouseDown(state, record, L, 900, 600);
+            OnMouseDown(state, record, L, 900, 600, kArea);
             std::vector<Landmark> placed;
             for (Landmark l : kAllLandmarks)
                 if (record.landmarks[l].x != kNotPlaced) placed.push_back(l);
@@ -178,7 +229,7 @@ TEST(ClickMode, PanFollowsEachAxisOnItsOwnWithoutClamping) {
     DigitizeState state;
     state.view.Zoom = 6, state.ClickMode = 91;
     TracingRecord record;
-    OnMouseDown(state, record, L, 3000, 3000);  // grabs (500, 500)
+    OnMouseDown(state, record, L, 3000, 3000, kArea);  // grabs (500, 500)
     struct Step {
         float X, Y;
         double viewX;

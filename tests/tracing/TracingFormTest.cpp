@@ -1,11 +1,15 @@
 // The digitizing form end to end with real mouse events on a generated radiograph, through to the
 // cephalometric form, the preview and the three files; unreadable files and marks that leave no ghost.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QTest>
 #include <filesystem>
 
 #include "ceph/CephRecord.h"
@@ -36,8 +40,9 @@ protected:
         startPatient(QStringLiteral("Kim"), QStringLiteral("7"), QStringLiteral("15"), QStringLiteral("0"), 0);
         Forms::Show("frmCephalo");
         click("frmCephalo", "cmdImage");
-        CurrentSeams().openDialog = [this](const QString& title, const QString& filter) -> std::optional<QString> {
-            dialogs << title + u'|' + filter;
+        CurrentSeams().openDialog = [this](const OpenDialogRequest& request) -> std::optional<QString> {
+            dialogs << request.title + u'|' + request.filter;
+            starts << request.startFolder;
             return answer.isEmpty() ? std::nullopt : std::optional(answer);
         };
     }
@@ -58,12 +63,17 @@ protected:
         return path;
     }
     void open(const QString& path) { answer = path, click(kForm, "cmdOpen"); }
-    // A mouse event on the display at picture pixel (px, py).
-    void mouse(QEvent::Type type, Qt::MouseButton button, double px, double py, Qt::MouseButtons held = {}) {
-        const QPointF at(2 + (px * 15 - view().ViewX) * view().Zoom / 15,
-                         2 + (py * 15 - view().ViewY) * view().Zoom / 15);
+    // A mouse event on the display at widget position `at`, border included.
+    void mouseAt(QEvent::Type type, Qt::MouseButton button, QPointF at, Qt::MouseButtons held = {}) {
         QMouseEvent event(type, at, display()->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(display(), &event);
+    }
+    // A mouse event on the display at picture pixel (px, py).
+    void mouse(QEvent::Type type, Qt::MouseButton button, double px, double py, Qt::MouseButtons held = {}) {
+        mouseAt(type,
+                button,
+                {2 + (px * 15 - view().ViewX) * view().Zoom / 15, 2 + (py * 15 - view().ViewY) * view().Zoom / 15},
+                held);
     }
     void clickAt(double px, double py, Qt::MouseButton button = Qt::LeftButton) {
         mouse(QEvent::MouseButtonPress, button, px, py, button);
@@ -73,11 +83,21 @@ protected:
         combo(name)->setCurrentIndex(combo(name)->findText(entry));
         emit combo(name)->activated(combo(name)->currentIndex());
     }
+    // Opens a film, takes its scale and places the 25 landmarks: the landmark list becomes usable.
+    void placeAll() {
+        open(picture(QStringLiteral("film.jpg"), 1000, 1100));
+        click(kForm, "cmdScale");
+        clickAt(100, 100);
+        clickAt(300, 100);
+        click(kForm, "cmdLandmark");
+        for (Landmark l : kAllLandmarks) clickAt(100 + 20 * static_cast<double>(IndexOf(l)), 500);
+    }
     std::string file(const char* name) const {
         return (patientFolder(QStringLiteral("7(15Y0M)")) + u'/' + QString::fromUtf8(name)).toStdString();
     }
     QString box(const char* name) { return control<QLineEdit>("frmCephalo", name)->text(); }
     QStringList dialogs;
+    QStringList starts;  // the folder each open dialog started in
     QString answer;
 };
 
@@ -170,6 +190,143 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     EXPECT_TRUE(nearSella.green() > 200 && nearSella.red() < 60) << nearSella.name().toStdString();
 }
 
+// The display's two-pixel border is no part of the picture: a press there places nothing, except that a pan
+// grabs the picture wherever it is pressed.
+TEST_F(TracingFormTest, APressOnTheDisplaysBorderPlacesNothing) {
+    open(picture(QStringLiteral("film.jpg"), 1000, 1100));
+    click(kForm, "cmdScale");
+    const QSizeF size = display()->size();
+    const QPointF border[] = {{0.5, 0.5}, {size.width() - 1, size.height() / 2}, {size.width() / 2, size.height() - 2}};
+    for (const QPointF& at : border) {
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            mouseAt(QEvent::MouseButtonPress, button, at, button);
+            mouseAt(QEvent::MouseButtonRelease, button, at);
+        }
+        EXPECT_EQ(image().digitizing().ClickMode, 1) << at.x() << "," << at.y();
+        EXPECT_EQ(Tracing().ScaleX1, kNotPlaced) << at.x() << "," << at.y();
+        EXPECT_EQ(labelText(kForm, "lblScale"), QStringLiteral("시작점")) << at.x() << "," << at.y();
+    }
+    clickAt(0, 0);  // the picture's corner, the drawing area's first pixel
+    EXPECT_EQ(image().digitizing().ClickMode, 2);
+    EXPECT_EQ(Tracing().ScaleX1, 0);
+    // Grabbed on the right border, the picture follows the pointer 50 pixels (750 display units) to the left.
+    click(kForm, "cmdMagnify");
+    click(kForm, "cmdMove");
+    mouseAt(QEvent::MouseButtonPress, Qt::LeftButton, border[1], Qt::LeftButton);
+    mouseAt(QEvent::MouseMove, Qt::NoButton, border[1] - QPointF(50, 0), Qt::LeftButton);
+    mouseAt(QEvent::MouseButtonRelease, Qt::LeftButton, border[1] - QPointF(50, 0));
+    EXPECT_NEAR(view().ViewX, 750 / view().Zoom, 1e-6);
+    EXPECT_EQ(image().digitizing().ClickMode, 2);
+}
+
+// A name typed in the landmark list, with Enter or on leaving the box, stays as typed and is no choice of an
+// entry; a choice on the drop-down, by arrow keys or by the mouse, is the list's click.
+TEST_F(TracingFormTest, OnlyAChoiceFromTheLandmarkListIsItsClick) {
+    placeAll();
+    QComboBox* list = combo("cboLandmark");
+    QLineEdit* edit = list->lineEdit();
+    ASSERT_TRUE(list->isEnabled());
+    struct Typed {
+        const char* text;
+        bool leave;  // leave the box instead of pressing Enter
+    };
+    const Typed typed[] = {
+        {.text = "sella", .leave = false},
+        {.text = "sella", .leave = true},
+        {.text = "Sella", .leave = false},
+        {.text = "ramus d", .leave = false},
+        {.text = "MENTON", .leave = true},
+    };
+    for (const Typed& t : typed) {
+        SCOPED_TRACE(::testing::Message() << t.text << (t.leave ? " and leaving the box" : " and Enter"));
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromUtf8(t.text));
+        if (t.leave) {
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(list, &out);
+        } else {
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+        EXPECT_EQ(edit->text(), QString::fromUtf8(t.text));
+        EXPECT_EQ(list->currentIndex(), -1);
+        EXPECT_FALSE(isEnabled(kForm, "cmdModify"));
+    }
+    // The drop-down opens on its first entry; three steps down, and Enter: the fourth entry.
+    QAbstractItemView* view = list->view();
+    list->showPopup();
+    EXPECT_EQ(view->currentIndex().row(), 0);
+    for (int step = 0; step < 3; ++step) QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), QStringLiteral("Orbitale"));
+    click(kForm, "cmdModify");
+    EXPECT_EQ(image().digitizing().ClickMode, 44);
+    clickAt(400, 400);
+    // With the button usable, a name typed in another case leaves the mode as it is.
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("sella"));
+    click(kForm, "cmdModify");
+    EXPECT_EQ(image().digitizing().ClickMode, 100);
+    // The mouse on the drop-down's tenth entry.
+    list->showPopup();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(9, 0)).center());
+    EXPECT_EQ(edit->text(), QStringLiteral("Menton"));
+    click(kForm, "cmdModify");
+    EXPECT_EQ(image().digitizing().ClickMode, 50);
+    // The drop-down shows every name whole: each has room beside the item's text margins.
+    list->showPopup();
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    for (int row = 0; row < list->count(); ++row) {
+        const int room =
+            std::min(view->visualRect(view->model()->index(row, 0)).width(), view->viewport()->width()) - margins;
+        EXPECT_GE(room, view->fontMetrics().horizontalAdvance(list->itemText(row)))
+            << list->itemText(row).toStdString();
+    }
+    list->hidePopup();
+}
+
+// The open dialog starts in the home folder, then in the folder of the last radiograph that opened, for the
+// next patient too; a cancel, or a file that does not open, leaves it there. A folder gone sends it home.
+TEST_F(TracingFormTest, TheOpenDialogStartsWhereTheLastRadiographOpened) {
+    for (const char* folder : {"films/older", "other"}) ASSERT_TRUE(QDir(home()).mkpath(QString::fromUtf8(folder)));
+    const QString films = home() + QStringLiteral("/films"), older = films + QStringLiteral("/older");
+    const QString first = picture(QStringLiteral("films/a.jpg"), 300, 200);
+    const QString second = picture(QStringLiteral("films/older/b.BMP"), 300, 200);
+    const QString notes = home() + QStringLiteral("/other/notes.jpg");
+    QFile file(notes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write("not a picture"), 13);
+    struct Step {
+        QString answer;  // empty: cancelled
+        QString start;   // where that dialog starts
+    };
+    const Step steps[] = {
+        {.answer = QString(), .start = home()},
+        {.answer = first, .start = home()},
+        {.answer = notes, .start = films},
+        {.answer = QString(), .start = films},
+        {.answer = home() + QStringLiteral("/other/missing.jpg"), .start = films},
+        {.answer = second, .start = films},
+        {.answer = QString(), .start = older},
+    };
+    for (const Step& step : steps) {
+        starts.clear();
+        open(step.answer);
+        EXPECT_EQ(starts, QStringList{step.start}) << "opening " << step.answer.toStdString();
+    }
+    // The next patient's form starts where this one's last radiograph opened.
+    click("frmCephalo", "cmdNextPatient");
+    startPatient(QStringLiteral("Lee"), QStringLiteral("8"), QStringLiteral("12"), QStringLiteral("0"), 1);
+    Forms::Show("frmCephalo");
+    click("frmCephalo", "cmdImage");
+    starts.clear();
+    open(QString());
+    EXPECT_EQ(starts, QStringList{older});
+    ASSERT_TRUE(QDir(older).removeRecursively());
+    starts.clear();
+    open(QString());
+    EXPECT_EQ(starts, QStringList{home()});
+}
+
 // Unreadable files change nothing; a mark past the picture's edge leaves no ghost when its point goes.
 TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     open(picture(QStringLiteral("ceph.BMP"), 400, 300));  // upper-case ending
@@ -186,21 +343,40 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     clickAt(199, 100);
     EXPECT_GT(redPastEdge(), 0);
     const QImage before = display()->drawing();
-    const QString names[] = {QString(),
-                             home() + QStringLiteral("/notes.jpg"),
-                             home() + QStringLiteral("/empty.bmp"),
-                             home() + QStringLiteral("/missing.jpg")};
+    QStringList names = {QString(),
+                         home() + QStringLiteral("/notes.jpg"),
+                         home() + QStringLiteral("/empty.bmp"),
+                         home() + QStringLiteral("/missing.jpg")};
     for (auto [name, bytes] : {std::pair{names[1], "not a picture"}, {names[2], ""}}) {
         QFile file(name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0);
     }
+    // Pictures the decoder reads only in part: cut short (to `keep` bytes), or whole with a stray
+    // end-of-image marker in the middle of the coded data.
+    auto partly = [&](const QString& name, qsizetype keep) {
+        QFile whole(picture(QStringLiteral("whole-") + name, 1000, 1100));
+        EXPECT_TRUE(whole.open(QIODevice::ReadOnly));
+        QByteArray bytes = whole.readAll();
+        EXPECT_GT(bytes.size(), keep) << name.toStdString();
+        if (keep) bytes.truncate(keep);
+        if (!keep) bytes.replace(bytes.size() / 2, 2, "\xff\xd9");
+        QFile file(home() + u'/' + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        EXPECT_EQ(file.write(bytes), bytes.size()) << name.toStdString();
+        return file.fileName();
+    };
+    names << partly(QStringLiteral("cut.jpg"), 3000) << partly(QStringLiteral("cut.gif"), 1000)
+          << partly(QStringLiteral("cut.BMP"), 3000000) << partly(QStringLiteral("corrupt.jpg"), 0);
     for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
         messages.clear();
         open(name);
         EXPECT_EQ(messages,
                   name.isEmpty() ? QStringList() : QStringList{QStringLiteral("그림 파일을 열 수 없습니다: ") + name});
-        EXPECT_TRUE(Radiograph().size() == QSize(200, 600) && image().digitizing().ClickMode == 2);
-        EXPECT_TRUE(std::abs(Tracing().ScaleX1 - 199 * 15) < 15 && display()->drawing() == before);
+        EXPECT_EQ(Radiograph().size(), QSize(200, 600));
+        EXPECT_EQ(image().digitizing().ClickMode, 2);
+        EXPECT_NEAR(Tracing().ScaleX1, 199 * 15, 15);
+        EXPECT_EQ(display()->drawing(), before);
     }
 
     clickAt(20, 500);          // the end point; the start stays
