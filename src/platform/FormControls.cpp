@@ -228,10 +228,8 @@ bool CaptionFits(const QWidget* control, const QFont& font) {
     for (const CaptionLayout& caption : CaptionsOf(control, font)) {
         if (caption.text.trimmed().isEmpty()) continue;
         if (caption.scrolls) {
-            // As a line edit decides to scroll: the bearings that reach out
-            // of any glyph, the text's width and the cursor.
-            const int width = std::max(0, -metrics.minLeftBearing()) + metrics.horizontalAdvance(caption.text) + 1 +
-                              std::max(0, -metrics.minRightBearing());
+            // As a line edit decides to scroll: the text's width and the cursor.
+            const int width = qRound(QFontMetricsF(font, control).horizontalAdvance(caption.text)) + 1;
             if (width > caption.area.width() || metrics.height() > caption.area.height()) return false;
             continue;
         }
