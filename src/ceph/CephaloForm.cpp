@@ -97,8 +97,7 @@ CephaloForm::CephaloForm() : Form(kName) {
     line1->setGeometry(TwipsToPixels(8760), TwipsToPixels(3720), TwipsToPixels(8880 - 8760), 1);
     line1->setStyleSheet(QStringLiteral("background-color: black;"));
 
-    lblCephalo = MakeLabel(this, "lblCephalo", QString(), {720, 5400, 6735, 2775}, font);
-    lblCephalo->setWordWrap(true);
+    lblCephalo = MakeCommentLabel(this, "lblCephalo", {720, 5400, 6735, 2775}, font);
 
     const QFont buttonFont = FormFont(11.25);
     cmdImage =

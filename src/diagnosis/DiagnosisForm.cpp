@@ -31,10 +31,10 @@ constexpr PreviewState kStateOnWayToCephalo = PreviewState::Tracing2;
 
 QFont FormFontOf() { return FormFont(12); }
 
-QLabel* MakeResultLabel(QWidget* parent, const char* name, const Twips& rect, bool bordered) {
+QLabel* MakeResultLabel(QWidget* parent, const char* name, const Twips& rect) {
     QLabel* label = MakeLabel(parent, name, QString(), rect, FormFontOf());
     label->setWordWrap(true);
-    if (bordered) label->setFrameShape(QFrame::Box);
+    label->setFrameShape(QFrame::Box);
     return label;
 }
 
@@ -108,10 +108,10 @@ DiagnosisForm::DiagnosisForm() : Form(kName) {
                          &DiagnosisForm::optCrossLt_Click);
 
     MakeLabel(this, "Label2_12", QStringLiteral("Jarabak Ax"), {5640, 1200, 1335, 255}, font);
-    lblJarabak = MakeResultLabel(this, "lblJarabak", {5880, 1560, 5415, 495}, true);
+    lblJarabak = MakeResultLabel(this, "lblJarabak", {5880, 1560, 5415, 495});
     MakeLabel(this, "Label2_13", QStringLiteral("Kim's Ax"), {5640, 2280, 1095, 255}, font);
-    lblKims = MakeResultLabel(this, "lblKims", {5880, 2640, 5415, 615}, true);
-    lblDiagnosis = MakeResultLabel(this, "lblDiagnosis", {5760, 3480, 5535, 3015}, false);
+    lblKims = MakeResultLabel(this, "lblKims", {5880, 2640, 5415, 615});
+    lblDiagnosis = MakeCommentLabel(this, "lblDiagnosis", {5760, 3480, 5535, 3015}, font);
 
     cmdExt = MakeButton(this, "cmdExt", QStringLiteral("발치 분석"), {5880, 6720, 1575, 495}, FormFont(11.25));
     cmdDiagnosis = MakeButton(this, "cmdDiagnosis", QStringLiteral("진  단"), {7800, 6720, 1575, 495}, font);
@@ -147,6 +147,7 @@ QLineEdit* DiagnosisForm::addSide(const char* frameName,
     auto* frame = new QGroupBox(QString::fromUtf8(caption) + QString(blanks, u' '), this);
     frame->setObjectName(QString::fromUtf8(frameName));
     PlaceTwips(frame, {840, top, 4455, 975});
+    FitCaption(frame);
 
     auto* group = new QButtonGroup(frame);
     const int lefts[] = {360, 1560, 2760};

@@ -146,6 +146,7 @@ void ModelForm::buildSetupFrame() {
     auto* fraSetup = new QGroupBox(QStringLiteral("가상 Model Setup"), this);
     fraSetup->setObjectName(QStringLiteral("fraSetup"));
     PlaceTwips(fraSetup, {4680, 3480, 6375, 3615});
+    FitCaption(fraSetup);
 
     // The three fixed set-ups, named by an option each alone in its frame so
     // that all three show selected; they do nothing.

@@ -46,6 +46,7 @@ QComboBox* MakeCombo(QWidget* parent, const char* name, const Twips& rect, const
     combo->setEditable(editable);
     if (editable) combo->setInsertPolicy(QComboBox::NoInsert);
     PlaceTwips(combo, rect);
+    FitCaption(combo);
     return combo;
 }
 
