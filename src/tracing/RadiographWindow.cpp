@@ -39,7 +39,9 @@ void DrawPlaced(QPainter& painter,
                 const QImage& image,
                 double perMmX,
                 double perMmY) {
-    if (!Finite(target) || !Finite(sourceMm) || sourceMm.width() <= 0 || sourceMm.height() <= 0) return;
+    // A calibration far out of range leaves nothing sensible to draw.
+    if (!Finite(target) || !Finite(sourceMm) || !(sourceMm.width() > 0) || !(sourceMm.height() > 0)) return;
+    if (!std::isfinite(perMmX) || !std::isfinite(perMmY) || !(perMmX > 0) || !(perMmY > 0)) return;
     const double scaleX = target.width() / sourceMm.width();  // device pixels per picture millimetre
     const double scaleY = target.height() / sourceMm.height();
     const int left = PixelBefore(sourceMm.left(), perMmX, image.width());
