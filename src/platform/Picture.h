@@ -19,7 +19,8 @@ public:
     virtual double heightMm() const = 0;
     virtual bool isEmpty() const { return false; }
     // Draws the part `sourceMm` of the picture (millimetres from its top-left
-    // corner) stretched into `target` (painter coordinates).
+    // corner) stretched into `target` (painter coordinates). The painter is
+    // clipped to `target`, so a picture may draw whole pixels beyond it.
     virtual void draw(QPainter& painter, const QRectF& target, const QRectF& sourceMm) const = 0;
 };
 

@@ -2,8 +2,10 @@
 // The part of the radiograph that tracing page 1 shows: 170 x 210 mm of
 // anatomy from 50 mm left of and above Sella, life-size on the sheet.
 // Cut once per accepted tracing, at the resolution of the saved and
-// on-screen pages, so drawing a page is a plain copy; a finer device (the
-// printer) is served from the whole radiograph.
+// on-screen pages, so that drawing a page resamples this small cut rather
+// than the film; a finer device (the printer) is served from the radiograph
+// itself, in whole film pixels. Either way the film lands within a
+// hundredth of a millimetre of its life-size place.
 
 #include <QImage>
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -77,6 +78,54 @@ TEST(Geometry, OverflowIsReportedWithTheProceduresNameAndGivesZero) {
     EXPECT_EQ(seen,
               (std::vector<std::string>{
                   "ArcTangent|Error: 6. Overflow", "LineCrossX|Error: 6. Overflow", "VerticalY|Error: 6. Overflow"}));
+}
+
+// Slopes that overflow alike compare equal; that is still an overflow, not parallel lines.
+TEST(Geometry, EqualSlopesThatOverflowedAreReportedNotParallel) {
+    struct Row {
+        const char* name;
+        double l[8];
+        double is;
+        bool reported;  // "Error: 6. Overflow" under the procedure's name
+    };
+    const Row crossX[] = {
+        {.name = "+inf slopes", .l = {7, 0, 7 + 1e-14, 1e300, 5, 0, 5 + 1e-14, 1e300}, .is = 0, .reported = true},
+        {.name = "-inf slopes", .l = {7, 0, 7 + 1e-14, -1e300, 5, 0, 5 + 1e-14, -1e300}, .is = 0, .reported = true},
+        {.name = "inf x differences", .l = {-1e308, 0, 1e308, 1, -1e308, 5, 1e308, 6}, .is = 0, .reported = true},
+        {.name = "one inf x difference", .l = {-1e308, 0, 1e308, 1, 0, 5, 1, 6}, .is = 0, .reported = true},
+        {.name = "huge equal slopes", .l = {7, 0, 8, 1e300, 5, 0, 6, 1e300}, .is = 7, .reported = false},
+        {.name = "parallel", .l = {1, 0, 3, 2, 0, 0, 2, 2}, .is = 1, .reported = false},
+    };
+    const Row crossY[] = {
+        {.name = "+inf slopes", .l = {0, 7, 1e300, 7 + 1e-14, 0, 5, 1e300, 5 + 1e-14}, .is = 0, .reported = true},
+        {.name = "-inf slopes", .l = {0, 7, -1e300, 7 + 1e-14, 0, 5, -1e300, 5 + 1e-14}, .is = 0, .reported = true},
+        {.name = "inf y differences", .l = {0, -1e308, 1, 1e308, 5, -1e308, 6, 1e308}, .is = 0, .reported = true},
+        {.name = "one inf y difference", .l = {0, -1e308, 1, 1e308, 5, 0, 6, 1}, .is = 0, .reported = true},
+        {.name = "huge equal slopes", .l = {0, 7, 1e300, 8, 0, 5, 1e300, 6}, .is = 7, .reported = false},
+        {.name = "parallel", .l = {0, 1, 2, 3, 0, 0, 2, 2}, .is = 1, .reported = false},
+    };
+    struct Procedure {
+        const char* title;
+        double (*cross)(double, double, double, double, double, double, double, double);
+        std::span<const Row> rows;
+    };
+    std::vector<std::string> seen;
+    SeamsGuard seams;
+    CurrentSeams().message = [&](const QString& title, const QString& text) {
+        seen.push_back((title + u'|' + text).toStdString());
+    };
+    for (const Procedure& p :
+         {Procedure{"LineCrossX", LineCrossX, crossX}, Procedure{"LineCrossY", LineCrossY, crossY}}) {
+        for (const Row& r : p.rows) {
+            SCOPED_TRACE(std::string(p.title) + ": " + r.name);
+            seen.clear();
+            const double* l = r.l;
+            EXPECT_EQ(p.cross(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7]), r.is);
+            EXPECT_EQ(seen,
+                      r.reported ? std::vector<std::string>{std::string(p.title) + "|Error: 6. Overflow"}
+                                 : std::vector<std::string>{});
+        }
+    }
 }
 
 TracingMeasures Measure(const TracingInput& in) { return MeasureTracing(PointsOnSheet(in)); }

@@ -1,13 +1,23 @@
 // The three tracing pages: the radiograph under Sella on every surface, colours, places, page 3's rows.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTransform>
+#include <cmath>
+#include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 
+#include "platform/PageImage.h"
 #include "platform/PainterSurface.h"
+#include "platform/Printer.h"
 #include "platform/RecordingSurface.h"
+#include "platform/Seams.h"
 #include "support/SampleTracing.h"
 #include "tracing/RadiographWindow.h"
 #include "tracing/TracingDrawingPages.h"
@@ -56,6 +66,204 @@ TEST(TracingPages, RadiographSellaLiesUnderTracedSellaOnEverySurface) {
         for (double d : {-2.9, 2.9}) EXPECT_TRUE(green(70 + d, 90) && green(70, 90 + d)) << r.originY << " " << d;
         for (double d : {-3.5, 3.5}) EXPECT_FALSE(green(70 + d, 90) || green(70, 90 + d)) << r.originY << " " << d;
         EXPECT_TRUE(at(40, 150) == QColor(Qt::white) && at(150, 150).red() == 128 && at(185, 150) == QColor(Qt::white));
+    }
+}
+
+// A black film of 600 x 700 pixels, 0.38 mm of anatomy each, white at pixel
+// `mark` when one is given. The window around Sella begins 1.75 and 35.09
+// pixels into the film, which reaches beyond the window on every side.
+constexpr double kFilmPixelMm = 0.38;
+constexpr double kFilmSellaX = 2000, kFilmSellaY = 2500;  // picture units
+
+TracingResult OnMarkedFilm(QImage::Format format, std::optional<QPoint> mark) {
+    QImage film(600, 700, QImage::Format_Grayscale8);
+    film.fill(0);
+    if (mark) film.scanLine(mark->y())[mark->x()] = 255;
+    TracingResult t;
+    t.SellaX = kFilmSellaX, t.SellaY = kFilmSellaY, t.MmPerPixel = kFilmPixelMm / 15;
+    t.radiograph = std::make_shared<RadiographWindow>(
+        film.convertToFormat(format), RadiographWindowMm(t.SellaX, t.SellaY, t.MmPerPixel), kScreenPixelsPerMm);
+    return t;
+}
+
+// Where the centre of a film pixel belongs on the sheet: life-size, its Sella on (70, 90).
+QPointF LifeSizeMm(QPoint pixel) {
+    const double m = kFilmPixelMm / 15;
+    return {70 + ((pixel.x() + 0.5) * 15 - kFilmSellaX) * m, 90 + ((pixel.y() + 0.5) * 15 - kFilmSellaY) * m};
+}
+
+// An image of a PDF file, with the matrix from its pixel coordinates (x right,
+// y down, from its top-left corner) to millimetres from the sheet's top-left corner.
+struct PlacedImage {
+    QImage pixels;
+    QTransform pixelToMm;
+};
+
+QByteArray Inflated(const QByteArray& deflated) {
+    // qUncompress wants a size hint in front and grows past it.
+    return qUncompress(QByteArray("\x00\x01\x00\x00", 4) + deflated);
+}
+
+// Every image that the PDF's pages draw, through the q, Q and cm operators
+// of their content streams.
+std::vector<PlacedImage> PrintedImages(const QByteArray& pdf) {
+    const QString text = QString::fromLatin1(pdf);
+    const auto box = QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 [\d.]+ ([\d.]+)\])")).match(text);
+    if (!box.hasMatch()) return {};
+    const double k = 25.4 / 72;  // millimetres per point
+    const QTransform pointsToMm(k, 0, 0, -k, 0, box.captured(1).toDouble() * k);
+    struct Stream {
+        QString dict;
+        QByteArray data;
+    };
+    std::map<int, Stream> streams;  // by object number
+    const QRegularExpression object(QStringLiteral(R"((\d+) 0 obj\s*<<((?:(?!endobj).)*?)>>\s*stream\r?\n)"),
+                                    QRegularExpression::DotMatchesEverythingOption);
+    for (auto it = object.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        const qsizetype end = pdf.indexOf("endstream", m.capturedEnd());
+        QByteArray data = pdf.mid(m.capturedEnd(), end - m.capturedEnd());
+        if (m.captured(2).contains(QStringLiteral("/FlateDecode"))) data = Inflated(data);
+        streams[m.captured(1).toInt()] = {m.captured(2), data};
+    }
+    auto image = [&](const QString& name) {
+        const auto ref = QRegularExpression(name + QStringLiteral(R"(\s+(\d+) 0 R)")).match(text);
+        const Stream& s = streams[ref.captured(1).toInt()];
+        auto entry = [&](const char* key) {
+            return QRegularExpression(QStringLiteral("/%1 (\\d+)").arg(QLatin1String(key)))
+                .match(s.dict)
+                .captured(1)
+                .toInt();
+        };
+        if (s.dict.contains(QStringLiteral("/DCTDecode"))) return QImage::fromData(s.data, "JPEG");
+        const bool grey = s.dict.contains(QStringLiteral("/DeviceGray"));
+        const int w = entry("Width"), h = entry("Height"), bytesPerPixel = grey ? 1 : 3;
+        if (s.data.size() < qsizetype(w) * h * bytesPerPixel) return QImage();
+        return QImage(reinterpret_cast<const uchar*>(s.data.constData()),
+                      w,
+                      h,
+                      w * bytesPerPixel,
+                      grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888)
+            .copy();
+    };
+    std::vector<PlacedImage> placed;
+    for (const auto& [number, s] : streams) {
+        if (s.dict.contains(QStringLiteral("/Subtype /Image"))) continue;
+        std::vector<QTransform> saved;
+        QTransform ctm;
+        std::vector<QString> operands;
+        for (const QString& token :
+             QString::fromLatin1(s.data).split(QRegularExpression(QStringLiteral(R"(\s+)")), Qt::SkipEmptyParts)) {
+            bool number = false;
+            token.toDouble(&number);
+            if (number || token.startsWith(u'/')) {
+                operands.push_back(token);
+                continue;
+            }
+            if (token == u"q") saved.push_back(ctm);
+            if (token == u"Q" && !saved.empty()) ctm = saved.back(), saved.pop_back();
+            if (token == u"cm" && operands.size() >= 6) {
+                const auto o = [&](std::size_t i) { return operands[operands.size() - 6 + i].toDouble(); };
+                ctm = QTransform(o(0), o(1), o(2), o(3), o(4), o(5)) * ctm;
+            }
+            if (token == u"Do" && !operands.empty()) {
+                const QImage pixels = image(operands.back());
+                // The unit square, y up, spans the image.
+                const QTransform unit(1.0 / pixels.width(), 0, 0, -1.0 / pixels.height(), 0, 1);
+                placed.push_back({pixels, unit * ctm * pointsToMm});
+            }
+            operands.clear();
+        }
+    }
+    return placed;
+}
+
+QPoint Brightest(const QImage& image) {
+    QPoint at;
+    int best = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) > best) best = qGray(image.pixel(x, y)), at = {x, y};
+    return at;
+}
+
+struct MarkRow {
+    const char* name;
+    QImage::Format format;
+    QPoint mark;  // a film pixel inside the window
+};
+
+const MarkRow kMarkRows[] = {
+    {.name = "grey, top left", .format = QImage::Format_Grayscale8, .mark = {8, 42}},
+    {.name = "grey, middle", .format = QImage::Format_Grayscale8, .mark = {225, 311}},
+    {.name = "grey, bottom right", .format = QImage::Format_Grayscale8, .mark = {444, 583}},
+    {.name = "32-bit, top left", .format = QImage::Format_RGB32, .mark = {8, 42}},
+    {.name = "32-bit, bottom right", .format = QImage::Format_RGB32, .mark = {444, 583}},
+};
+
+// Printed, the film lies life-size to a hundredth of a millimetre: the PDF
+// places whole film pixels, so nothing rounds the source to a pixel.
+TEST(TracingPages, PrintedFilmPixelLiesLifeSizeOnTheSheet) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    for (const MarkRow& r : kMarkRows) {
+        SCOPED_TRACE(r.name);
+        const TracingResult t = OnMarkedFilm(r.format, r.mark);
+        SeamsGuard seams;
+        CurrentSeams().printToFile = pdf;
+        ASSERT_TRUE(PrintPage([&](ResultSurface& s) { CephAx1(s, t, Someone()); }));
+        QFile file(pdf);
+        const std::vector<PlacedImage> images =
+            PrintedImages(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        ASSERT_EQ(images.size(), 1u);
+        const QPoint found = Brightest(images[0].pixels);
+        const QPointF printed = images[0].pixelToMm.map(QPointF(found) + QPointF(0.5, 0.5));
+        const QPointF expected = LifeSizeMm(r.mark);
+        EXPECT_NEAR(printed.x(), expected.x(), 0.01);
+        EXPECT_NEAR(printed.y(), expected.y(), 0.01);
+    }
+}
+
+// The centre of the ink that the film's mark adds to a page, in sheet millimetres.
+QPointF MarkOnPage(const QImage& marked, const QImage& plain, double originX, double originY) {
+    double sum = 0, x = 0, y = 0;
+    for (int j = 0; j < marked.height(); ++j)
+        for (int i = 0; i < marked.width(); ++i) {
+            const double w = std::abs(qGray(marked.pixel(i, j)) - qGray(plain.pixel(i, j)));
+            sum += w, x += w * (i + 0.5), y += w * (j + 0.5);
+        }
+    return {originX + x / sum / kScreenPixelsPerMm, originY + y / sum / kScreenPixelsPerMm};
+}
+
+// On the saved page and on screen, scrolled or not, the film's mark lands on
+// its life-size place to an eighth of a device pixel (the smoothing's own
+// precision is finer; a pixel is 0.26 mm).
+TEST(TracingPages, FilmPixelLiesLifeSizeOnSavedAndScreenPages) {
+    struct Surface {
+        const char* name;
+        bool saved;
+        double scrollTop;  // of the screen page
+    };
+    const Surface surfaces[] = {
+        {.name = "saved page", .saved = true, .scrollTop = 0},
+        {.name = "screen", .saved = false, .scrollTop = 0},
+        {.name = "screen scrolled", .saved = false, .scrollTop = 23.7},
+    };
+    auto draw = [](const Surface& s, const TracingResult& t) {
+        const PageProcedure page = [&](ResultSurface& surface) { CephAx1(surface, t, Someone()); };
+        return s.saved ? DrawSavedPage(page) : DrawScreenPage(page, 800, 1000, s.scrollTop);
+    };
+    constexpr double kTolerance = 0.125 / kScreenPixelsPerMm;
+    for (const MarkRow& r : kMarkRows) {
+        const TracingResult plain = OnMarkedFilm(r.format, std::nullopt), marked = OnMarkedFilm(r.format, r.mark);
+        for (const Surface& s : surfaces) {
+            SCOPED_TRACE(std::string(r.name) + " on the " + s.name);
+            const double originX = s.saved ? kSaveOriginMm : 0, originY = s.saved ? kSaveOriginMm : s.scrollTop;
+            const QPointF landed = MarkOnPage(draw(s, marked), draw(s, plain), originX, originY);
+            const QPointF expected = LifeSizeMm(r.mark);
+            EXPECT_NEAR(landed.x(), expected.x(), kTolerance);
+            EXPECT_NEAR(landed.y(), expected.y(), kTolerance);
+        }
     }
 }
 
