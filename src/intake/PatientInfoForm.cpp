@@ -40,14 +40,12 @@ PatientInfoForm::PatientInfoForm() : Form(kName) {
     setFont(font);
 
     QPalette pal = palette();
-    pal.setBrush(QPalette::Window, StartBackground(size()));
+    pal.setBrush(QPalette::Window, StartBackground(height()));
     setPalette(pal);
     setAutoFillBackground(true);
 
-    auto* banner = new QLabel(this);
+    auto* banner = new StartBannerView(this);
     banner->setObjectName(QStringLiteral("Picture1"));
-    banner->setPixmap(StartBanner());
-    banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(banner, {-600, 0, 12975, 4455});
     banner->lower();
 

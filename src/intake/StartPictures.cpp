@@ -1,15 +1,30 @@
 #include "intake/StartPictures.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPixmap>
 
 #include "platform/FontMap.h"
 
 namespace vt {
 
-QPixmap StartBanner() {
-    QPixmap banner(900, 283);
+namespace {
+
+constexpr QSize kBannerSize(900, 283);
+constexpr double kMetresPerInch = 0.0254;
+
+// The resolution a pixmap draws text at, which the banner keeps although it
+// is drawn on an image.
+int PixmapDpi() { return QPixmap(1, 1).logicalDpiY(); }
+
+}  // namespace
+
+QImage StartBanner(int dpi) {
+    QImage banner(kBannerSize, QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(dpi / kMetresPerInch);
+    banner.setDotsPerMeterX(dotsPerMetre);
+    banner.setDotsPerMeterY(dotsPerMetre);
     QPainter p(&banner);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 900, 283);
@@ -45,14 +60,37 @@ QPixmap StartBanner() {
     return banner;
 }
 
-QPixmap StartBackground(const QSize& size) {
-    QPixmap background(size);
-    QPainter p(&background);
-    QLinearGradient g(0, 0, 0, size.height());
+StartBannerView::StartBannerView(QWidget* parent) : QWidget(parent) {
+    drawing_ = std::async(std::launch::async, StartBanner, PixmapDpi());
+    // The drawing must not outlive the application it draws with.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { banner(); });
+}
+
+StartBannerView::~StartBannerView() { banner(); }
+
+const QImage& StartBannerView::banner() {
+    if (drawing_.valid()) banner_ = drawing_.get();
+    return banner_;
+}
+
+void StartBannerView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, banner());
+}
+
+QBrush StartBackground(int height) {
+    // The gradient runs from top to bottom only, so a narrow strip of it,
+    // tiled across, paints the same pixels as a window-wide picture. It stays
+    // a picture brush: the style draws the controls' outlines differently
+    // on a gradient brush.
+    constexpr int kStripWidth = 64;
+    QPixmap strip(kStripWidth, height);
+    QPainter p(&strip);
+    QLinearGradient g(0, 0, 0, height);
     g.setColorAt(0, QColor(236, 242, 250));
     g.setColorAt(1, QColor(214, 224, 238));
-    p.fillRect(background.rect(), g);
-    return background;
+    p.fillRect(strip.rect(), g);
+    return strip;
 }
 
 }  // namespace vt
