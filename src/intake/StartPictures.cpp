@@ -61,7 +61,8 @@ QImage StartBanner(int dpi) {
 }
 
 StartBannerView::StartBannerView(QWidget* parent) : QWidget(parent) {
-    drawing_ = std::async(std::launch::async, StartBanner, PixmapDpi());
+    // When no thread can be started, it is drawn at the first paint instead.
+    drawing_ = std::async(std::launch::async | std::launch::deferred, StartBanner, PixmapDpi());
     // The drawing must not outlive the application it draws with.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { banner(); });
 }
