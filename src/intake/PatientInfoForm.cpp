@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,7 +44,9 @@ PatientInfoForm::PatientInfoForm() : Form(kName) {
     QPalette pal = palette();
     pal.setBrush(QPalette::Window, StartBackground(height()));
     setPalette(pal);
-    setAutoFillBackground(true);
+    // The form paints its background itself (paintEvent); the brush stays in
+    // the palette, where the style reads it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     auto* banner = new StartBannerView(this);
     banner->setObjectName(QStringLiteral("Picture1"));
@@ -74,6 +78,11 @@ PatientInfoForm::PatientInfoForm() : Form(kName) {
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
     SetTabOrder({txtName, txtChartNo, optSex[0], optSex[1], txtYear, txtMonth, cmdStart, cmdHelp, cmdExit});
+}
+
+void PatientInfoForm::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    PaintStartBackground(painter, event->region(), palette().window());
 }
 
 // A new patient's sex and age start at 0 with the session (NextPatient).

@@ -4,6 +4,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegion>
+#include <algorithm>
 
 #include "platform/FontMap.h"
 
@@ -18,6 +20,21 @@ constexpr double kMetresPerInch = 0.0254;
 // is drawn on an image.
 int PixmapDpi() { return QPixmap(1, 1).logicalDpiY(); }
 
+// Paints `rect` in bands of fewer than 96 rows. Qt hands a fill of more rows
+// to its thread pool and waits for it; on a busy machine the pool's threads
+// wait longer for a processor than the fill itself takes.
+template <class Paint>
+void ForEachBand(const QRect& rect, const Paint& paint) {
+    constexpr int kBandRows = 64;
+    for (int top = rect.top(); top <= rect.bottom(); top += kBandRows)
+        paint(QRect(rect.left(), top, rect.width(), std::min(kBandRows, rect.bottom() + 1 - top)));
+}
+
+// The brush is anchored to the painter, so the bands meet seamlessly.
+void FillInBands(QPainter& p, const QRect& rect, const QBrush& brush) {
+    ForEachBand(rect, [&](const QRect& band) { p.fillRect(band, brush); });
+}
+
 }  // namespace
 
 QImage StartBanner(int dpi) {
@@ -30,7 +47,7 @@ QImage StartBanner(int dpi) {
     QLinearGradient sky(0, 0, 900, 283);
     sky.setColorAt(0, QColor(16, 42, 92));
     sky.setColorAt(1, QColor(40, 110, 170));
-    p.fillRect(banner.rect(), sky);
+    FillInBands(p, banner.rect(), sky);
 
     // A stylised arch of seven teeth on the right, inside the part of the
     // banner that the start form shows: its picture box starts 40 pixels left
@@ -90,8 +107,18 @@ QBrush StartBackground(int height) {
     QLinearGradient g(0, 0, 0, height);
     g.setColorAt(0, QColor(236, 242, 250));
     g.setColorAt(1, QColor(214, 224, 238));
-    p.fillRect(strip.rect(), g);
+    FillInBands(p, strip.rect(), g);
     return strip;
+}
+
+void PaintStartBackground(QPainter& painter, const QRegion& region, const QBrush& background) {
+    // Tiled from the form's top left and smoothly scaled, as Qt draws a
+    // picture brush behind a window, so that a scaled screen shows the same.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap tile = background.texture();
+    const QRect bounds = region.boundingRect();
+    painter.setClipRegion(region);
+    ForEachBand(bounds, [&](const QRect& band) { painter.drawTiledPixmap(band, tile, band.topLeft()); });
 }
 
 }  // namespace vt

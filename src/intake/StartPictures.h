@@ -6,6 +6,9 @@
 #include <QWidget>
 #include <future>
 
+class QPainter;
+class QRegion;
+
 namespace vt {
 
 // The banner across the upper part of the start form, 900 x 283 pixels, its
@@ -31,7 +34,10 @@ private:
     QImage banner_;
 };
 
-// The form's background, for a form of the given height.
+// The form's background brush, for a form of the given height.
 QBrush StartBackground(int height);
+// Paints `region` of the form with that brush, as Qt fills a window's
+// background, but without handing the fill to Qt's thread pool.
+void PaintStartBackground(QPainter& painter, const QRegion& region, const QBrush& background);
 
 }  // namespace vt
