@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,14 +42,14 @@ PatientInfoForm::PatientInfoForm() : Form(kName) {
     setFont(font);
 
     QPalette pal = palette();
-    pal.setBrush(QPalette::Window, StartBackground(size()));
+    pal.setBrush(QPalette::Window, StartBackground(height()));
     setPalette(pal);
-    setAutoFillBackground(true);
+    // The form paints its background itself (paintEvent); the brush stays in
+    // the palette, where the style reads it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
-    auto* banner = new QLabel(this);
+    auto* banner = new StartBannerView(this);
     banner->setObjectName(QStringLiteral("Picture1"));
-    banner->setPixmap(StartBanner());
-    banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(banner, {-600, 0, 12975, 4455});
     banner->lower();
 
@@ -76,6 +78,11 @@ PatientInfoForm::PatientInfoForm() : Form(kName) {
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
     SetTabOrder({txtName, txtChartNo, optSex[0], optSex[1], txtYear, txtMonth, cmdStart, cmdHelp, cmdExit});
+}
+
+void PatientInfoForm::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    PaintStartBackground(painter, event->region(), palette().window());
 }
 
 // A new patient's sex and age start at 0 with the session (NextPatient).

@@ -22,6 +22,9 @@ public:
     void cmdHelp_Click();
     void cmdExit_Click();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QLineEdit* txtName;
     QLineEdit* txtChartNo;

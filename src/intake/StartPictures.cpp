@@ -1,21 +1,53 @@
 #include "intake/StartPictures.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPixmap>
+#include <QRegion>
+#include <algorithm>
 
 #include "platform/FontMap.h"
 
 namespace vt {
 
-QPixmap StartBanner() {
-    QPixmap banner(900, 283);
+namespace {
+
+constexpr QSize kBannerSize(900, 283);
+constexpr double kMetresPerInch = 0.0254;
+
+// The resolution a pixmap draws text at, which the banner keeps although it
+// is drawn on an image.
+int PixmapDpi() { return QPixmap(1, 1).logicalDpiY(); }
+
+// Paints `rect` in bands of fewer than 96 rows. Qt hands a fill of more rows
+// to its thread pool and waits for it; on a busy machine the pool's threads
+// wait longer for a processor than the fill itself takes.
+template <class Paint>
+void ForEachBand(const QRect& rect, const Paint& paint) {
+    constexpr int kBandRows = 64;
+    for (int top = rect.top(); top <= rect.bottom(); top += kBandRows)
+        paint(QRect(rect.left(), top, rect.width(), std::min(kBandRows, rect.bottom() + 1 - top)));
+}
+
+// The brush is anchored to the painter, so the bands meet seamlessly.
+void FillInBands(QPainter& p, const QRect& rect, const QBrush& brush) {
+    ForEachBand(rect, [&](const QRect& band) { p.fillRect(band, brush); });
+}
+
+}  // namespace
+
+QImage StartBanner(int dpi) {
+    QImage banner(kBannerSize, QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(dpi / kMetresPerInch);
+    banner.setDotsPerMeterX(dotsPerMetre);
+    banner.setDotsPerMeterY(dotsPerMetre);
     QPainter p(&banner);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 900, 283);
     sky.setColorAt(0, QColor(16, 42, 92));
     sky.setColorAt(1, QColor(40, 110, 170));
-    p.fillRect(banner.rect(), sky);
+    FillInBands(p, banner.rect(), sky);
 
     // A stylised arch of seven teeth on the right, inside the part of the
     // banner that the start form shows: its picture box starts 40 pixels left
@@ -45,14 +77,48 @@ QPixmap StartBanner() {
     return banner;
 }
 
-QPixmap StartBackground(const QSize& size) {
-    QPixmap background(size);
-    QPainter p(&background);
-    QLinearGradient g(0, 0, 0, size.height());
+StartBannerView::StartBannerView(QWidget* parent) : QWidget(parent) {
+    // When no thread can be started, it is drawn at the first paint instead.
+    drawing_ = std::async(std::launch::async | std::launch::deferred, StartBanner, PixmapDpi());
+    // The drawing must not outlive the application it draws with.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { banner(); });
+}
+
+StartBannerView::~StartBannerView() { banner(); }
+
+const QImage& StartBannerView::banner() {
+    if (drawing_.valid()) banner_ = drawing_.get();
+    return banner_;
+}
+
+void StartBannerView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, banner());
+}
+
+QBrush StartBackground(int height) {
+    // The gradient runs from top to bottom only, so a narrow strip of it,
+    // tiled across, paints the same pixels as a window-wide picture. It stays
+    // a picture brush: the style draws the controls' outlines differently
+    // on a gradient brush.
+    constexpr int kStripWidth = 64;
+    QPixmap strip(kStripWidth, height);
+    QPainter p(&strip);
+    QLinearGradient g(0, 0, 0, height);
     g.setColorAt(0, QColor(236, 242, 250));
     g.setColorAt(1, QColor(214, 224, 238));
-    p.fillRect(background.rect(), g);
-    return background;
+    FillInBands(p, strip.rect(), g);
+    return strip;
+}
+
+void PaintStartBackground(QPainter& painter, const QRegion& region, const QBrush& background) {
+    // Tiled from the form's top left and smoothly scaled, as Qt draws a
+    // picture brush behind a window, so that a scaled screen shows the same.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap tile = background.texture();
+    const QRect bounds = region.boundingRect();
+    painter.setClipRegion(region);
+    ForEachBand(bounds, [&](const QRect& band) { painter.drawTiledPixmap(band, tile, band.topLeft()); });
 }
 
 }  // namespace vt
