@@ -132,7 +132,7 @@ TEST(ModelToothOutlines, OutlineDoesNotGrowWithTheStretch) {
     }
 }
 
-// Set-up [1], each row alone: no three columns along its crowns are empty, so every tooth touches its neighbours.
+// Set-up [1], each row alone: no two columns along its crowns are empty, so every tooth touches its neighbours.
 TEST(ModelToothOutlines, TeethOfASetupRowTouchTheirNeighbours) {
     const VirtualSetups setups = PlanVirtualSetups(MeanMale());
     const struct {
@@ -156,7 +156,7 @@ TEST(ModelToothOutlines, TeethOfASetupRowTouchTheirNeighbours) {
         }
         const std::string inked = columns.substr(columns.find('#'), columns.rfind('#') - columns.find('#') + 1);
         EXPECT_GT(inked.size(), 450u) << r.name;  // molar to incisor
-        EXPECT_EQ(inked.find("   "), std::string::npos) << r.name << ": " << columns;
+        EXPECT_EQ(inked.find("  "), std::string::npos) << r.name << ": " << columns;
     }
 }
 
