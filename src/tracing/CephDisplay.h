@@ -1,11 +1,13 @@
 #pragma once
 // The cephalogram display `picCeph`: a retained drawing (what was last
 // drawn stays until the next drawing, through covering and uncovering),
-// the radiograph scaled once per zoom, and the mouse reported in display
-// units with the buttons numbered 1 left, 2 right, 4 middle.
+// the radiograph scaled once for each of the two fits and kept, and the
+// mouse reported in display units with the buttons numbered 1 left, 2
+// right, 4 middle.
 
 #include <QFrame>
 #include <QImage>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -26,7 +28,7 @@ public:
     // The drawing area inside the border, in display units.
     DrawingArea drawingArea() const;
 
-    // The picture that repaints show; drops the scaled copy of the last one.
+    // The picture that repaints show; drops the scaled copies of the last one.
     void setPicture(const QImage* picture);
     // Wipes the drawing to the background.
     void clear();
@@ -36,7 +38,7 @@ public:
     void setPointer(PointerShape shape);
 
     // The retained drawing, in device pixels of the drawing area.
-    const QImage& drawing() const { return canvas_; }
+    const QImage& drawing() const;
 
 signals:
     void mouseDown(std::int16_t button, float X, float Y);
@@ -51,15 +53,25 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The picture at one zoom, one device pixel per pixel.
+    struct Scaled {
+        QSize size;    // empty: no copy here
+        QImage image;  // null when too large to keep: scaled while drawing
+    };
+
     void fitCanvas();
-    void prepareScaled(double zoom);
+    void applyClear() const;
+    QSize scaledSize(double zoom) const;
+    const Scaled& scaledFor(double zoom);
     QColor background() const;
 
-    QImage canvas_;
+    // A clear is carried out when the drawing is next looked at or drawn
+    // over in part: a drawing that covers it all makes it moot.
+    mutable QImage canvas_;
+    mutable bool clearPending_ = false;
     const QImage* picture_ = nullptr;
-    QImage scaled_;             // the picture at scaledZoom_, one device pixel per pixel
-    double scaledZoom_ = 0;     // 0: no scaled copy
-    bool scaleDirect_ = false;  // the copy would be too large: scale while drawing
+    // The zoom drawn last and the one the magnify button toggles to.
+    std::array<Scaled, 2> scaled_;
 };
 
 }  // namespace vt
