@@ -23,10 +23,19 @@ double Seconds(const std::function<void()>& work) {
 }  // namespace
 
 void RatioToBare(benchmark::State& state, const std::function<void()>& work, const std::function<void()>& bare) {
+    RatioToBare(
+        state, [] {}, work, bare);
+}
+
+void RatioToBare(benchmark::State& state,
+                 const std::function<void()>& setup,
+                 const std::function<void()>& work,
+                 const std::function<void()>& bare) {
     std::vector<double> workTimes, bareTimes;
     bool workFirst = true;
     for (auto _ : state) {
         if (!workFirst) bareTimes.push_back(Seconds(bare));
+        setup();
         workTimes.push_back(Seconds(work));
         if (workFirst) bareTimes.push_back(Seconds(bare));
         state.SetIterationTime(workTimes.back());
