@@ -8,7 +8,8 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
-#include <functional>
+#include <memory>
+#include <optional>
 #if defined(__SSE2__) && defined(__x86_64__)
 #define VT_SSE2_ROWS 1
 #include <emmintrin.h>
@@ -288,59 +289,86 @@ void GreyShrink::rows(int from, int to) const {
     ShrinkRowsBaseline(*this, from, to);
 }
 
-// Runs the jobs on this thread and on the pool's idle threads together.
-void RunTogether(const std::vector<std::function<void()>>& jobs) {
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < jobs.size(); i = next++) jobs[i]();
-    };
-    QThreadPool* pool = QThreadPool::globalInstance();
-    QSemaphore finished;
-    int helpers = 0;
-    // tryStart takes only a thread that is free now: no wait on a busy pool.
-    while (helpers + 1 < static_cast<int>(jobs.size()) && pool->tryStart([&] {
-        work();
-        finished.release();
-    }))
-        ++helpers;
-    work();
-    finished.acquire(helpers);
-}
-
-// The picture at each of `sizes` in 32-bit colour, as Qt's smooth scaling
-// of its 32-bit copy makes it; null where it cannot be held.
-std::vector<QImage> ScaledCopies(const QImage& picture, const std::vector<QSize>& sizes) {
-    constexpr int kBandRows = 32;  // destination rows a job
-    std::vector<QImage> copies(sizes.size());
-    std::vector<GreyShrink> shrinks;
-    shrinks.reserve(sizes.size());
-    std::vector<std::function<void()>> jobs;
-    for (std::size_t i = 0; i < sizes.size(); ++i) {
-        const QSize size = sizes[i];
-        const bool shrinking = size.width() < picture.width() && size.height() < picture.height();
-        if (picture.format() != QImage::Format_Grayscale8 || !shrinking || picture.width() < 8) {
-            copies[i] = picture.convertToFormat(QImage::Format_RGB32)
-                            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            continue;
-        }
-        copies[i] = QImage(size, QImage::Format_RGB32);
-        if (copies[i].isNull()) continue;
-        const GreyShrink& shrink = shrinks.emplace_back(GreyShrink{picture.constBits(),
-                                                                   picture.bytesPerLine(),
-                                                                   picture.height(),
-                                                                   MakeRowTaps(picture.width(), size.width()),
-                                                                   Spans(picture.height(), size.height()),
-                                                                   copies[i].bits(),
-                                                                   copies[i].bytesPerLine()});
-        for (int from = 0; from < size.height(); from += kBandRows)
-            jobs.emplace_back(
-                [&shrink, from, to = std::min(from + kBandRows, size.height())] { shrink.rows(from, to); });
-    }
-    RunTogether(jobs);
-    return copies;
-}
+constexpr int kBandRows = 32;  // destination rows a thread takes at a time
 
 }  // namespace
+
+// A picture at one zoom in 32-bit colour, as Qt's smooth scaling of its
+// 32-bit copy makes it: made in bands of rows by the pool's threads and by
+// the thread that needs it first.
+class PictureScaling : public std::enable_shared_from_this<PictureScaling> {
+public:
+    PictureScaling(const QImage& picture, QSize size) : picture_(picture), size_(size) {
+        const bool shrinking = size.width() < picture.width() && size.height() < picture.height();
+        if (picture.format() != QImage::Format_Grayscale8 || !shrinking || picture.width() < 8) {
+            bands_ = 1;  // Qt's own scaling, whole
+            return;
+        }
+        scaled_ = QImage(size, QImage::Format_RGB32);
+        if (scaled_.isNull()) return;  // no bands: a null picture
+        grey_ = GreyShrink{picture_.constBits(),
+                           picture_.bytesPerLine(),
+                           picture_.height(),
+                           MakeRowTaps(picture_.width(), size.width()),
+                           Spans(picture_.height(), size.height()),
+                           scaled_.bits(),
+                           scaled_.bytesPerLine()};
+        bands_ = (size.height() + kBandRows - 1) / kBandRows;
+    }
+
+    // Puts up to `helpers` of the pool's threads on the bands; once.
+    void start(int helpers) {
+        if (started_) return;
+        started_ = true;
+        const std::shared_ptr<PictureScaling> self = shared_from_this();
+        for (int i = 0; i < std::min(helpers, bands_); ++i)
+            QThreadPool::globalInstance()->start([self] { self->work(); });
+    }
+
+    // The picture, the bands no thread has taken made here; null when it
+    // cannot be held.
+    const QImage& result() {
+        if (!finished_) {
+            start(QThreadPool::globalInstance()->maxThreadCount() - 1);
+            work();
+            done_.acquire(bands_);
+            finished_ = true;
+        }
+        return scaled_;
+    }
+
+    // The bands no thread has taken are skipped: the picture is not wanted.
+    void abandon() { abandoned_ = true; }
+
+private:
+    void work() {
+        for (int band = next_++; band < bands_; band = next_++) {
+            if (!abandoned_) make(band);
+            done_.release();
+        }
+    }
+
+    void make(int band) {
+        if (!grey_) {
+            scaled_ = picture_.convertToFormat(QImage::Format_RGB32)
+                          .scaled(size_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            return;
+        }
+        grey_->rows(band * kBandRows, std::min((band + 1) * kBandRows, size_.height()));
+    }
+
+    const QImage picture_;  // shares the film's pixels: they stay while a band reads them
+    const QSize size_;
+    QImage scaled_;
+    std::optional<GreyShrink> grey_;  // none: Qt's own scaling
+    int bands_ = 0;
+    std::atomic<int> next_{0};
+    std::atomic<bool> abandoned_{false};
+    QSemaphore done_;  // a release for each band done
+    // Used by the display's thread alone.
+    bool started_ = false;
+    bool finished_ = false;
+};
 
 CephDisplay::CephDisplay(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("picCeph"));
@@ -380,8 +408,16 @@ void CephDisplay::fitCanvas() {
     clearPending_ = false;
 }
 
+CephDisplay::~CephDisplay() { dropScaled(); }
+
 void CephDisplay::setPicture(const QImage* picture) {
     picture_ = picture;
+    dropScaled();
+}
+
+void CephDisplay::dropScaled() {
+    for (Scaled& s : scaled_)
+        if (s.making) s.making->abandon();
     scaled_ = {};
 }
 
@@ -407,45 +443,41 @@ QSize CephDisplay::scaledSize(double zoom) const {
             std::max(1, static_cast<int>(std::round(picture_->height() * zoom)))};
 }
 
-// The first drawing at a zoom makes the picture at both fits at once, so
-// that the magnify button finds the other one ready.
-const CephDisplay::Scaled& CephDisplay::scaledFor(double zoom) {
+// The first drawing at a zoom makes the picture at that zoom, and the one at
+// the other fit after the next paint, in the background, so that the
+// magnify button finds it ready.
+const QImage& CephDisplay::scaledFor(double zoom) {
     const QSize size = scaledSize(zoom);
-    if (scaled_[0].size == size) return scaled_[0];
     if (scaled_[1].size == size) std::swap(scaled_[0], scaled_[1]);
-    if (scaled_[0].size == size) return scaled_[0];
-
-    const DisplaySizes sizes{
-        outerWidth(), outerHeight(), PixelsToDisplay(picture_->width()), PixelsToDisplay(picture_->height())};
-    const QSize other = scaledSize(ToggledZoom(zoom, sizes));
-    const auto keepable = [](QSize s) { return double(s.width()) * s.height() <= kMaxScaledPixels; };
-    std::vector<QSize> wanted;
-    if (keepable(size)) wanted.push_back(size);
-    const bool otherKept = scaled_[0].size == other || scaled_[1].size == other;
-    if (other != size && !otherKept && keepable(other)) wanted.push_back(other);
-    std::vector<QImage> made = ScaledCopies(*picture_, wanted);
-
-    std::array<Scaled, 2> next;
-    next[0].size = size;
-    if (keepable(size)) next[0].image = std::move(made.front());
-    if (other != size) {
-        next[1].size = other;
-        if (otherKept) {
-            next[1] = std::move(scaled_[0].size == other ? scaled_[0] : scaled_[1]);
-        } else if (keepable(other)) {
-            next[1].image = std::move(made.back());
+    if (scaled_[0].size != size) {
+        const DisplaySizes sizes{
+            outerWidth(), outerHeight(), PixelsToDisplay(picture_->width()), PixelsToDisplay(picture_->height())};
+        const QSize other = scaledSize(ToggledZoom(zoom, sizes));
+        const auto making = [this](QSize s) {
+            // Too large to keep: scaled while drawing instead.
+            const bool keepable = double(s.width()) * s.height() <= kMaxScaledPixels;
+            return keepable ? std::make_shared<PictureScaling>(*picture_, s) : nullptr;
+        };
+        std::array<Scaled, 2> next;
+        next[0] = {size, making(size)};
+        if (other != size) {
+            for (Scaled& s : scaled_)
+                if (s.size == other) std::swap(next[1], s);
+            if (next[1].size != other) next[1] = {other, making(other)};
         }
+        dropScaled();
+        scaled_ = std::move(next);
     }
-    scaled_ = std::move(next);
-    return scaled_[0];
+    static const QImage none;
+    return scaled_[0].making ? scaled_[0].making->result() : none;
 }
 
 void CephDisplay::draw(const View& view, const std::vector<DisplayLine>& lines) {
     if (!picture_ || picture_->isNull() || !(view.Zoom > 0)) return;
     fitCanvas();
-    const Scaled& scaled = scaledFor(view.Zoom);
+    const QImage& scaled = scaledFor(view.Zoom);
     // Too large to keep (or to make): scaled while drawing.
-    const bool direct = scaled.image.isNull();
+    const bool direct = scaled.isNull();
     const float W = PixelsToDisplay(picture_->width());
     const float H = PixelsToDisplay(picture_->height());
     const PictureTarget t = PictureTargetOf(view, W, H);
@@ -456,7 +488,7 @@ void CephDisplay::draw(const View& view, const std::vector<DisplayLine>& lines) 
         direct
             ? target.toAlignedRect()
             : QRect(QPoint(static_cast<int>(std::lround(target.left())), static_cast<int>(std::lround(target.top()))),
-                    scaled.image.size());
+                    scaled.size());
     // A kept copy covers its whole rectangle; a picture scaled while drawing
     // may leave its edge pixels as they were.
     if (direct) applyClear();
@@ -475,7 +507,7 @@ void CephDisplay::draw(const View& view, const std::vector<DisplayLine>& lines) 
     if (direct) {
         painter.drawImage(target, *picture_);
     } else {
-        painter.drawImage(drawn.topLeft(), scaled.image);
+        painter.drawImage(drawn.topLeft(), scaled);
     }
 
     const Rgb red = PaletteColor(12);
@@ -503,6 +535,10 @@ void CephDisplay::paintEvent(QPaintEvent* event) {
     applyClear();
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), canvas_);
+    painter.end();
+    // The view is on the screen: the picture at the other fit now.
+    for (Scaled& s : scaled_)
+        if (s.making) s.making->start(QThreadPool::globalInstance()->maxThreadCount());
 }
 
 void CephDisplay::mousePressEvent(QMouseEvent* event) {

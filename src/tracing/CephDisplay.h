@@ -9,6 +9,7 @@
 #include <QImage>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "tracing/ClickMode.h"
@@ -17,10 +18,13 @@
 
 namespace vt {
 
+class PictureScaling;
+
 class CephDisplay : public QFrame {
     Q_OBJECT
 public:
     explicit CephDisplay(QWidget* parent);
+    ~CephDisplay() override;
 
     // Outer size (border included) in twips, as single-precision numbers.
     float outerWidth() const;
@@ -55,14 +59,15 @@ protected:
 private:
     // The picture at one zoom, one device pixel per pixel.
     struct Scaled {
-        QSize size;    // empty: no copy here
-        QImage image;  // null when too large to keep: scaled while drawing
+        QSize size;                              // empty: none
+        std::shared_ptr<PictureScaling> making;  // null when too large to keep
     };
 
     void fitCanvas();
     void applyClear() const;
     QSize scaledSize(double zoom) const;
-    const Scaled& scaledFor(double zoom);
+    const QImage& scaledFor(double zoom);
+    void dropScaled();
     QColor background() const;
 
     // A clear is carried out when the drawing is next looked at or drawn
