@@ -173,9 +173,11 @@ private:
     const vt::TracingRecord marks_ = AllPlaced();
 };
 
+// One display for every benchmark, left to the end of the process: a widget
+// must not outlive the application, as a static one would.
 Digitizing& Shared() {
-    static Digitizing digitizing;
-    return digitizing;
+    static Digitizing* digitizing = new Digitizing;
+    return *digitizing;
 }
 
 // Opening, until the fitted view is painted, against Qt's own decode of the
