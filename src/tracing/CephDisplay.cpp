@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSemaphore>
 #include <QThreadPool>
+#include <QTimer>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -536,9 +537,15 @@ void CephDisplay::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), canvas_);
     painter.end();
-    // The view is on the screen: the picture at the other fit now.
-    for (Scaled& s : scaled_)
-        if (s.making) s.making->start(QThreadPool::globalInstance()->maxThreadCount());
+    // Once the view is on the screen, the picture at the other fit.
+    if (!backgroundPosted_) {
+        backgroundPosted_ = true;
+        QTimer::singleShot(0, this, [this] {
+            backgroundPosted_ = false;
+            for (Scaled& s : scaled_)
+                if (s.making) s.making->start(QThreadPool::globalInstance()->maxThreadCount());
+        });
+    }
 }
 
 void CephDisplay::mousePressEvent(QMouseEvent* event) {

@@ -1,9 +1,10 @@
 #pragma once
 // The cephalogram display `picCeph`: a retained drawing (what was last
 // drawn stays until the next drawing, through covering and uncovering),
-// the radiograph scaled once for each of the two fits and kept, and the
-// mouse reported in display units with the buttons numbered 1 left, 2
-// right, 4 middle.
+// the radiograph scaled once for each of the two fits the magnify button
+// toggles between and kept (the other fit made in the background once the
+// first is painted), and the mouse reported in display units with the
+// buttons numbered 1 left, 2 right, 4 middle.
 
 #include <QFrame>
 #include <QImage>
@@ -77,6 +78,7 @@ private:
     const QImage* picture_ = nullptr;
     // The zoom drawn last and the one the magnify button toggles to.
     std::array<Scaled, 2> scaled_;
+    bool backgroundPosted_ = false;  // a start of the background making waits in the event queue
 };
 
 }  // namespace vt
