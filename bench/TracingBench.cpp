@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
@@ -157,6 +158,25 @@ public:
     }
     bool atWidthFit() const { return state_.view.Zoom == vt::WidthFit(sizes()); }
 
+    // Whether the display shows the film at the current view (its corner at
+    // the drawing area's) as Qt's smooth scaling of its 32-bit copy does: a
+    // fast picture that differs would not be worth timing.
+    bool showsQtScaling() {
+        const QImage region = this->region();
+        const double zoom = state_.view.Zoom;
+        const QSize size(static_cast<int>(std::lround(film_.width() * zoom)),
+                         static_cast<int>(std::lround(film_.height() * zoom)));
+        QImage expected(region.size(), QImage::Format_RGB32);
+        expected.fill(display_.palette().color(QPalette::Button));
+        QPainter painter(&expected);
+        painter.drawImage(
+            0,
+            0,
+            film_.convertToFormat(QImage::Format_RGB32).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        painter.end();
+        return state_.view.ViewX == 0 && state_.view.ViewY == 0 && region == expected;
+    }
+
     // The picture alone where the display shows it now, as a bare window
     // would draw it.
     QImage region() {
@@ -191,6 +211,11 @@ Digitizing& Shared() {
 void BM_OpenAndFit(benchmark::State& state, bench::Film film) {
     Digitizing& d = Shared();
     const QString& file = bench::FilmJpeg(film);
+    d.open(file);
+    if (!d.showsQtScaling()) {
+        state.SkipWithError("the opened film differs from Qt's smooth scaling of it");
+        return;
+    }
     bench::RatioToBare(state, {{}, [&] { d.open(file); }, [&] { d.settle(); }}, [&] {
         QImage picture = QImageReader(file).read();
         benchmark::DoNotOptimize(picture.constBits());
@@ -236,6 +261,10 @@ void BM_FirstRepaintAfterToggle(benchmark::State& state) {
     d.magnify();
     if (d.atWidthFit() == back) {
         state.SkipWithError("the magnify button did not reach the fit asked for");
+        return;
+    }
+    if (!d.showsQtScaling()) {
+        state.SkipWithError("the film after the magnify button differs from Qt's smooth scaling of it");
         return;
     }
     BareWindow bare(d.region());
