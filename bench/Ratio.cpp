@@ -23,11 +23,17 @@ double Seconds(const std::function<void()>& work) {
 }  // namespace
 
 void RatioToBare(benchmark::State& state, const std::function<void()>& work, const std::function<void()>& bare) {
+    RatioToBare(state, Steps{{}, work, {}}, bare);
+}
+
+void RatioToBare(benchmark::State& state, const Steps& steps, const std::function<void()>& bare) {
     std::vector<double> workTimes, bareTimes;
     bool workFirst = true;
     for (auto _ : state) {
         if (!workFirst) bareTimes.push_back(Seconds(bare));
-        workTimes.push_back(Seconds(work));
+        if (steps.setup) steps.setup();
+        workTimes.push_back(Seconds(steps.work));
+        if (steps.settle) steps.settle();
         if (workFirst) bareTimes.push_back(Seconds(bare));
         state.SetIterationTime(workTimes.back());
         workFirst = !workFirst;

@@ -15,6 +15,16 @@ namespace bench {
 // both ("work_ms", "bare_ms") and their "ratio". Use with ->UseManualTime()
 // and a fixed number of iterations.
 void RatioToBare(benchmark::State& state, const std::function<void()>& work, const std::function<void()>& bare);
+// The work as steps: `setup` untimed before it (the state it starts from: a
+// film just opened, a zoom toggled), `settle` untimed after it (what it left
+// running in the background finished, so that the bare operation does not
+// share the machine with it).
+struct Steps {
+    std::function<void()> setup;
+    std::function<void()> work;
+    std::function<void()> settle;
+};
+void RatioToBare(benchmark::State& state, const Steps& steps, const std::function<void()>& bare);
 
 // The yardstick of every page-writing button: Qt's own QImage::save(path,
 // "PNG") of the pages it writes.
