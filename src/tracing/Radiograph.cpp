@@ -242,9 +242,12 @@ QImage ReadRadiograph(const QString& fileName) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    // The ending chooses the decoder first, as for a file name; the contents
-    // choose it when that one cannot read them.
-    QImageReader reader(&buffer, QFileInfo(fileName).suffix().toLatin1());
+    // The contents choose the decoder: film exports and renamed copies often
+    // carry another format's ending. The ending is only a hint for contents
+    // that no decoder recognises by themselves.
+    QByteArray format = QImageReader::imageFormat(&buffer);
+    if (format.isEmpty()) format = QFileInfo(fileName).suffix().toLatin1();
+    QImageReader reader(&buffer, format);
     reader.setAutoTransform(false);
     QImage picture;
     {

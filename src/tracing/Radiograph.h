@@ -14,8 +14,9 @@ namespace vt {
 // Its size in picture units is its pixel size times kTwipsPerPixel (15).
 QImage& Radiograph();
 
-// Reads a picture file at its stored orientation (no EXIF rotation), in the
-// format its reader gives; null when the file is not a picture, cannot be
+// Reads a picture file at its stored orientation (no EXIF rotation), with
+// the decoder its contents call for whatever its name's ending, in the
+// format that decoder gives; null when the file is not a picture, cannot be
 // read, is too large to hold, or was read only in part: a decoder that
 // complained while reading (corrupt data, a premature end), or a file that
 // holds less than its own structure promises (HoldsWholePicture).
