@@ -29,6 +29,7 @@
 #include "Ratio.h"
 #include "SampleFilm.h"
 
+#include "platform/Units.h"
 #include "tracing/CephDisplay.h"
 #include "tracing/ClickMode.h"
 #include "tracing/Landmarks.h"
@@ -39,8 +40,8 @@ namespace {
 
 // A 1920 x 1080 screen: the display is the screen less the tool strip and
 // the margin below, as the digitizing form lays it out.
-constexpr int kDisplayWidth = 1920 - 2495 / 15;
-constexpr int kDisplayHeight = 1080 - 445 / 15;
+constexpr int kDisplayWidth = 1920 - vt::TwipsToPixels(2495);
+constexpr int kDisplayHeight = 1080 - vt::TwipsToPixels(445);
 
 // A look at an opened film before a button is pressed, the program's events
 // handled meanwhile; 100 ms is shorter than any clinician's.

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/PainterSurface.h"
+#include "platform/Units.h"
 
 namespace vt {
 
@@ -10,8 +11,8 @@ namespace {
 
 QImage DrawPage(const PageProcedure& page, int widthPx, int heightPx, double originX, double originY) {
     QImage image(widthPx, heightPx, QImage::Format_RGB32);
-    image.setDotsPerMeterX(3780);  // 96 dots per inch
-    image.setDotsPerMeterY(3780);
+    image.setDotsPerMeterX(kScreenDotsPerMetre);
+    image.setDotsPerMeterY(kScreenDotsPerMetre);
     image.fill(Qt::white);
     QPainter painter(&image);
     PainterSurface surface(painter, originX, originY, kScreenPixelsPerMm);

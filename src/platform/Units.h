@@ -19,6 +19,8 @@ inline constexpr double kTwipsPerMm = kTwipsPerInch / kMmPerInch;
 inline constexpr double kScreenPixelsPerMm = kScreenPixelsPerInch / kMmPerInch;
 inline constexpr double kMmPerScreenPixel = kMmPerInch / kScreenPixelsPerInch;
 inline constexpr double kMmPerPoint = kMmPerInch / kPointsPerInch;
+// The screen's resolution as image files record it, in whole dots a metre (3780).
+inline constexpr int kScreenDotsPerMetre = static_cast<int>(kScreenPixelsPerInch * 1000 / kMmPerInch + 0.5);
 
 // Whole pixels, as form positions and sizes are placed: the remainder is dropped.
 inline constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }

@@ -59,6 +59,7 @@ TEST(Units, ScreenAndPrinterResolutions) {
     EXPECT_EQ(kMmPerScreenPixel, 25.4 / 96.0);
     EXPECT_EQ(kTwipsPerMm, 1440.0 / 25.4);
     EXPECT_EQ(PerInchToPerMm(1200), 1200 / 25.4);
+    EXPECT_EQ(kScreenDotsPerMetre, 3780);  // 96 dpi as a PNG records it
 }
 
 }  // namespace
