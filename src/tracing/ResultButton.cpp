@@ -2,8 +2,7 @@
 
 #include <memory>
 
-#include "platform/PainterSurface.h"
-#include "tracing/RadiographWindow.h"
+#include "tracing/RadiographPicture.h"
 #include "tracing/TracingChecks.h"
 #include "tracing/TracingHandOver.h"
 
@@ -18,11 +17,7 @@ TracingOutcome MeasureAndCheck(const TracingInput& input, const QImage& radiogra
     result.SellaX = input.landmarks[Landmark::Sella].x;
     result.SellaY = input.landmarks[Landmark::Sella].y;
     result.MmPerPixel = input.MmPerPixel;
-    if (!radiograph.isNull()) {
-        // Cut once here, at the resolution of the pages on screen and on file.
-        result.radiograph = std::make_shared<RadiographWindow>(
-            radiograph, RadiographWindowMm(result.SellaX, result.SellaY, result.MmPerPixel), kScreenPixelsPerMm);
-    }
+    if (!radiograph.isNull()) result.radiograph = std::make_shared<RadiographPicture>(radiograph);
     const CephRecord record = HandedOver(current, result.measures);
     return {{}, AcceptedTracing{std::move(result), record}};
 }

@@ -25,7 +25,7 @@ struct TracingOutcome {
 };
 
 // `radiograph` is the picture kept in memory since it was opened (null when
-// none was): the window tracing page 1 shows is cut from it here, once.
+// none was): tracing page 1 paints its window from it, shared, not copied.
 TracingOutcome MeasureAndCheck(const TracingInput& input, const QImage& radiograph, const CephRecord& current);
 
 }  // namespace vt
