@@ -55,11 +55,7 @@ Reaction OnOpened(DigitizeState& state, TracingRecord& record, const DisplaySize
 }
 
 Reaction OnScaleButton(DigitizeState& state, TracingRecord& record, std::string_view scaleText) {
-    struct Choice {
-        std::string_view text;
-        std::int16_t millimetres;
-    };
-    for (const Choice& c : {Choice{"2 cm", 20}, {"5 cm", 50}, {"10 cm", 100}}) {
+    for (const ScaleChoice& c : kScaleChoices) {
         if (scaleText == c.text) {
             record.ScaleLength = c.millimetres;
             break;

@@ -84,6 +84,13 @@ struct DigitizeState {
     double MouseX = 0, MouseY = 0;  // pointer position / Zoom during a pan
 };
 
+// The ruler lengths the scale list offers, as listed, and their millimetres.
+struct ScaleChoice {
+    std::string_view text;
+    std::int16_t millimetres;
+};
+inline constexpr ScaleChoice kScaleChoices[] = {{"2 cm", 20}, {"5 cm", 50}, {"10 cm", 100}};
+
 inline constexpr char kScaleStartPrompt[] = "시작점";
 inline constexpr char kScaleEndPrompt[] = "끝점";
 // Two scale clicks on one point would give no scale.

@@ -137,7 +137,8 @@ void ImageForm::Form_Load() {
     resize(size);
     picCeph->resize(size.width() - TwipsToPixels(kToolStripWidth), size.height() - TwipsToPixels(kBottomMargin));
 
-    for (const char* entry : {"2 cm", "5 cm", "10 cm"}) cboScale->addItem(QString::fromUtf8(entry));
+    for (const ScaleChoice& c : kScaleChoices)
+        cboScale->addItem(QString::fromUtf8(c.text.data(), static_cast<qsizetype>(c.text.size())));
     cboScale->setCurrentIndex(0);
     cboScale_Click();
     for (const LandmarkText& text : kLandmarks) cboLandmark->addItem(QString::fromUtf8(text.name));
