@@ -234,15 +234,23 @@ TEST(CephEvalLadder, EveryThresholdForEveryGroup) {
             }
 }
 
-// The sentence a section appends, then the score it leaves in `score`, if any.
-std::string RunSection(
-    Section section, const CephRecord& r, std::int16_t sex, double age, int EvalScores::*score = nullptr) {
-    EvalWork work;
-    section(r, EvalGroupOf(sex, age), work);
-    return work.MsgCephalo + (score ? std::to_string(work.scores.*score) : "");
+// Inside every normal band of every group: the comment of this record is the normal one, made of the pieces below.
+CephRecord Normal() {
+    CephRecord r;
+    r.SNMP = 34, r.PFHAFH = 66, r.FMA = 27, r.ODI = 72, r.ANB = 3.5, r.APDI = 82, r.Wits = -1;
+    r.UISN = 105, r.UIOP = 54, r.IMPA = 95, r.LIOP = 70, r.UIFP = 9, r.LIFP = 6, r.UL = 0.5, r.LL = 2;
+    return r;
 }
+const std::string kNormalVertical =
+    "straight downward growth pattern을 보이고 있으며 골격적으로 open bite이나 deep bite 경향은 없거나 미미하다. ";
+const std::string kNormalSagittal =
+    "상악과 하악은 Class I에 가까운 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class I 경향을 보이고 "
+    "있다. ";
+const std::string kNormalInclination = "상하악 전치 각도는 모두 정상이다. ";
+const std::string kNormalPosition = "상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 ";
+const std::string kNormalLips = "상하순의 위치는 모두 정상이다. ";
 
-// Men; SkelVert each side of 4, 2, -2 and -4, and every growth piece.
+// Through the whole evaluation; men. SkelVert each side of 4, 2, -2 and -4, and every rung of the four ladders.
 TEST(CephEvalSentence, VerticalRelation) {
     const char *vc = "vertical clockwise ", *hcc = "horizontal counter-clockwise ",
                *none = "open bite이나 deep bite 경향은 없거나 미미하다. ";
@@ -258,15 +266,19 @@ TEST(CephEvalSentence, VerticalRelation) {
                 {30, 25, 75, 20, 70, -4, hcc, "deep bite 경향이 있다. "},
                 {30, 25, 75, 20, 80, -5, hcc, "deep bite 경향이 크다. "}};
     for (const auto& row : rows) {
-        CephRecord r;
+        CephRecord r = Normal();
         r.SNMP = row.SNMP, r.PFHAFH = row.PFHAFH, r.FMA = row.FMA, r.ODI = row.ODI;
-        EXPECT_EQ(RunSection(EvalVertical, r, 0, row.age, &EvalScores::SkelVert),
-                  std::string(row.growth) + "growth pattern을 보이고 있으며 골격적으로 " + row.bite +
-                      std::to_string(row.skelVert));
+        const CephEvalResult result = CephEval(r, PatientRecord{"", "", 0, row.age, 0});
+        EXPECT_EQ(result.MsgCephalo,
+                  std::string("성장 양상이 ") + row.growth + "growth pattern을 보이고 있으며 골격적으로 " + row.bite +
+                      kNormalSagittal + kNormalInclination + kNormalPosition + kNormalLips)
+            << "SkelVert " << row.skelVert;
+        EXPECT_EQ(result.scores.SkelVert, row.skelVert) << "SkelVert " << row.skelVert;
     }
 }
 
-// Women of 25; SkelAP each side of 6, 3, 1, -1, -3, -6; every Wits score, which alone picks the alveolar sentence.
+// Through the whole evaluation; women of 25. SkelAP each side of 6, 3, 1, -1, -3, -6; every Wits score, which alone
+// picks the alveolar sentence.
 TEST(CephEvalSentence, SagittalRelation) {
     const struct {
         double ANB, Wits;
@@ -281,29 +293,17 @@ TEST(CephEvalSentence, SagittalRelation) {
                 {-3.5, -1, -6, "Class III ", "Class I "},
                 {-3.5, -5, -7, "심한 Class III ", "약간 Class III "}};
     for (const auto& row : rows) {
-        CephRecord r;
+        CephRecord r = Normal();
         r.ANB = row.ANB, r.APDI = 83, r.Wits = row.Wits;
-        EXPECT_EQ(RunSection(EvalSagittal, r, 1, 25, &EvalScores::SkelAP),
-                  std::string("상악과 하악은 ") + row.skeletal +
+        const CephEvalResult result = CephEval(r, PatientRecord{"", "", 1, 25, 0});
+        EXPECT_EQ(result.MsgCephalo,
+                  "성장 양상이 " + kNormalVertical + "상악과 하악은 " + row.skeletal +
                       "골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 " + row.alveolar +
-                      "경향을 보이고 있다. " + std::to_string(row.skelAP));
+                      "경향을 보이고 있다. " + kNormalInclination + kNormalPosition + kNormalLips)
+            << "SkelAP " << row.skelAP;
+        EXPECT_EQ(result.scores.SkelAP, row.skelAP) << "SkelAP " << row.skelAP;
     }
 }
-
-// Every measurement inside its normal band for a man or a woman from 14: the comment is then the normal one.
-CephRecord NormalFrom14() {
-    CephRecord r;
-    r.SNMP = 34, r.PFHAFH = 69, r.FMA = 27, r.ODI = 72, r.ANB = 3, r.APDI = 83, r.Wits = -1;
-    r.UISN = 107, r.UIOP = 54, r.IMPA = 95, r.LIOP = 70, r.UIFP = 9, r.LIFP = 6, r.UL = -1, r.LL = 1;
-    return r;
-}
-const std::string kNormalSkeletal =
-    "성장 양상이 straight downward growth pattern을 보이고 있으며 골격적으로 open bite이나 deep bite 경향은 없거나 "
-    "미미하다. 상악과 하악은 Class I에 가까운 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class I "
-    "경향을 보이고 있다. ";
-const std::string kNormalInclination = "상하악 전치 각도는 모두 정상이다. ";
-const std::string kNormalPosition = "상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 ";
-const std::string kNormalLips = "상하순의 위치는 모두 정상이다. ";
 
 // Through the whole evaluation, one table per section, one row per rung: the values that reach the upper and the
 // lower score and the text the section adds. Rows joined by both scores' sign or value come first, then rows that
@@ -336,10 +336,11 @@ TEST(CephEvalSentence, PairsOfScores) {
         {113, 54, 84, 70, 1, -2, "상악 전치는 약간 순측경사되어 있고 하악 전치는 설측경사되어 있다. "},
         {107, 54, 106, 70, 0, 2, "상악 전치 각도는 정상이고 하악 전치는 순측경사되어 있다. "}};
     for (const auto& row : inclinations) {  // named by the two scores
-        CephRecord r = NormalFrom14();
+        CephRecord r = Normal();
         r.UISN = row.UISN, r.UIOP = row.UIOP, r.IMPA = row.IMPA, r.LIOP = row.LIOP;
         const CephEvalResult result = CephEval(r, man);
-        EXPECT_EQ(result.MsgCephalo, kNormalSkeletal + row.text + kNormalPosition + kNormalLips)
+        EXPECT_EQ(result.MsgCephalo,
+                  "성장 양상이 " + kNormalVertical + kNormalSagittal + row.text + kNormalPosition + kNormalLips)
             << row.UIIncl << " " << row.LIIncl;
         EXPECT_EQ(std::pair(result.scores.UIIncl, result.scores.LIIncl), std::pair(row.UIIncl, row.LIIncl))
             << row.UIIncl << " " << row.LIIncl;
@@ -366,9 +367,10 @@ TEST(CephEvalSentence, PairsOfScores) {
         {"upper 1, lower 2", 13, 13, "상악 전치는 약간 전방에 하악 전치는 전방에 위치하고 있으며 "},
         {"upper 0, lower -1", 6, 2, "상악 전치는 정상 범위에 하악 전치는 약간 후방에 위치하고 있으며 "}};
     for (const auto& row : positions) {
-        CephRecord r = NormalFrom14();
+        CephRecord r = Normal();
         r.UIFP = row.UIFP, r.LIFP = row.LIFP;
-        EXPECT_EQ(CephEval(r, man).MsgCephalo, kNormalSkeletal + kNormalInclination + row.text + kNormalLips)
+        EXPECT_EQ(CephEval(r, man).MsgCephalo,
+                  "성장 양상이 " + kNormalVertical + kNormalSagittal + kNormalInclination + row.text + kNormalLips)
             << row.rung;
     }
 
@@ -392,9 +394,10 @@ TEST(CephEvalSentence, PairsOfScores) {
                 {"upper 1, lower 3", 2, 8, "상순은 약간 돌출되어 있고 하순은 현저하게 돌출되어 있다. "},
                 {"upper 0, lower -1", 0, -2, "상순의 위치는 정상이고 하순은 약간 후퇴되어 있다. "}};
     for (const auto& row : lips) {
-        CephRecord r = NormalFrom14();
+        CephRecord r = Normal();
         r.UL = row.UL, r.LL = row.LL;
-        EXPECT_EQ(CephEval(r, woman).MsgCephalo, kNormalSkeletal + kNormalInclination + kNormalPosition + row.text)
+        EXPECT_EQ(CephEval(r, woman).MsgCephalo,
+                  "성장 양상이 " + kNormalVertical + kNormalSagittal + kNormalInclination + kNormalPosition + row.text)
             << row.rung;
     }
 }
