@@ -260,9 +260,11 @@ TEST(CephEvalSentence, VerticalRelation) {
         const char *growth, *bite;
     } rows[] = {{9, 45, 58, 34, 66, 5, vc, "open bite 경향이 크다. "},
                 {30, 43, 60, 32, 70, 4, vc, "open bite 경향이 있다. "},
+                {30, 43, 60, 27, 70, 3, vc, "open bite 경향이 있다. "},
                 {30, 39, 60, 27, 70, 2, vc, none},
                 {30, 34, 69, 27, 70, 0, "straight downward ", none},
                 {30, 29, 75, 27, 70, -2, hcc, none},
+                {30, 29, 75, 20, 70, -3, hcc, "deep bite 경향이 있다. "},
                 {30, 25, 75, 20, 70, -4, hcc, "deep bite 경향이 있다. "},
                 {30, 25, 75, 20, 80, -5, hcc, "deep bite 경향이 크다. "}};
     for (const auto& row : rows) {
@@ -286,10 +288,14 @@ TEST(CephEvalSentence, SagittalRelation) {
         const char *skeletal, *alveolar;
     } rows[] = {{9.5, 1, 7, "심한 Class II ", "약간 Class II "},
                 {7.5, 3, 6, "Class II ", "Class II "},
+                {7.5, -1, 4, "Class II ", "Class I "},
                 {8.5, -7, 3, "약간 Class II ", "Class III "},
+                {5.5, -1, 2, "약간 Class II ", "Class I "},
                 {4.5, -1, 1, "Class I에 가까운 ", "Class I "},
                 {1.5, -1, -1, "Class I에 가까운 ", "Class I "},
+                {0.5, -1, -2, "약간 Class III ", "Class I "},
                 {-0.5, -1, -3, "약간 Class III ", "Class I "},
+                {-1.5, -1, -4, "Class III ", "Class I "},
                 {-3.5, -1, -6, "Class III ", "Class I "},
                 {-3.5, -5, -7, "심한 Class III ", "약간 Class III "}};
     for (const auto& row : rows) {
