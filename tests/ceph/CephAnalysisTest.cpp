@@ -1,6 +1,5 @@
 // The cephalometric analysis: range checks, derived values, score ladders, sentences and whole comments.
 #include <gtest/gtest.h>
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -235,15 +234,23 @@ TEST(CephEvalLadder, EveryThresholdForEveryGroup) {
             }
 }
 
-// The sentence a section appends, then the score it leaves in `score`, if any.
-std::string RunSection(
-    Section section, const CephRecord& r, std::int16_t sex, double age, int EvalScores::*score = nullptr) {
-    EvalWork work;
-    section(r, EvalGroupOf(sex, age), work);
-    return work.MsgCephalo + (score ? std::to_string(work.scores.*score) : "");
+// Inside every normal band of every group: the comment of this record is the normal one, made of the pieces below.
+CephRecord Normal() {
+    CephRecord r;
+    r.SNMP = 34, r.PFHAFH = 66, r.FMA = 27, r.ODI = 72, r.ANB = 3.5, r.APDI = 82, r.Wits = -1;
+    r.UISN = 105, r.UIOP = 54, r.IMPA = 95, r.LIOP = 70, r.UIFP = 9, r.LIFP = 6, r.UL = 0.5, r.LL = 2;
+    return r;
 }
+const std::string kNormalVertical =
+    "straight downward growth pattern을 보이고 있으며 골격적으로 open bite이나 deep bite 경향은 없거나 미미하다. ";
+const std::string kNormalSagittal =
+    "상악과 하악은 Class I에 가까운 골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 Class I 경향을 보이고 "
+    "있다. ";
+const std::string kNormalInclination = "상하악 전치 각도는 모두 정상이다. ";
+const std::string kNormalPosition = "상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 ";
+const std::string kNormalLips = "상하순의 위치는 모두 정상이다. ";
 
-// Men; SkelVert each side of 4, 2, -2 and -4, and every growth piece.
+// Through the whole evaluation; men. SkelVert each side of 4, 2, -2 and -4, and every rung of the four ladders.
 TEST(CephEvalSentence, VerticalRelation) {
     const char *vc = "vertical clockwise ", *hcc = "horizontal counter-clockwise ",
                *none = "open bite이나 deep bite 경향은 없거나 미미하다. ";
@@ -253,21 +260,27 @@ TEST(CephEvalSentence, VerticalRelation) {
         const char *growth, *bite;
     } rows[] = {{9, 45, 58, 34, 66, 5, vc, "open bite 경향이 크다. "},
                 {30, 43, 60, 32, 70, 4, vc, "open bite 경향이 있다. "},
+                {30, 43, 60, 27, 70, 3, vc, "open bite 경향이 있다. "},
                 {30, 39, 60, 27, 70, 2, vc, none},
                 {30, 34, 69, 27, 70, 0, "straight downward ", none},
                 {30, 29, 75, 27, 70, -2, hcc, none},
+                {30, 29, 75, 20, 70, -3, hcc, "deep bite 경향이 있다. "},
                 {30, 25, 75, 20, 70, -4, hcc, "deep bite 경향이 있다. "},
                 {30, 25, 75, 20, 80, -5, hcc, "deep bite 경향이 크다. "}};
     for (const auto& row : rows) {
-        CephRecord r;
+        CephRecord r = Normal();
         r.SNMP = row.SNMP, r.PFHAFH = row.PFHAFH, r.FMA = row.FMA, r.ODI = row.ODI;
-        EXPECT_EQ(RunSection(EvalVertical, r, 0, row.age, &EvalScores::SkelVert),
-                  std::string(row.growth) + "growth pattern을 보이고 있으며 골격적으로 " + row.bite +
-                      std::to_string(row.skelVert));
+        const CephEvalResult result = CephEval(r, PatientRecord{"", "", 0, row.age, 0});
+        EXPECT_EQ(result.MsgCephalo,
+                  std::string("성장 양상이 ") + row.growth + "growth pattern을 보이고 있으며 골격적으로 " + row.bite +
+                      kNormalSagittal + kNormalInclination + kNormalPosition + kNormalLips)
+            << "SkelVert " << row.skelVert;
+        EXPECT_EQ(result.scores.SkelVert, row.skelVert) << "SkelVert " << row.skelVert;
     }
 }
 
-// Women of 25; SkelAP each side of 6, 3, 1, -1, -3, -6; every Wits score, which alone picks the alveolar sentence.
+// Through the whole evaluation; women of 25. SkelAP each side of 6, 3, 1, -1, -3, -6; every Wits score, which alone
+// picks the alveolar sentence.
 TEST(CephEvalSentence, SagittalRelation) {
     const struct {
         double ANB, Wits;
@@ -275,66 +288,124 @@ TEST(CephEvalSentence, SagittalRelation) {
         const char *skeletal, *alveolar;
     } rows[] = {{9.5, 1, 7, "심한 Class II ", "약간 Class II "},
                 {7.5, 3, 6, "Class II ", "Class II "},
+                {7.5, -1, 4, "Class II ", "Class I "},
                 {8.5, -7, 3, "약간 Class II ", "Class III "},
+                {5.5, -1, 2, "약간 Class II ", "Class I "},
                 {4.5, -1, 1, "Class I에 가까운 ", "Class I "},
                 {1.5, -1, -1, "Class I에 가까운 ", "Class I "},
+                {0.5, -1, -2, "약간 Class III ", "Class I "},
                 {-0.5, -1, -3, "약간 Class III ", "Class I "},
+                {-1.5, -1, -4, "Class III ", "Class I "},
                 {-3.5, -1, -6, "Class III ", "Class I "},
                 {-3.5, -5, -7, "심한 Class III ", "약간 Class III "}};
     for (const auto& row : rows) {
-        CephRecord r;
+        CephRecord r = Normal();
         r.ANB = row.ANB, r.APDI = 83, r.Wits = row.Wits;
-        EXPECT_EQ(RunSection(EvalSagittal, r, 1, 25, &EvalScores::SkelAP),
-                  std::string("상악과 하악은 ") + row.skeletal +
+        const CephEvalResult result = CephEval(r, PatientRecord{"", "", 1, 25, 0});
+        EXPECT_EQ(result.MsgCephalo,
+                  "성장 양상이 " + kNormalVertical + "상악과 하악은 " + row.skeletal +
                       "골격 관계를 보이고 있고, 교합면을 기준으로 상하악 치조골은 " + row.alveolar +
-                      "경향을 보이고 있다. " + std::to_string(row.skelAP));
+                      "경향을 보이고 있다. " + kNormalInclination + kNormalPosition + kNormalLips)
+            << "SkelAP " << row.skelAP;
+        EXPECT_EQ(result.scores.SkelAP, row.skelAP) << "SkelAP " << row.skelAP;
     }
 }
 
-// Values scoring (upper, lower) for a man of 30, norm + 1.4 * score * SD; an inclination takes up to 2 either
-// way from UISN/IMPA, the rest from UIOP/LIOP (where small values score high).
-CephRecord Scoring(int section, int up, int lo) {
-    CephRecord r;
-    const int up1 = std::clamp(up, -2, 2), lo1 = std::clamp(lo, -2, 2);
-    if (section == 0) {
-        r.UISN = 107 + 7 * up1, r.UIOP = 54 - 5.6 * (up - up1);
-        r.IMPA = 95 + 7 * lo1, r.LIOP = 70 - 5.6 * (lo - lo1);
-    }
-    if (section == 1) r.UIFP = 9 + 4.2 * up, r.LIFP = 6 + 4.2 * lo;
-    if (section == 2) r.UL = -0.5 + 2.8 * up, r.LL = 1.5 + 2.8 * lo;
-    return r;
-}
-
-// Inclinations of one sign share a sentence graded by the score nearer 0; positions and lips only when equal.
+// Through the whole evaluation, one table per section, one row per rung: the values that reach the upper and the
+// lower score and the text the section adds. Rows joined by both scores' sign or value come first, then rows that
+// read one upper and one lower piece each. Inclinations of one sign share a sentence graded by the score nearer 0;
+// positions and lips share one only when equal. Every upper and every lower piece is read once.
 TEST(CephEvalSentence, PairsOfScores) {
-    const Section sections[] = {EvalInclination, EvalPosition, EvalLips};
+    const PatientRecord man{"", "", 0, 30, 0}, woman{"", "", 1, 30, 0};
+    // A man from 14: UISN below 97, 102 scores -2, -1, above 117, 112 scores 2, 1; UIOP below 42, 46, 50 scores 3, 2,
+    // 1, above 66, 62, 58 scores -3, -2, -1; IMPA by 85, 90, 105, 100 and LIOP by 58, 62, 66, 82, 78, 74 alike.
     const struct {
-        int section, up, lo;
+        double UISN, UIOP, IMPA, LIOP;
+        int UIIncl, LIIncl;
         const char* text;
-    } rows[] = {{0, -5, -4, "상하악 전치는 모두 현저하게 설측경사되어 있고 "},
-                {0, -4, -3, "상하악 전치는 모두 설측경사되어 있고 "},
-                {0, -2, -1, "상하악 전치는 모두 약간 설측경사되어 있고 "},
-                {0, 0, 0, "상하악 전치 각도는 모두 정상이다. "},
-                {0, 1, 2, "상하악 전치는 모두 약간 순측경사되어 있고 "},
-                {0, 4, 3, "상하악 전치는 모두 순측경사되어 있고 "},
-                {0, 5, 4, "상하악 전치는 모두 현저하게 순측경사되어 있고 "},
-                {0, 3, 2, "상하악 전치는 모두 순측경사되어 있고 "},
-                {0, -3, -2, "상하악 전치는 모두 설측경사되어 있고 "},
-                {0, -1, 0, "상악 전치는 약간 설측경사되어 있고 하악 전치 각도는 정상이다. "},
-                {0, 3, -4, "상악 전치는 순측경사되어 있고 하악 전치는 현저하게 설측경사되어 있다. "},
-                {1, 0, 0, "상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 "},
-                {1, -1, -1, "상하악 전치 모두 약간 후방에 위치하어 있으며 "},
-                {1, 3, 3, "상하악 전치 모두 현저하게 전방에 위치하고 있으며 "},
-                {1, 1, 2, "상악 전치는 약간 전방에 하악 전치는 전방에 위치하고 있으며 "},
-                {1, -3, -2, "상악 전치는 현저하게 후방에 하악 전치는 후방에 위치하고 있으며 "},
-                {2, 0, 0, "상하순의 위치는 모두 정상이다. "},
-                {2, -1, -1, "상하순은 모두 약간 후퇴되어 있다. "},
-                {2, 3, 3, "상하순은 모두 현저하게 돌출되어 있다. "},
-                {2, -1, -2, "상순은 약간 후퇴되어 있고 하순은 후퇴되어 있다. "},
-                {2, 2, 0, "상순은 돌출되어 있고 하순의 위치는 정상이다. "}};
-    for (const auto& row : rows)
-        EXPECT_EQ(RunSection(sections[row.section], Scoring(row.section, row.up, row.lo), 0, 30), row.text)
-            << row.section << row.up << row.lo;
+    } inclinations[] = {
+        {96, 70, 84, 79, -5, -4, "상하악 전치는 모두 현저하게 설측경사되어 있고 "},
+        {96, 63, 89, 79, -4, -3, "상하악 전치는 모두 설측경사되어 있고 "},
+        {101, 63, 84, 70, -3, -2, "상하악 전치는 모두 설측경사되어 있고 "},
+        {96, 70, 84, 70, -5, -2, "상하악 전치는 모두 설측경사되어 있고 "},
+        {107, 63, 89, 70, -2, -1, "상하악 전치는 모두 약간 설측경사되어 있고 "},
+        {118, 41, 106, 61, 5, 4, "상하악 전치는 모두 현저하게 순측경사되어 있고 "},
+        {118, 45, 106, 65, 4, 3, "상하악 전치는 모두 순측경사되어 있고 "},
+        {118, 49, 106, 70, 3, 2, "상하악 전치는 모두 순측경사되어 있고 "},
+        {113, 54, 106, 70, 1, 2, "상하악 전치는 모두 약간 순측경사되어 있고 "},
+        {107, 54, 95, 70, 0, 0, "상하악 전치 각도는 모두 정상이다. "},
+        {96, 63, 101, 70, -4, 1, "상악 전치는 현저하게 설측경사되어 있고 하악 전치는 약간 순측경사되어 있다. "},
+        {101, 63, 106, 61, -3, 4, "상악 전치는 설측경사되어 있고 하악 전치는 현저하게 순측경사되어 있다. "},
+        {101, 54, 95, 70, -1, 0, "상악 전치는 약간 설측경사되어 있고 하악 전치 각도는 정상이다. "},
+        {118, 45, 89, 70, 4, -1, "상악 전치는 현저하게 순측경사되어 있고 하악 전치는 약간 설측경사되어 있다. "},
+        {118, 49, 84, 79, 3, -4, "상악 전치는 순측경사되어 있고 하악 전치는 현저하게 설측경사되어 있다. "},
+        {113, 54, 84, 70, 1, -2, "상악 전치는 약간 순측경사되어 있고 하악 전치는 설측경사되어 있다. "},
+        {107, 54, 106, 70, 0, 2, "상악 전치 각도는 정상이고 하악 전치는 순측경사되어 있다. "}};
+    for (const auto& row : inclinations) {  // named by the two scores
+        CephRecord r = Normal();
+        r.UISN = row.UISN, r.UIOP = row.UIOP, r.IMPA = row.IMPA, r.LIOP = row.LIOP;
+        const CephEvalResult result = CephEval(r, man);
+        EXPECT_EQ(result.MsgCephalo,
+                  "성장 양상이 " + kNormalVertical + kNormalSagittal + row.text + kNormalPosition + kNormalLips)
+            << row.UIIncl << " " << row.LIIncl;
+        EXPECT_EQ(std::pair(result.scores.UIIncl, result.scores.LIIncl), std::pair(row.UIIncl, row.LIIncl))
+            << row.UIIncl << " " << row.LIIncl;
+    }
+
+    // Scores: UIFP below 0, 3, 6 -3, -2, -1, above 18, 15, 12 3, 2, 1; LIFP the same from -3, 0, 3 and 15, 12, 9.
+    const struct {
+        const char* rung;
+        double UIFP, LIFP;
+        const char* text;
+    } positions[] = {
+        {"joint -3", -1, -4, "상하악 전치 모두 현저하게 후방에 위치하고 있으며 "},
+        {"joint -2", 0, -3, "상하악 전치 모두 후방에 위치하고 있으며 "},
+        {"joint -1", 5, 2, "상하악 전치 모두 약간 후방에 위치하어 있으며 "},
+        {"joint 3", 19, 16, "상하악 전치 모두 현저하게 전방에 위치하고 있으며 "},
+        {"joint 2", 16, 15, "상하악 전치 모두 전방에 위치하고 있으며 "},
+        {"joint 1", 12.1, 10, "상하악 전치 모두 약간 전방에 위치하고 있으며 "},
+        {"joint 0", 12, 9, "상하악 전치 모두 전후방 정상 범위에 위치하고 있으며 "},
+        {"upper -3, lower -2", -1, -1, "상악 전치는 현저하게 후방에 하악 전치는 후방에 위치하고 있으며 "},
+        {"upper -2, lower 3", 1, 16, "상악 전치는 후방에 하악 전치는 현저하게 전방에 위치하고 있으며 "},
+        {"upper -1, lower -3", 5, -4, "상악 전치는 약간 후방에 하악 전치는 현저하게 후방에 위치하고 있으며 "},
+        {"upper 3, lower 1", 19, 10, "상악 전치는 현저하게 전방에 하악 전치는 약간 전방에 위치하고 있으며 "},
+        {"upper 2, lower 0", 16, 6, "상악 전치는 전방에 하악 전치는 정상 범위에 위치하고 있으며 "},
+        {"upper 1, lower 2", 13, 13, "상악 전치는 약간 전방에 하악 전치는 전방에 위치하고 있으며 "},
+        {"upper 0, lower -1", 6, 2, "상악 전치는 정상 범위에 하악 전치는 약간 후방에 위치하고 있으며 "}};
+    for (const auto& row : positions) {
+        CephRecord r = Normal();
+        r.UIFP = row.UIFP, r.LIFP = row.LIFP;
+        EXPECT_EQ(CephEval(r, man).MsgCephalo,
+                  "성장 양상이 " + kNormalVertical + kNormalSagittal + kNormalInclination + row.text + kNormalLips)
+            << row.rung;
+    }
+
+    // A woman from 14: UL below -7, -5, -3 scores -3, -2, -1, above 5, 3, 1 scores 3, 2, 1; LL by -5, -3, -1, 7, 5, 3.
+    const struct {
+        const char* rung;
+        double UL, LL;
+        const char* text;
+    } lips[] = {{"joint -3", -7.1, -5.1, "상하순은 모두 현저하게 후퇴되어 있다. "},
+                {"joint -2", -7, -5, "상하순은 모두 후퇴되어 있다. "},
+                {"joint -1", -4, -2, "상하순은 모두 약간 후퇴되어 있다. "},
+                {"joint 3", 5.1, 7.1, "상하순은 모두 현저하게 돌출되어 있다. "},
+                {"joint 2", 5, 7, "상하순은 모두 돌출되어 있다. "},
+                {"joint 1", 2, 4, "상하순은 모두 약간 돌출되어 있다. "},
+                {"joint 0", 1, -1, "상하순의 위치는 모두 정상이다. "},
+                {"upper -3, lower 2", -8, 6, "상순은 현저하게 후퇴되어 있고 하순은 돌출되어 있다. "},
+                {"upper -2, lower -3", -6, -6, "상순은 후퇴되어 있고 하순은 현저하게 후퇴되어 있다. "},
+                {"upper -1, lower -2", -4, -4, "상순은 약간 후퇴되어 있고 하순은 후퇴되어 있다. "},
+                {"upper 3, lower 1", 6, 4, "상순은 현저하게 돌출되어 있고 하순은 약간 돌출되어 있다. "},
+                {"upper 2, lower 0", 4, 0, "상순은 돌출되어 있고 하순의 위치는 정상이다. "},
+                {"upper 1, lower 3", 2, 8, "상순은 약간 돌출되어 있고 하순은 현저하게 돌출되어 있다. "},
+                {"upper 0, lower -1", 0, -2, "상순의 위치는 정상이고 하순은 약간 후퇴되어 있다. "}};
+    for (const auto& row : lips) {
+        CephRecord r = Normal();
+        r.UL = row.UL, r.LL = row.LL;
+        EXPECT_EQ(CephEval(r, woman).MsgCephalo,
+                  "성장 양상이 " + kNormalVertical + kNormalSagittal + kNormalInclination + kNormalPosition + row.text)
+            << row.rung;
+    }
 }
 
 // A man of 30 with every section off the norm; for a sex other than 0 or 1 no rung holds.

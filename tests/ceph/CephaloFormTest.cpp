@@ -1,5 +1,6 @@
 // The cephalometric form end to end, filled by control name.
 #include <QFileInfo>
+#include <QImage>
 #include <QImageReader>
 #include <QLineEdit>
 #include "ceph/CephaloForm.h"
@@ -95,6 +96,14 @@ TEST_F(CephaloFormTest, RunsNavigationAndNextPatient) {
                              QFileInfo(cephPage()).lastModified()),
                   std::tuple(QString("   "), kComment, -5, true, PreviewState::Tracing3, written));
     }
+
+    // A second accepted run replaces the page of the first: SNB 80 makes ANB 0.
+    const QImage first(cephPage());
+    typePassing();
+    type(kForm, "txtSNB", QStringLiteral("80"));
+    run();
+    EXPECT_EQ(std::tuple(messages, labelText(kForm, "lblANB")), std::tuple(QStringList(), QString("0.0")));
+    EXPECT_TRUE(QImage(cephPage()) != first) << "CephAx.png still holds the first run";
 
     // Each button shows its form instead of this one; the page left in the preview.
     using S = PreviewState;

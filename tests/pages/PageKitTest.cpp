@@ -33,8 +33,9 @@ TEST(DevMark, StrictBoundsLargestFirstInSinglePrecision) {
                  {std::nextafter(4.0f, 5.0f), 2, "↑↑"},
                  {std::nextafter(-6.0f, -7.0f), 2, "↓↓↓"},  // one float step beyond counts
                  {1e-30f, 0, "↑↑↑"},
-                 {-1e-30f, 0, "↓↓↓"},  // SD 0: every bound is 0, the largest mark first
-                 {0.3f, 0.1f, "↑↑"}};  // 3 x 0.1f is 0.30000000447 in double, 0.3f in single
+                 {-1e-30f, 0, "↓↓↓"},   // SD 0: every bound is 0, the largest mark first
+                 {0.3f, 0.1f, "↑↑"},    // 3 x 0.1f is 0.30000000447 in double, 0.3f in single
+                 {-0.3f, 0.1f, "↓↓"}};  // and below the norm alike
     for (const auto& c : cases) EXPECT_EQ(DevMark(c.dev, c.sd), c.mark) << "dev " << c.dev << " sd " << c.sd;
 }
 
@@ -132,6 +133,7 @@ TEST(PrintWrapped, BreaksOnlyAtTheFirstBlankBeyond120) {
     } cases[] = {{"empty text: one empty line", "", {""}},
                  {"blank at width 120 is not beyond", a119 + " bb", {a119 + " bb"}},
                  {"blank at width 121 breaks", a120 + " bb", {a120 + " ", "bb"}},
+                 {"a blank only at the end, beyond 120: an empty last line", a120 + " ", {a120 + " ", ""}},
                  {"a second blank starts the next line", a120 + "  bb", {a120 + " ", " bb"}},
                  {"a long run before the first blank stays whole", a300 + " x", {a300 + " ", "x"}},
                  {"Hangul syllables count one each", Repeat("가", 120) + " 나다", {Repeat("가", 120) + " ", "나다"}},
