@@ -92,7 +92,7 @@ std::string Line(const RecordingSurface& s, double y) {
 }
 
 // Every caption on its line and in its column, and each side's class or cross-bite word with its millimetres;
-// Class I prints no millimetres.
+// Class I prints no millimetres. The comment is empty.
 TEST(DiagnosisPage, CaptionsAndSideLines) {
     FindingsRecord r;
     r.optMolarRtIdx = 1, r.MolarRt = 1.5;
@@ -118,6 +118,7 @@ TEST(DiagnosisPage, CaptionsAndSideLines) {
         {"Jarabak's caption", 118, "30:Jarabak Analysis:"},
         {"Kim's caption", 143, "30:Kim's Analysis:"},
         {"comments caption", 168, "30:Comments:"},
+        {"an empty comment's one line", 178, "40:"},
     };
     for (const auto& row : rows) EXPECT_EQ(Line(s, row.y), row.line) << row.name;
 }

@@ -50,6 +50,7 @@ std::string Comment(const Inputs& in, int* severity = nullptr) {
     world.ceph.UL = in.UL, world.ceph.LL = in.LL;
     world.ceph.ODI = in.kimEI + in.UL + in.LL, world.ceph.APDI = 0, world.ceph.IIA = 125;
     FindingsRecord options;
+    options.Severity = 2;  // a previous run's: every run starts again from 0
     options.optMolarRtIdx = OptionOf(in.molarRt), options.optMolarLtIdx = OptionOf(in.molarLt);
     options.optCrossRtIdx = OptionOf(in.crossRt), options.optCrossLtIdx = OptionOf(in.crossLt);
     const FindingsEntries typed{TypedSigned(in.ALDMx),
@@ -94,8 +95,8 @@ TEST(DiagnosisText, Transverse) {
          {.age = 10.9, .molarRt = 6},
          "상하악 교합 관계에서 심한 비대칭이 존재하므로 이에 대한 전문적인 진단 후 치료를 결정한다. ",
          1},
-        {"1 growing girl: cross-bite difference 4",
-         {.sex = 1, .age = 15.9, .crossRt = 4},
+        {"1 growing girl: left cross-bite 4",
+         {.sex = 1, .age = 15.9, .crossLt = 4},
          severe + "경우에 따라 성장 후 악교정수술이 필요할 수도 있다. ",
          2},
         {"1 grown man: scissors-bite difference 4",
@@ -106,17 +107,17 @@ TEST(DiagnosisText, Transverse) {
          {.molarRt = 4},
          "상하악 교합 관계에서 비대칭이 존재하므로 이에 대한 전문적인 진단 후 치료를 결정한다. ",
          1},
-        {"3: cross-bites of 3",
-         {.crossRt = 3, .crossLt = 3},
+        {"3: right cross-bite 3, left 2",
+         {.crossRt = 3, .crossLt = 2},
          "하악 치열궁에 비하여 상악 치열궁이 좁으므로 상악 확대가 필요할 수 있다. "},
-        {"4: cross-bites of 2",
-         {.crossRt = 2, .crossLt = 2},
+        {"4: right cross-bite 1, left 2",
+         {.crossRt = 1, .crossLt = 2},
          "하악 치열궁에 비하여 상악 치열궁이 약간 좁으므로 상악 확대가 필요할 수도 있다. "},
-        {"5: scissors-bites of 3",
-         {.crossRt = -3, .crossLt = -3},
+        {"5: right scissors-bite 2, left 3",
+         {.crossRt = -2, .crossLt = -3},
          "상악 치열궁이 넓거나 하악 치열궁이 좁으므로 이에 대한 고려가 필요하다. "},
-        {"6: scissors-bites of 2",
-         {.crossRt = -2, .crossLt = -2},
+        {"6: right scissors-bite 2, left 1",
+         {.crossRt = -2, .crossLt = -1},
          "상악 치열궁이 약간 넓거나 하악 치열궁이 약간 좁으므로 이에 대한 고려가 필요하다. "},
         {"7: molar difference 2",
          {.molarRt = 2},
