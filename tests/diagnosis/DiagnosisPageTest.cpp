@@ -21,6 +21,14 @@ TEST(DiagnosisPage, WordTables) {
                              {3.05, "(Deep)"}})
         EXPECT_STREQ(CurveClass(cos), word) << cos;
     EXPECT_TRUE(*ClassWord(3) == 0 && *CrossBiteWord(-1) == 0);  // no fourth option
+    const struct {
+        std::int16_t index;
+        const char *classWord, *crossBiteWord;
+    } words[] = {{0, "Class I", "Normal"}, {1, "Class II", "Cross-bite"}, {2, "Class III", "Scissors-bite"}};
+    for (const auto& row : words)
+        EXPECT_EQ((std::pair<std::string, std::string>{ClassWord(row.index), CrossBiteWord(row.index)}),
+                  (std::pair<std::string, std::string>{row.classWord, row.crossBiteWord}))
+            << "option " << row.index;
 }
 
 // A line shorter than its verdict prints what it has and never more.
