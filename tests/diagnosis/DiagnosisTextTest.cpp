@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
-#include <string_view>
 
 #include "DxWorld.h"
 
@@ -23,16 +22,16 @@ const std::string kWithoutSurgery = "수술하지 않고 치료할 경우, ";
 
 // What one run reads: the patient, the skeletal scores, and the findings in the clinic's terms. Side values are
 // signed (positive Class II or cross-bite, negative Class III or scissors-bite) and typed unsigned with their
-// option. The curve of Spee is 1 mm, so that the corrected overbite is the overbite and the corrected overjet the
-// overjet plus 0.4 x (ALDMx - ALDMn). J is the Jarabak value after its adjustment for sex and vertical pattern;
-// the lower incisor position is chosen to give it. Kim's index is made from ODI alone.
+// option. The arch lengths are 0 and the curve of Spee is 1 mm, so that the corrected overbite and overjet are the
+// overbite and overjet as typed. J is the Jarabak value after its adjustment for sex and vertical pattern; the lower
+// incisor position is chosen to give it. The lips are at 0 and Kim's index at 200.
 struct Inputs {
     std::int16_t sex = 0;
     double age = 30;
     int skelVert = 0, skelAP = 0;
-    double OB = 2, OJ = 2, ALDMx = 0, ALDMn = 0;
+    double OB = 2, OJ = 2;
     double molarRt = 0, molarLt = 0, crossRt = 0, crossLt = 0;
-    double J = 0.5, UL = 0, LL = 0, kimEI = 200;
+    double J = 0.5;
 };
 
 std::string Typed(double v) {
@@ -46,15 +45,14 @@ std::int16_t OptionOf(double side) { return side > 0 ? 1 : side < 0 ? 2 : 0; }
 // The comment of the run, or why there is none.
 std::string Comment(const Inputs& in, int* severity = nullptr) {
     DxWorld world(in.sex, in.age, in.skelVert, in.skelAP);
-    world.ceph.LIFP = in.J + 4.5 - in.ALDMn / 2 - in.sex / 2.0 - in.skelVert / 4.0;
-    world.ceph.UL = in.UL, world.ceph.LL = in.LL;
-    world.ceph.ODI = in.kimEI + in.UL + in.LL, world.ceph.APDI = 0, world.ceph.IIA = 125;
+    world.ceph.LIFP = in.J + 4.5 - in.sex / 2.0 - in.skelVert / 4.0;
+    world.ceph.UL = 0, world.ceph.LL = 0, world.ceph.ODI = 200, world.ceph.APDI = 0, world.ceph.IIA = 125;
     FindingsRecord options;
     options.Severity = 2;  // a previous run's: every run starts again from 0
     options.optMolarRtIdx = OptionOf(in.molarRt), options.optMolarLtIdx = OptionOf(in.molarLt);
     options.optCrossRtIdx = OptionOf(in.crossRt), options.optCrossLtIdx = OptionOf(in.crossLt);
-    const FindingsEntries typed{TypedSigned(in.ALDMx),
-                                TypedSigned(in.ALDMn),
+    const FindingsEntries typed{"0",
+                                "0",
                                 "1",
                                 TypedSigned(in.OB),
                                 TypedSigned(in.OJ),
@@ -330,7 +328,7 @@ TEST(DiagnosisText, GrowthTiming) {
 
 // The extraction and anchorage entry of each rung of the three ladders of each branch. A man of 30 with an
 // asymmetric cross-bite (Severity 1), so that the entry completes "수술하지 않고 치료할 경우, ". Both molar
-// relations are alike; the arch lengths are 0, so the corrected overjet is the overjet. SkelAP 0 takes the
+// relations are alike, and the corrected overjet is the overjet. SkelAP 0 takes the
 // mild branch, 8 the skeletal Class II and -8 the skeletal Class III one; J 7 (11 for maximum anchorage in both
 // arches, 9 where a rung asks for it) gives the extraction ladder, 5 the borderline and 0.5 (2 for distalizing)
 // the non-extraction ladder.
