@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QImage>
 #include <QRadioButton>
 #include <tuple>
@@ -155,6 +156,116 @@ TEST_F(DiagnosisFormTest, NavigationAndAFreshForm) {
     EXPECT_TRUE(control<QRadioButton>(kForm, "optCrossRt_0")->isChecked() && Findings().optCrossRtIdx == 0);
     click(kForm, "cmdExit");
     EXPECT_EQ(endRequests, 1);
+}
+
+// What a control shows and where, in twips of its parent (the frame for an option button), as the clinician sees
+// it: "parent: caption @ left,top widthxheight", an option button marked "(x)" when selected.
+QString Shown(QWidget* w) {
+    if (!w) return QStringLiteral("<missing>");
+    QString caption = QStringLiteral("<?>");
+    if (auto* label = qobject_cast<QLabel*>(w)) caption = label->text();
+    if (auto* box = qobject_cast<QLineEdit*>(w)) caption = box->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) caption = frame->title();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) caption = button->text();
+    if (auto* option = qobject_cast<QRadioButton*>(w); option && option->isChecked()) caption += QStringLiteral(" (x)");
+    const QRect g = w->geometry();
+    return QStringLiteral("%1: \"%2\" @ %3,%4 %5x%6")
+        .arg(w->parentWidget() ? w->parentWidget()->objectName() : QString(), caption)
+        .arg(g.x() * 15)
+        .arg(g.y() * 15)
+        .arg(g.width() * 15)
+        .arg(g.height() * 15);
+}
+
+TEST_F(DiagnosisFormTest, TitleCaptionsPlacesAndTabOrder) {
+    QWidget* f = form(kForm);
+    ASSERT_TRUE(f);
+    EXPECT_EQ(QStringLiteral("%1 %2x%3").arg(f->windowTitle()).arg(f->width() * 15).arg(f->height() * 15),
+              QStringLiteral("Veltrane 11910x8520"));
+    const QString right = QStringLiteral(" Right"), left = QStringLiteral(" Left");
+    const struct {
+        const char* name;
+        QString parent, caption;
+        int left, top, width, height;
+    } rows[] = {
+        {"Label1", kForm, QStringLiteral("발치 분석, 진단"), 360, 240, 4095, 615},
+        {"Label2_0", kForm, QStringLiteral("ALD"), 720, 1320, 615, 255},
+        {"Label2_1", kForm, QStringLiteral("상악"), 1320, 1320, 495, 255},
+        {"txtALDMx", kForm, QString(), 1920, 1320, 975, 375},
+        {"Label2_2", kForm, QStringLiteral("하악 "), 3120, 1320, 615, 255},
+        {"txtALDMn", kForm, QString(), 4080, 1320, 975, 375},
+        {"Label2_3", kForm, QStringLiteral("COS"), 720, 1920, 1095, 255},
+        {"txtCOS", kForm, QString(), 1920, 1920, 975, 375},
+        {"Label2_7", kForm, QStringLiteral("Overbite"), 720, 2520, 975, 255},
+        {"txtOB", kForm, QString(), 1920, 2520, 975, 375},
+        {"Label2_8", kForm, QStringLiteral("Overjet"), 3120, 2520, 855, 375},
+        {"txtOJ", kForm, QString(), 4080, 2520, 975, 375},
+        {"Label2_4", kForm, QStringLiteral("Molar relation"), 720, 3120, 1575, 255},
+        {"fraMolarRt", kForm, right + QString(14, u' '), 840, 3480, 4455, 975},
+        {"txtMolarRt", kForm, QString(), 1920, 3480, 975, 375},
+        {"fraMolarLt", kForm, left + QString(9, u' '), 840, 4560, 4455, 975},
+        {"txtMolarLt", kForm, QString(), 1920, 4560, 975, 375},
+        {"Label2_9", kForm, QStringLiteral("Molar cross-bite"), 720, 5640, 1815, 255},
+        {"fraCrossRt", kForm, right + QString(7, u' '), 840, 6000, 4455, 975},
+        {"txtCrossRt", kForm, QString(), 1920, 6000, 975, 375},
+        {"fraCrossLt", kForm, left + QString(9, u' '), 840, 7080, 4455, 975},
+        {"txtCrossLt", kForm, QString(), 1920, 7080, 975, 375},
+        {"Label2_12", kForm, QStringLiteral("Jarabak Ax"), 5640, 1200, 1335, 255},
+        {"lblJarabak", kForm, QString(), 5880, 1560, 5415, 495},
+        {"Label2_13", kForm, QStringLiteral("Kim's Ax"), 5640, 2280, 1095, 255},
+        {"lblKims", kForm, QString(), 5880, 2640, 5415, 615},
+        {"lblDiagnosis", kForm, QString(), 5760, 3480, 5535, 3015},
+        {"cmdExt", kForm, QStringLiteral("발치 분석"), 5880, 6720, 1575, 495},
+        {"cmdDiagnosis", kForm, QStringLiteral("진  단"), 7800, 6720, 1575, 495},
+        {"cmdPreview", kForm, QStringLiteral("결과인쇄 보기"), 9720, 6720, 1575, 495},
+        {"cmdCephalo", kForm, QStringLiteral("Ceph 분석"), 5880, 7560, 1575, 495},
+        {"cmdNextPatient", kForm, QStringLiteral("다음 환자"), 7800, 7560, 1575, 495},
+        {"cmdExit", kForm, QStringLiteral("종  료"), 9720, 7560, 1575, 495},
+        {"optMolarRt_0", "fraMolarRt", QStringLiteral("Class I (x)"), 360, 480, 1095, 255},
+        {"optMolarRt_1", "fraMolarRt", QStringLiteral("Class II"), 1560, 480, 1095, 255},
+        {"optMolarRt_2", "fraMolarRt", QStringLiteral("Class III"), 2760, 480, 1215, 255},
+        {"optMolarLt_0", "fraMolarLt", QStringLiteral("Class I (x)"), 360, 480, 1095, 255},
+        {"optMolarLt_1", "fraMolarLt", QStringLiteral("Class II"), 1560, 480, 1095, 255},
+        {"optMolarLt_2", "fraMolarLt", QStringLiteral("Class III"), 2760, 480, 1215, 255},
+        {"optCrossRt_0", "fraCrossRt", QStringLiteral("Normal (x)"), 360, 480, 1095, 255},
+        {"optCrossRt_1", "fraCrossRt", QStringLiteral("Cross"), 1560, 480, 1095, 255},
+        {"optCrossRt_2", "fraCrossRt", QStringLiteral("Scissors"), 2760, 480, 1335, 255},
+        {"optCrossLt_0", "fraCrossLt", QStringLiteral("Normal (x)"), 360, 480, 1095, 255},
+        {"optCrossLt_1", "fraCrossLt", QStringLiteral("Cross"), 1560, 480, 1095, 255},
+        {"optCrossLt_2", "fraCrossLt", QStringLiteral("Scissors"), 2760, 480, 1335, 255},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Shown(control<QWidget>(kForm, row.name)),
+                  QStringLiteral("%1: \"%2\" @ %3,%4 %5x%6")
+                      .arg(row.parent, row.caption)
+                      .arg(row.left)
+                      .arg(row.top)
+                      .arg(row.width)
+                      .arg(row.height))
+            << row.name;
+    // The heading in bold blue.
+    QLabel* heading = control<QLabel>(kForm, "Label1");
+    heading->ensurePolished();
+    EXPECT_EQ((std::pair{heading->font().bold(), heading->palette().color(heading->foregroundRole()).name()}),
+              (std::pair{true, QStringLiteral("#0000c0")}));
+
+    QStringList expected{"txtALDMx", "txtALDMn", "txtCOS", "txtOB", "txtOJ"};
+    for (const char* side : {"MolarRt", "MolarLt", "CrossRt", "CrossLt"}) {
+        expected << QStringLiteral("txt%1").arg(side);
+        for (int i = 0; i < 3; ++i) expected << QStringLiteral("opt%1_%2").arg(side).arg(i);
+    }
+    expected << "cmdExt"
+             << "cmdDiagnosis"
+             << "cmdPreview"
+             << "cmdCephalo"
+             << "cmdNextPatient"
+             << "cmdExit";
+    QStringList chain{"txtALDMx"};
+    for (QWidget* w = control<QWidget>(kForm, "txtALDMx")->nextInFocusChain(); chain.size() < expected.size() + 1;
+         w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus) chain << w->objectName();
+    }
+    EXPECT_EQ(chain.join(u' '), (expected + QStringList{"txtALDMx"}).join(u' '));
 }
 
 }  // namespace

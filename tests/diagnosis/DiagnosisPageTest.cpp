@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "diagnosis/DiagnosisPage.h"
 #include "platform/RecordingSurface.h"
 
@@ -17,6 +21,14 @@ TEST(DiagnosisPage, WordTables) {
                              {3.05, "(Deep)"}})
         EXPECT_STREQ(CurveClass(cos), word) << cos;
     EXPECT_TRUE(*ClassWord(3) == 0 && *CrossBiteWord(-1) == 0);  // no fourth option
+    const struct {
+        std::int16_t index;
+        const char *classWord, *crossBiteWord;
+    } words[] = {{0, "Class I", "Normal"}, {1, "Class II", "Cross-bite"}, {2, "Class III", "Scissors-bite"}};
+    for (const auto& row : words)
+        EXPECT_EQ((std::pair<std::string, std::string>{ClassWord(row.index), CrossBiteWord(row.index)}),
+                  (std::pair<std::string, std::string>{row.classWord, row.crossBiteWord}))
+            << "option " << row.index;
 }
 
 // A line shorter than its verdict prints what it has and never more.
@@ -75,6 +87,48 @@ TEST(DiagnosisPage, ValuesAtTheirPlaces) {
     EXPECT_TRUE(s.findText("Class III")->fontName == "돋움체" && s.findText("Class III")->fontSize == 11);
     for (double y : {93.0, 103.0})
         for (const PrintedText& t : s.textsAtY(y)) EXPECT_NE(t.x, 140) << y;
+}
+
+// The texts printed on the line at y, from left to right, as "x:text" joined by "|".
+std::string Line(const RecordingSurface& s, double y) {
+    std::vector<PrintedText> texts = s.textsAtY(y);
+    std::stable_sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+    std::string out;
+    for (const PrintedText& t : texts)
+        out.append(out.empty() ? "" : "|").append(std::to_string(int(t.x)) + ":" + t.text);
+    return out;
+}
+
+// Every caption on its line and in its column, and each side's class or cross-bite word with its millimetres;
+// Class I prints no millimetres. The comment is empty.
+TEST(DiagnosisPage, CaptionsAndSideLines) {
+    FindingsRecord r;
+    r.optMolarRtIdx = 1, r.MolarRt = 1.5;
+    r.optCrossRtIdx = 1, r.CrossRt = 2;
+    r.optCrossLtIdx = 2, r.CrossLt = -3;
+    RecordingSurface s;
+    Diagnosis(s, r, {});
+    const struct {
+        const char* name;
+        double y;
+        std::string line;
+    } rows[] = {
+        {"title", 33, "74:Extraction Analysis & Diagnosis"},
+        {"upper arch length", 48, "30:Arch Length Discrepancy|90:상악:|110:0.0"},
+        {"lower arch length", 53, "90:하악:|110:0.0"},
+        {"curve of Spee", 63, "30:Curve of Spee|90:0.0|110:(Flat)"},
+        {"overbite", 73, "30:Incisor Relation|90:Overbite:|110:0.0 (0.0)"},
+        {"overjet", 78, "90:Overjet:|110:0.0 (0.0)"},
+        {"right molar, Class II", 88, "30:Molar Relation|90:Right:|110:Class II|140:1.5 mm"},
+        {"left molar, Class I", 93, "90:Left:|110:Class I"},
+        {"right cross-bite", 103, "30:Molar Cross-bite|90:Right:|110:Cross-bite|140:2.0 mm"},
+        {"left scissors-bite", 108, "90:Left:|110:Scissors-bite|140:-3.0 mm"},
+        {"Jarabak's caption", 118, "30:Jarabak Analysis:"},
+        {"Kim's caption", 143, "30:Kim's Analysis:"},
+        {"comments caption", 168, "30:Comments:"},
+        {"an empty comment's one line", 178, "40:"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(Line(s, row.y), row.line) << row.name;
 }
 
 }  // namespace

@@ -126,6 +126,18 @@ TEST(ExtractionStep, BranchesLaddersAndRungs) {
         {.J = 1.99, .ULc = 4, .LLc = 4},
         {.J = -1, .ULc = 5, .LLc = 6, .ladder = B, .rung = 6},
         {.J = -1.01, .ULc = 5, .LLc = 6},
+        // Kim's index net of half the upper and the whole lower discrepancy: 154.5 - 1 - 4 = 149.5.
+        {.J = 5, .ALDMx = 2, .ALDMn = 4, .kimEI = "154.5", .ladder = A, .rung = 10},
+        {.J = 9, .ALDMx = 2, .ALDMn = 7, .kimEI = "157.5", .ladder = A, .rung = 9},
+        // The arch-length sum at 8 and 11, the lips taking no part.
+        {.J = 2, .ALDMx = 4, .ALDMn = 4, .ladder = B, .rung = 6},
+        {.J = 2, .ALDMx = 4, .ALDMn = 3.9},
+        {.J = -1, .ALDMx = 6, .ALDMn = 5, .ladder = B, .rung = 6},
+        {.J = -1, .ALDMx = 6, .ALDMn = 4.9},
+        // The lips with the arch lengths at 9, 12 and 14.
+        {.J = 5, .ULc = 4.5, .LLc = 4.5, .ladder = A, .rung = 10},
+        {.J = 3, .ULc = 6, .LLc = 6, .ladder = A, .rung = 10},
+        {.J = 9, .ULc = 7, .LLc = 7, .ladder = A, .rung = 9},
         // SagittalMild, extraction.
         {.J = 7, .molarRt = 10, .OJc = 12, .ladder = A, .rung = 1},
         {.J = 7, .molarRt = 10, .OJc = 11.9, .ladder = A, .rung = 3},
@@ -149,6 +161,7 @@ TEST(ExtractionStep, BranchesLaddersAndRungs) {
         {.J = 5, .molarRt = -2, .OJc = 2, .ladder = B, .rung = 5},
         {.J = 2, .molarRt = 2, .OJc = 3, .rung = 2},
         {.J = -1, .ALDMx = 4, .ALDMn = 4, .molarRt = 2, .OJc = 3, .rung = 2},
+        {.J = -1, .ULc = 4, .LLc = 4, .molarRt = 2, .OJc = 3, .rung = 2},
         {.J = 1.99, .molarRt = 2, .OJc = 3, .rung = 4},
         {.molarRt = 3, .OJc = 5, .rung = 3},
         {.OJc = -3, .rung = 5},
