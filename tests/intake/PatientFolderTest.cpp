@@ -111,6 +111,9 @@ TEST_F(PatientFolderTest, EveryCephalometricRunReplacesItsPageAndLeavesTheOthers
         earlier = saved;
     }
     EXPECT_EQ(std::pair(messages, labelText(FormName::Cephalo, "lblANB")), std::pair(QStringList(), QString("0.0")));
+    const QImage file(folder + QStringLiteral("CephAx.png"));  // 180 x 267 mm at 96 dots per inch
+    EXPECT_EQ(std::tuple(file.width(), file.height(), file.dotsPerMeterX(), file.dotsPerMeterY()),
+              std::tuple(680, 1009, 3780, 3780));
     ASSERT_TRUE(model.open(QIODevice::ReadOnly));
     EXPECT_EQ(model.readAll(), QByteArray("earlier page"));
 }

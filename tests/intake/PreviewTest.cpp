@@ -139,6 +139,7 @@ TEST_F(PreviewTest, CloseShowsTheFormThatStateNames) {
                 {1, "frmModel", false},
                 {2, "frmCephalo", true},
                 {3, "frmImage", false},
+                {4, "frmImage", false},
                 {5, "frmImage", true},
                 {6, "frmDiagnosis", false}};
     for (const auto& row : rows) {

@@ -132,6 +132,9 @@ TEST_F(StartFormTest, NextPatientShowsAFreshStartFormThenUnloadsTheAnalysisForms
                          p.AgeMonth,
                          p.PatientName),
               std::tuple(false, PreviewState::None, 0, 0.0, 0, ""));
+    click("frmPatientInfo", "optSex_1");
+    click("frmPatientInfo", "optSex_0");
+    EXPECT_EQ(Patient().Sex, 0);  // Male pressed after Female
 }
 
 // Twips, 15 to the pixel; the banner's light tooth arch lies wholly inside the shown part.
