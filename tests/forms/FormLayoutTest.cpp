@@ -92,7 +92,6 @@ TEST_F(FormLayoutTest, StartFormLayout) {
         {"Label6", "Chart No.", 6120, 4800, 1095, 375, -1, 12},
     };
     CheckForm(FormName::Start, "Veltrane", rows);
-    EXPECT_EQ(form(FormName::Start)->size(), QSize(11910 / 15, 8520 / 15));
     for (const char* option : {"optSex_0", "optSex_1"})
         EXPECT_FALSE(control<QRadioButton>(FormName::Start, option)->isChecked()) << option;
 }
