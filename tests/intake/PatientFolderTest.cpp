@@ -2,10 +2,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QImage>
 #include "intake/FormNames.h"
 #include "intake/NextPatient.h"
 #include "intake/SaveResultPages.h"
 #include "platform/ImageWriter.h"
+#include "platform/PageImage.h"
 #include "support/ProgramFixture.h"
 
 namespace vt::testing {
@@ -83,6 +85,37 @@ TEST_F(PatientFolderTest, NamesEveryPageNotWrittenInOneMessage) {
                 << name;
         }
     }
+}
+
+// Each passing run writes the page of its own values over the last one; the other pages stay.
+TEST_F(PatientFolderTest, EveryCephalometricRunReplacesItsPageAndLeavesTheOthers) {
+    startPatient("Park", "55", "12.5", "3", 1);
+    const QString folder = patientFolder(QStringLiteral("55(12.5Y3M)/"));
+    QFile model(folder + QStringLiteral("ModelAx.png"));
+    ASSERT_TRUE(model.open(QIODevice::WriteOnly) && model.write("earlier page") == 12);
+    model.close();
+    Forms::Hide(FormName::Model);
+    Forms::Show(FormName::Cephalo);
+    for (const QString& entry :
+         QStringLiteral("txtSNA=80 txtSNB=82 txtFA=88 txtABMP=70 txtPFH=80 txtAFH=120 txtSNMP=32 txtFMA=25 txtPPMP=25 "
+                        "txtOPMP=15 txtWits=-1 txtUISN=105 txtIMPA=95 txtUIFP=7.5 txtLIFP=4 txtUL=-1.5 txtLL=0.5")
+             .split(' '))
+        type(FormName::Cephalo, entry.section('=', 0, 0).toUtf8().constData(), entry.section('=', 1));
+    QImage earlier;
+    for (const char* snb : {"82", "80.04"}) {  // ANB -2.0, then -0.04 shown as 0.0
+        type(FormName::Cephalo, "txtSNB", QString::fromUtf8(snb));
+        click(FormName::Cephalo, "cmdCephalo");
+        const QImage saved = QImage(folder + QStringLiteral("CephAx.png")).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(saved, DrawSavedPage(PageProcedureFor(PreviewState::CephPage))) << "SNB " << snb;
+        EXPECT_NE(saved, earlier) << "SNB " << snb;
+        earlier = saved;
+    }
+    EXPECT_EQ(std::pair(messages, labelText(FormName::Cephalo, "lblANB")), std::pair(QStringList(), QString("0.0")));
+    const QImage file(folder + QStringLiteral("CephAx.png"));  // 180 x 267 mm at 96 dots per inch
+    EXPECT_EQ(std::tuple(file.width(), file.height(), file.dotsPerMeterX(), file.dotsPerMeterY()),
+              std::tuple(680, 1009, 3780, 3780));
+    ASSERT_TRUE(model.open(QIODevice::ReadOnly));
+    EXPECT_EQ(model.readAll(), QByteArray("earlier page"));
 }
 
 }  // namespace

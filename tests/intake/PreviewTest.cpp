@@ -139,6 +139,7 @@ TEST_F(PreviewTest, CloseShowsTheFormThatStateNames) {
                 {1, "frmModel", false},
                 {2, "frmCephalo", true},
                 {3, "frmImage", false},
+                {4, "frmImage", false},
                 {5, "frmImage", true},
                 {6, "frmDiagnosis", false}};
     for (const auto& row : rows) {
@@ -218,10 +219,11 @@ TEST_F(PreviewTest, SaveDialogKeepsItsLastNameUntilThePreviewIsUnloaded) {
     startPatient("Lee", "77", "12", "0");
     const QString folder = patientFolder(QStringLiteral("77(12Y0M)"));
     QTemporaryDir dir;
-    QStringList starts;
+    QStringList starts, filters;
     QString answer;  // empty: cancel
     CurrentSeams().saveDialog = [&](const SaveDialogRequest& request) -> std::optional<SaveAnswer> {
         starts << request.startPath;
+        filters << request.filter;
         if (answer.isEmpty()) return std::nullopt;
         return SaveAnswer{answer, QStringLiteral("PNG Files (*.png)")};
     };
@@ -253,6 +255,9 @@ TEST_F(PreviewTest, SaveDialogKeepsItsLastNameUntilThePreviewIsUnloaded) {
         EXPECT_EQ(starts, QStringList{step.start});
     }
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("model_copy.png")));
+    // The five formats in their order, each entry its description and pattern.
+    EXPECT_EQ(filters.value(0),
+              "PNG Files (*.png);;JPEG Files (*.jpg);;GIF Files (*.gif);;TIFF Files (*.tif);;BMP Files (*.bmp)");
 }
 
 // Printing starts at the sheet's corner, leaves the screen as it was and says once when it cannot print.
@@ -270,6 +275,7 @@ TEST_F(PreviewTest, PrintsFromTheSheetsCornerAndSaysOnceWhenItCannot) {
     CurrentSeams().printToFile = home() + QStringLiteral("/missing/page.pdf");
     click("frmAxPreview", "cmdPrint");
     EXPECT_EQ(messages, QStringList{failed});
+    EXPECT_EQ(messageTitles, QStringList{QStringLiteral("Veltrane")});  // the program's title, not the preview's
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed: not printing on it";
     CurrentSeams().printToFile.clear();
     click("frmAxPreview", "cmdPrint");

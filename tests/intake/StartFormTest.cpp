@@ -53,8 +53,8 @@ TEST_F(StartFormTest, AnAgeIsRefusedOnTheFormOrNamesThePatientFolder) {
     for (const auto& row : rows) {
         messages.clear();
         startPatient("Lee", row.chart, row.years, row.months);
-        EXPECT_EQ(std::tuple(Patient().ChartNo, Patient().AgeYear, Patient().AgeMonth),
-                  std::tuple(std::string(row.chart), row.year, row.month))
+        EXPECT_EQ(std::tuple(Patient().PatientName, Patient().ChartNo, Patient().AgeYear, Patient().AgeMonth),
+                  std::tuple(std::string("Lee"), std::string(row.chart), row.year, row.month))
             << row.years;
         if (!row.folder) {
             EXPECT_EQ(messages,
@@ -116,9 +116,11 @@ TEST_F(StartFormTest, NextPatientShowsAFreshStartFormThenUnloadsTheAnalysisForms
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the forms left earlier
     FormEvents events;
     qApp->installEventFilter(&events);
+    QDir::setCurrent(home());
     click("frmModel", "cmdNextPatient");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     qApp->removeEventFilter(&events);
+    EXPECT_EQ(QDir::currentPath(), QCoreApplication::applicationDirPath());  // the fresh form's load sets it
     EXPECT_EQ(events.log.join(u','),
               QStringLiteral("show frmPatientInfo,hide frmModel,hide frmCephalo,hide frmImage,hide frmDiagnosis,"
                              "delete frmModel,delete frmCephalo,delete frmImage,delete frmDiagnosis"));
@@ -130,6 +132,9 @@ TEST_F(StartFormTest, NextPatientShowsAFreshStartFormThenUnloadsTheAnalysisForms
                          p.AgeMonth,
                          p.PatientName),
               std::tuple(false, PreviewState::None, 0, 0.0, 0, ""));
+    click("frmPatientInfo", "optSex_1");
+    click("frmPatientInfo", "optSex_0");
+    EXPECT_EQ(Patient().Sex, 0);  // Male pressed after Female
 }
 
 // Twips, 15 to the pixel; the banner's light tooth arch lies wholly inside the shown part.

@@ -8,6 +8,7 @@
 #include "platform/FontMap.h"
 #include "platform/FormControls.h"
 #include "platform/PageImage.h"
+#include "platform/Palette.h"
 #include "platform/Picture.h"
 #include "platform/Printer.h"
 #include "platform/Seams.h"
@@ -30,6 +31,19 @@ TEST(Fonts, ProgramFacesAreTheInstalledKoreanFontsMeasuredDeviceFree) {
 TEST(FormControls, MnemonicCaptionsUnderlineAndEscape) {
     EXPECT_EQ(MnemonicRichText(QStringLiteral("&1 / SN")), QStringLiteral("<u>1</u> / SN"));
     EXPECT_EQ(MnemonicRichText(QStringLiteral("a && b<&")), QStringLiteral("a &amp; b&lt;&amp;"));
+}
+
+// The colours the pages name by index in the standard 16-colour palette.
+TEST(Palette, ThePagesColoursByIndex) {
+    const struct {
+        int index;
+        Rgb rgb;
+    } rows[] = {{0, {0, 0, 0}}, {9, {0, 0, 255}}, {12, {255, 0, 0}}, {15, {255, 255, 255}}};
+    for (const auto& row : rows) {
+        const Rgb c = PaletteColor(row.index);
+        EXPECT_EQ(std::tuple(int(c.r), int(c.g), int(c.b)), std::tuple(int(row.rgb.r), int(row.rgb.g), int(row.rgb.b)))
+            << "colour " << row.index;
+    }
 }
 
 struct RedPicture : Picture {  // 10 x 10 mm, remembers its source rectangles

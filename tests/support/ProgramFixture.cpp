@@ -15,7 +15,10 @@ void ProgramTest::SetUp() {
     oldHome_ = qgetenv("HOME");
     qputenv("HOME", home_->path().toLocal8Bit());
     seams_ = std::make_unique<SeamsGuard>();
-    CurrentSeams().message = [this](const QString&, const QString& text) { messages << text; };
+    CurrentSeams().message = [this](const QString& title, const QString& text) {
+        messageTitles << title;
+        messages << text;
+    };
     CurrentSeams().endProgram = [this] { ++endRequests; };
     CurrentSession().reset();
     StartProgram();

@@ -56,6 +56,7 @@ protected:
     }
 
     QStringList messages;
+    QStringList messageTitles;  // the title of each message, in order
     int endRequests = 0;
 
 private:
