@@ -174,6 +174,75 @@ TEST(ClickMode, EachLandmarkIsPlacedInItsOwnModes) {
     }
 }
 
+// Each landmark k: its entry in the landmark list chooses re-place mode 40 + k; a left click in mode 10 + k
+// places it alone and prompts for the next; the prompt for it comes with the click before (for Nasion, with
+// the landmark button); a right click in mode 11 + k steps back to it with its back prompt.
+TEST(ClickMode, EachLandmarksEntryModesAndPrompts) {
+    struct Row {
+        Landmark landmark;
+        const char* entry;
+        const char* forward;
+        const char* back;  // none for the last
+    };
+    using enum Landmark;
+    const Row rows[] = {
+        {Nasion, "Nasion", "Nasion", "Nasion"},
+        {Sella, "Sella", "Sella", "Sella"},
+        {Porion, "Porion", "Porion", "Porion"},
+        {Orbitale, "Orbitale", "Orbitale", "Orbitale"},
+        {ANS, "ANS", "ANS", "ANS"},
+        {PNS, "PNS", "PNS", "PNS"},
+        {APoint, "A Point", "A point", "A Point"},
+        {BPoint, "B Point", "B Point", "B Point"},
+        {Pogonion, "Pogonion", "Pogonion", "Pogonion"},
+        {Menton, "Menton", "Menton", "Menton"},
+        {CorpusLeft, "Corpus Left", "Corpus Left", "Corpus Left"},
+        {RamusDown, "Ramus Down", "Ramus Down", "Ramus Down"},
+        {Articulare, "Articulare", "Articulare", "Articulare"},
+        {Mx1Crown, "Mx 1 Crown", "Mx 1 Crown", "Mx 1 Crown"},
+        {Mx1Root, "Mx 1 Root", "Mx 1 Root", "Mx 1 Root"},
+        {Mn1Crown, "Mn 1 Crown", "Mn 1 Crown", "Mn 1 Crown"},
+        {Mn1Root, "Mn 1 Root", "Mn 1 Root", "Mn 1 Root"},
+        {Mx6Distal, "Mx 6 Distal", "Mx 6 Distal", "Mx 6 Crown"},
+        {Mx6Root, "Mx 6 Root", "Mx 6 Root", "Mx 6 Root"},
+        {Mn6Distal, "Mn 6 Distal", "Mn 6 Distal", "Mn 6 Crown"},
+        {Mn6Root, "Mn 6 Root", "Mn 6 Root", "Mn 6 Root"},
+        {NoseTip, "Nose Tip", "Nose Tip", "Nose Tip"},
+        {UpperLip, "Upper Lip", "Upper Lip", "Upper Lip"},
+        {LowerLip, "Lower Lip", "Lower Lip", "Lower Lip"},
+        {SoftPogonion, "Soft Pogonion", "Soft Pogonion", nullptr},
+    };
+    ASSERT_EQ(std::size(rows), kLandmarkCount);
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        SCOPED_TRACE(row.entry);
+        const auto k = static_cast<std::int16_t>(i + 1);
+        DigitizeState state;
+        state.view.Zoom = 1;
+        TracingRecord record;
+        OnModifyButton(state, row.entry);
+        EXPECT_EQ(state.ClickMode, 40 + k) << "chosen from the list";
+        state.ClickMode = static_cast<std::int16_t>(10 + k);
+        OnMouseDown(state, record, L, 900, 600, kArea);
+        std::vector<Landmark> placed;
+        for (Landmark l : kAllLandmarks)
+            if (record.landmarks[l].x != kNotPlaced) placed.push_back(l);
+        EXPECT_EQ(placed, std::vector{row.landmark}) << "placed in mode " << 10 + k;
+        if (k == 1) {
+            EXPECT_EQ(OnLandmarkButton(state).lblLandmark.value_or(U), row.forward) << "the landmark button";
+        } else {
+            state.ClickMode = static_cast<std::int16_t>(10 + k - 1);
+            EXPECT_EQ(OnMouseDown(state, record, L, 900, 600, kArea).lblLandmark.value_or(U), row.forward)
+                << "the click before";
+        }
+        if (row.back) {
+            state.ClickMode = static_cast<std::int16_t>(10 + k + 1);
+            EXPECT_EQ(OnMouseDown(state, record, R, 900, 600, kArea).lblLandmark.value_or(U), row.back)
+                << "a step back";
+        }
+    }
+}
+
 TEST(ClickMode, CrosshairInEveryModeBelowThePanBlock) {
     struct Row {
         std::int16_t first, last;
@@ -239,8 +308,9 @@ TEST(ClickMode, PanFollowsEachAxisOnItsOwnWithoutClamping) {
         {2400, 1000, 100, 1},  // left by 100 picture units; height never pans
         {3000, 3000, 0, 1},    // back to the edge exactly
         {3600, 3000, 0, 0},    // would show space left of the picture: kept
-        {0, 0, 500, 1},        // the right edge meets the display's exactly
-        {-6, 0, 500, 0},       // one unit further: kept, not clamped
+        {1200, 0, 300, 1},
+        {0, 0, 500, 1},   // the right edge meets the display's exactly
+        {-6, 0, 500, 0},  // one unit further: kept, not clamped
     };
     for (const Step& s : steps) {
         const Reaction r = OnMouseMove(state, L, s.X, s.Y, wide);
