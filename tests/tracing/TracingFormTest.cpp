@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTest>
 #include <filesystem>
+#include <map>
 
 #include "ceph/CephRecord.h"
 #include "intake/PreviewForm.h"
@@ -211,6 +212,10 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
 TEST_F(TracingFormTest, TheFormsTitleCaptionsPlacesAndTabOrder) {
     EXPECT_EQ(form(kForm)->windowTitle(), QStringLiteral("Veltrane"));
     const QRect screen = ScreenArea();
+    constexpr const char* kLandmarkEntries =
+        "Nasion|Sella|Porion|Orbitale|ANS|PNS|A Point|B Point|Pogonion|Menton|Corpus Left|Ramus Down|Articulare|"
+        "Mx 1 Crown|Mx 1 Root|Mn 1 Crown|Mn 1 Root|Mx 6 Distal|Mx 6 Root|Mn 6 Distal|Mn 6 Root|Nose Tip|Upper Lip|"
+        "Lower Lip|Soft Pogonion ()";
     struct Row {
         const char* name;
         const char* caption;
@@ -223,15 +228,7 @@ TEST_F(TracingFormTest, TheFormsTitleCaptionsPlacesAndTabOrder) {
         {"cboScale", "2 cm|5 cm|10 cm (2 cm)", 360, 960, 1695, 345, 2},
         {"cmdLandmark", "Landmark 설정", 360, 2520, 1695, 495, 3},
         {"cmdModify", "Landmark 수정", 360, 4080, 1695, 495, 4},
-        {"cboLandmark",
-         "Nasion|Sella|Porion|Orbitale|ANS|PNS|A Point|B Point|Pogonion|Menton|Corpus Left|Ramus Down|Articulare|"
-         "Mx 1 Crown|Mx 1 Root|Mn 1 Crown|Mn 1 Root|Mx 6 Distal|Mx 6 Root|Mn 6 Distal|Mn 6 Root|Nose Tip|Upper Lip|"
-         "Lower Lip|Soft Pogonion ()",
-         360,
-         3600,
-         1695,
-         345,
-         5},
+        {"cboLandmark", kLandmarkEntries, 360, 3600, 1695, 345, 5},
         {"cmdMagnify", "Image 확대축소", 360, 4800, 1695, 495, 6},
         {"cmdMove", "Image 이동", 360, 5520, 1695, 495, 7},
         {"cmdPreview", "결과인쇄 보기", 360, 6240, 1695, 495, 8},
@@ -240,7 +237,7 @@ TEST_F(TracingFormTest, TheFormsTitleCaptionsPlacesAndTabOrder) {
         {"lblLandmark", "", 360, 3120, 1575, 255, 11},
         {"picCeph", "", 2520, 0, screen.width() * 15 - 2495, screen.height() * 15 - 445, 12},
     };
-    QStringList byTab;  // the controls that take focus, by their place in the tab order
+    std::map<int, QString> byTab;  // the controls that take focus, by their place in the tab order
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         QWidget* w = control<QWidget>(kForm, r.name);
@@ -259,16 +256,17 @@ TEST_F(TracingFormTest, TheFormsTitleCaptionsPlacesAndTabOrder) {
         // Within the pixel that the display's twips fall in; the others are whole pixels.
         EXPECT_NEAR(w->width(), r.width / 15.0, 1.0 - 1.0 / 15);
         EXPECT_NEAR(w->height(), r.height / 15.0, 1.0 - 1.0 / 15);
-        if (!qobject_cast<QLabel*>(w)) byTab << QString::fromUtf8(r.name);  // a label takes no focus
+        if (!qobject_cast<QLabel*>(w)) byTab[r.tab] = QString::fromUtf8(r.name);  // a label takes no focus
     }
-    QStringList chain;  // the same controls along the form's focus chain
+    QStringList tabOrder, chain;  // the controls that take focus, and the same along the form's focus chain
+    for (const auto& [tab, name] : byTab) tabOrder << name;
     QWidget* first = control<QWidget>(kForm, "cmdOpen");
     QWidget* at = first;
     do {
-        if (byTab.contains(at->objectName()) && !chain.contains(at->objectName())) chain << at->objectName();
+        if (tabOrder.contains(at->objectName()) && !chain.contains(at->objectName())) chain << at->objectName();
         at = at->nextInFocusChain();
     } while (at != first);
-    EXPECT_EQ(chain, byTab);
+    EXPECT_EQ(chain, tabOrder);
 }
 
 // A grey film with structure and grain, as a radiograph compresses, written as an 8-bit grey JPEG.

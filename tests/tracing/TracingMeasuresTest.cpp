@@ -7,6 +7,7 @@
 #include <cmath>
 #include <span>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -23,6 +24,12 @@ namespace vt {
 namespace {
 
 using testing::SampleInput;
+
+// The two refusals of the result button, as the clinician reads them.
+constexpr std::string_view kLandmarksRefused =
+    "Landmark 설정이 정상적으로 입력되지 않았습니다. 확인하시고 [결과인쇄 보기] 단추를 다시 눌러 주세요!";
+constexpr std::string_view kScaleRefused =
+    "Scale 설정이 정상적으로 입력되지 않았습니다. 확인하시고 [결과인쇄 보기] 단추를 다시 눌러 주세요!";
 
 TEST(Geometry, ArcTangentAxesAreExactAndDiagonalsCarryTheProgramsPi) {
     const double rows[][3] = {{0, 0, 0},
@@ -191,7 +198,7 @@ TEST(TracingMeasures, ShiftScaleAndHeadTurnedOnTheFilm) {
     EXPECT_LT(SignedDistance({-100, 8.75}, {-100, -8.75}, {0, 0}), 0);
     EXPECT_NEAR(Measure(SampleInput(0.1, {3000, 4000}, 40)).ABMP, 73.4924, 1e-3);  // not -286.5
     // A face looking left is still refused for its landmarks.
-    EXPECT_EQ(RefusalMessage(CheckTracing(Measure(SampleInput(0.1, {3000, 4000}, 0, true)))), kLandmarkMessage);
+    EXPECT_EQ(RefusalMessage(CheckTracing(Measure(SampleInput(0.1, {3000, 4000}, 0, true)))), kLandmarksRefused);
 }
 
 // The worked tracing's 44 values, each from its definition, and the value of the cephalometric record each is
@@ -308,13 +315,13 @@ TEST(TracingChecks, BoundsAreStrictAndTheLandmarkMessageWins) {
         SCOPED_TRACE(::testing::Message() << r.name << " at " << r.bound);
         TracingMeasures m = good;
         m.*r.v = r.bound;
-        EXPECT_EQ(RefusalMessage(CheckTracing(m)), r.angle ? kLandmarkMessage : kScaleMessage);
+        EXPECT_EQ(RefusalMessage(CheckTracing(m)), r.angle ? kLandmarksRefused : kScaleRefused);
         m.*r.v = std::nextafter(r.bound, good.*r.v);  // just inside passes
         EXPECT_EQ(RefusalMessage(CheckTracing(m)), "");
     }
     TracingMeasures both = good;
     both.SNMP = 68, both.Wits = 26;  // both fail: only the landmark message
-    EXPECT_EQ(RefusalMessage(CheckTracing(both)), kLandmarkMessage);
+    EXPECT_EQ(RefusalMessage(CheckTracing(both)), kLandmarksRefused);
     EXPECT_TRUE(RefusalMessage(CheckTracing(good)).empty());
     // Nasion on Menton, or no scale at all: no face height, no ratio, no NaN.
     TracingInput noHeight = SampleInput(0.1), noScale = SampleInput(0.1);
