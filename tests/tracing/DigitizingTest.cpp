@@ -380,6 +380,90 @@ TEST(RepaintItems, EveryPointPlacedDraws27MarksAnd15Segments) {
     EXPECT_EQ(occlusal[8], (DisplayLine{1000.5f, 2050, 3000, 2250.5f}));
 }
 
+// Every mark and line of a repaint with every point placed, in drawing order: each structure's marks, then its
+// segment; the occlusal line between the midpoints of the crowns and of the molars; the lip marks before the
+// nose tip's. Landmark k lies at (100 k, 50 k + 7), the scale from (10, 20) to (30, 20); the view is the picture.
+TEST(RepaintItems, EachMarkAndSegmentOnItsOwnPoints) {
+    struct At {
+        double x, y;
+    };
+    const auto L = [](Landmark l) {
+        const double k = static_cast<double>(IndexOf(l) + 1);
+        return At{100 * k, 50 * k + 7};
+    };
+    const auto mid = [](At a, At b) { return At{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2}; };
+    struct Item {
+        const char* name;
+        At a;
+        std::optional<At> b;  // none: a mark at a
+    };
+    using enum Landmark;
+    const At start{10, 20}, end{30, 20};
+    const Item items[] = {
+        {"mark scale start", start, {}},
+        {"mark scale end", end, {}},
+        {"scale bar", start, end},
+        {"mark Nasion", L(Nasion), {}},
+        {"mark Sella", L(Sella), {}},
+        {"Nasion-Sella", L(Nasion), L(Sella)},
+        {"mark Porion", L(Porion), {}},
+        {"mark Orbitale", L(Orbitale), {}},
+        {"Porion-Orbitale", L(Porion), L(Orbitale)},
+        {"mark ANS", L(ANS), {}},
+        {"mark PNS", L(PNS), {}},
+        {"ANS-PNS", L(ANS), L(PNS)},
+        {"mark A Point", L(APoint), {}},
+        {"Nasion-A Point", L(Nasion), L(APoint)},
+        {"mark B Point", L(BPoint), {}},
+        {"Nasion-B Point", L(Nasion), L(BPoint)},
+        {"mark Pogonion", L(Pogonion), {}},
+        {"Nasion-Pogonion", L(Nasion), L(Pogonion)},
+        {"mark Menton", L(Menton), {}},
+        {"mark Corpus Left", L(CorpusLeft), {}},
+        {"Menton-Corpus Left", L(Menton), L(CorpusLeft)},
+        {"mark Ramus Down", L(RamusDown), {}},
+        {"mark Articulare", L(Articulare), {}},
+        {"Ramus Down-Articulare", L(RamusDown), L(Articulare)},
+        {"mark Mx 1 Crown", L(Mx1Crown), {}},
+        {"mark Mx 1 Root", L(Mx1Root), {}},
+        {"Mx 1 Crown-Mx 1 Root", L(Mx1Crown), L(Mx1Root)},
+        {"mark Mn 1 Crown", L(Mn1Crown), {}},
+        {"mark Mn 1 Root", L(Mn1Root), {}},
+        {"Mn 1 Crown-Mn 1 Root", L(Mn1Crown), L(Mn1Root)},
+        {"mark Mx 6 Distal", L(Mx6Distal), {}},
+        {"mark Mx 6 Root", L(Mx6Root), {}},
+        {"Mx 6 Distal-Mx 6 Root", L(Mx6Distal), L(Mx6Root)},
+        {"mark Mn 6 Distal", L(Mn6Distal), {}},
+        {"mark Mn 6 Root", L(Mn6Root), {}},
+        {"Mn 6 Distal-Mn 6 Root", L(Mn6Distal), L(Mn6Root)},
+        {"occlusal line", mid(L(Mx1Crown), L(Mn1Crown)), mid(L(Mx6Distal), L(Mn6Distal))},
+        {"mark Upper Lip", L(UpperLip), {}},
+        {"mark Lower Lip", L(LowerLip), {}},
+        {"mark Nose Tip", L(NoseTip), {}},
+        {"mark Soft Pogonion", L(SoftPogonion), {}},
+        {"Nose Tip-Soft Pogonion", L(NoseTip), L(SoftPogonion)},
+    };
+    TracingRecord r;
+    r.ScaleX1 = start.x, r.ScaleY1 = start.y, r.ScaleX2 = end.x, r.ScaleY2 = end.y;
+    for (Landmark l : kAllLandmarks) r.landmarks[l] = {L(l).x, L(l).y};
+    const std::vector<DisplayLine> lines = RepaintLines(r, View{1, 0, 0});
+    std::size_t at = 0;
+    auto next = [&] { return at < lines.size() ? std::optional(lines[at++]) : std::nullopt; };
+    auto line = [](double x1, double y1, double x2, double y2) {
+        return std::optional(DisplayLine{float(x1), float(y1), float(x2), float(y2)});
+    };
+    for (const Item& item : items) {
+        if (item.b) {
+            EXPECT_EQ(next(), line(item.a.x, item.a.y, item.b->x, item.b->y)) << item.name;
+            continue;
+        }
+        const double x = item.a.x, y = item.a.y;  // an X reaching 50 display units each way
+        EXPECT_EQ(next(), line(x + 50, y + 50, x - 50, y - 50)) << item.name << ", first stroke";
+        EXPECT_EQ(next(), line(x + 50, y - 50, x - 50, y + 50)) << item.name << ", second stroke";
+    }
+    EXPECT_EQ(at, lines.size()) << "lines beyond the last item";
+}
+
 TEST(RepaintItems, PointsOnOrBeyondTheTopOrLeftEdgeAreNotPlaced) {
     for (auto [x, y, count] : {std::tuple{0.0, 500.0, 2u}, {500.0, 0.0, 2u}, {-200.0, -200.0, 2u}, {0.5, 0.5, 5u}}) {
         TracingRecord r;
