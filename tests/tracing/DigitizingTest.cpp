@@ -145,6 +145,26 @@ TEST(ClickMode, ToolButtonsEnterTheirSequences) {
     EXPECT_TRUE(OnMouseUp(state).pointer == PointerShape::Arrow && state.ClickMode == 91);
 }
 
+// The scale button takes the length of the entry chosen, compared exactly; other text keeps the last length.
+TEST(ClickMode, TheScaleButtonTakesTheChosenLength) {
+    struct Row {
+        const char* text;
+        std::int16_t before, length;
+    };
+    const Row rows[] = {{"2 cm", 100, 20}, {"5 cm", 20, 50}, {"10 cm", 20, 100}, {"10cm", 50, 50}, {"", 0, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        DigitizeState state;
+        TracingRecord record;
+        record.ScaleLength = row.before, record.ScaleX1 = record.ScaleY2 = 300;
+        const Reaction r = OnScaleButton(state, record, row.text);
+        EXPECT_EQ(record.ScaleLength, row.length);
+        EXPECT_EQ(r.lblScale.value_or(U), "시작점");
+        EXPECT_EQ(state.ClickMode, 1);
+        EXPECT_EQ((std::pair{record.ScaleX1, record.ScaleY2}), (std::pair{kNotPlaced, kNotPlaced}));
+    }
+}
+
 TEST(ClickMode, EachLandmarkIsPlacedInItsOwnModes) {
     struct Row {
         Landmark landmark;
@@ -170,6 +190,75 @@ TEST(ClickMode, EachLandmarkIsPlacedInItsOwnModes) {
             for (Landmark l : kAllLandmarks)
                 if (record.landmarks[l].x != kNotPlaced) placed.push_back(l);
             EXPECT_EQ(placed, std::vector{row.landmark}) << "mode " << mode;
+        }
+    }
+}
+
+// Each landmark k: its entry in the landmark list chooses re-place mode 40 + k; a left click in mode 10 + k
+// places it alone and prompts for the next; the prompt for it comes with the click before (for Nasion, with
+// the landmark button); a right click in mode 11 + k steps back to it with its back prompt.
+TEST(ClickMode, EachLandmarksEntryModesAndPrompts) {
+    struct Row {
+        Landmark landmark;
+        const char* entry;
+        const char* forward;
+        const char* back;  // none for the last
+    };
+    using enum Landmark;
+    const Row rows[] = {
+        {Nasion, "Nasion", "Nasion", "Nasion"},
+        {Sella, "Sella", "Sella", "Sella"},
+        {Porion, "Porion", "Porion", "Porion"},
+        {Orbitale, "Orbitale", "Orbitale", "Orbitale"},
+        {ANS, "ANS", "ANS", "ANS"},
+        {PNS, "PNS", "PNS", "PNS"},
+        {APoint, "A Point", "A point", "A Point"},
+        {BPoint, "B Point", "B Point", "B Point"},
+        {Pogonion, "Pogonion", "Pogonion", "Pogonion"},
+        {Menton, "Menton", "Menton", "Menton"},
+        {CorpusLeft, "Corpus Left", "Corpus Left", "Corpus Left"},
+        {RamusDown, "Ramus Down", "Ramus Down", "Ramus Down"},
+        {Articulare, "Articulare", "Articulare", "Articulare"},
+        {Mx1Crown, "Mx 1 Crown", "Mx 1 Crown", "Mx 1 Crown"},
+        {Mx1Root, "Mx 1 Root", "Mx 1 Root", "Mx 1 Root"},
+        {Mn1Crown, "Mn 1 Crown", "Mn 1 Crown", "Mn 1 Crown"},
+        {Mn1Root, "Mn 1 Root", "Mn 1 Root", "Mn 1 Root"},
+        {Mx6Distal, "Mx 6 Distal", "Mx 6 Distal", "Mx 6 Crown"},
+        {Mx6Root, "Mx 6 Root", "Mx 6 Root", "Mx 6 Root"},
+        {Mn6Distal, "Mn 6 Distal", "Mn 6 Distal", "Mn 6 Crown"},
+        {Mn6Root, "Mn 6 Root", "Mn 6 Root", "Mn 6 Root"},
+        {NoseTip, "Nose Tip", "Nose Tip", "Nose Tip"},
+        {UpperLip, "Upper Lip", "Upper Lip", "Upper Lip"},
+        {LowerLip, "Lower Lip", "Lower Lip", "Lower Lip"},
+        {SoftPogonion, "Soft Pogonion", "Soft Pogonion", nullptr},
+    };
+    ASSERT_EQ(std::size(rows), kLandmarkCount);
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        SCOPED_TRACE(row.entry);
+        const auto k = static_cast<std::int16_t>(i + 1);
+        DigitizeState state;
+        state.view.Zoom = 1;
+        TracingRecord record;
+        OnModifyButton(state, row.entry);
+        EXPECT_EQ(state.ClickMode, 40 + k) << "chosen from the list";
+        state.ClickMode = static_cast<std::int16_t>(10 + k);
+        OnMouseDown(state, record, L, 900, 600, kArea);
+        std::vector<Landmark> placed;
+        for (Landmark l : kAllLandmarks)
+            if (record.landmarks[l].x != kNotPlaced) placed.push_back(l);
+        EXPECT_EQ(placed, std::vector{row.landmark}) << "placed in mode " << 10 + k;
+        if (k == 1) {
+            EXPECT_EQ(OnLandmarkButton(state).lblLandmark.value_or(U), row.forward) << "the landmark button";
+        } else {
+            state.ClickMode = static_cast<std::int16_t>(10 + k - 1);
+            EXPECT_EQ(OnMouseDown(state, record, L, 900, 600, kArea).lblLandmark.value_or(U), row.forward)
+                << "the click before";
+        }
+        if (row.back) {
+            state.ClickMode = static_cast<std::int16_t>(10 + k + 1);
+            EXPECT_EQ(OnMouseDown(state, record, R, 900, 600, kArea).lblLandmark.value_or(U), row.back)
+                << "a step back";
         }
     }
 }
@@ -201,8 +290,11 @@ TEST(ClickMode, OpeningFitsTheWholePictureAndMagnifyToggles) {
         DisplaySizes sizes;
         double open, second;
     };
-    const Row rows[] = {
-        {{9000, 6000, 2000, 1000}, 4.5, 6}, {{9000, 6000, 1000, 2000}, 3, 9}, {{9000, 6000, 3000, 2000}, 3, 3}};
+    const Row rows[] = {{{9000, 6000, 2000, 1000}, 4.5, 6},
+                        {{9000, 6000, 1000, 2000}, 3, 9},
+                        {{9000, 6000, 3000, 2000}, 3, 3},
+                        // Fits equal in single precision only: the width fit, kept by the button.
+                        {{18990, 15765, 151125, 125460}, 18990.0 / 151125, 18990.0 / 151125}};
     for (const Row& row : rows) {
         DigitizeState state;
         state.view = {1, 300, 200};
@@ -239,8 +331,9 @@ TEST(ClickMode, PanFollowsEachAxisOnItsOwnWithoutClamping) {
         {2400, 1000, 100, 1},  // left by 100 picture units; height never pans
         {3000, 3000, 0, 1},    // back to the edge exactly
         {3600, 3000, 0, 0},    // would show space left of the picture: kept
-        {0, 0, 500, 1},        // the right edge meets the display's exactly
-        {-6, 0, 500, 0},       // one unit further: kept, not clamped
+        {1200, 0, 300, 1},
+        {0, 0, 500, 1},   // the right edge meets the display's exactly
+        {-6, 0, 500, 0},  // one unit further: kept, not clamped
     };
     for (const Step& s : steps) {
         const Reaction r = OnMouseMove(state, L, s.X, s.Y, wide);
@@ -308,6 +401,90 @@ TEST(RepaintItems, EveryPointPlacedDraws27MarksAnd15Segments) {
     const auto occlusal = RepaintLines(o, View{1, 0, 0});
     ASSERT_EQ(occlusal.size(), 9u);
     EXPECT_EQ(occlusal[8], (DisplayLine{1000.5f, 2050, 3000, 2250.5f}));
+}
+
+// Every mark and line of a repaint with every point placed, in drawing order: each structure's marks, then its
+// segment; the occlusal line between the midpoints of the crowns and of the molars; the lip marks before the
+// nose tip's. Landmark k lies at (100 k, 50 k + 7), the scale from (10, 20) to (30, 20); the view is the picture.
+TEST(RepaintItems, EachMarkAndSegmentOnItsOwnPoints) {
+    struct At {
+        double x, y;
+    };
+    const auto L = [](Landmark l) {
+        const double k = static_cast<double>(IndexOf(l) + 1);
+        return At{100 * k, 50 * k + 7};
+    };
+    const auto mid = [](At a, At b) { return At{a.x / 2 + b.x / 2, a.y / 2 + b.y / 2}; };
+    struct Item {
+        const char* name;
+        At a;
+        std::optional<At> b;  // none: a mark at a
+    };
+    using enum Landmark;
+    const At start{10, 20}, end{30, 20};
+    const Item items[] = {
+        {"mark scale start", start, {}},
+        {"mark scale end", end, {}},
+        {"scale bar", start, end},
+        {"mark Nasion", L(Nasion), {}},
+        {"mark Sella", L(Sella), {}},
+        {"Nasion-Sella", L(Nasion), L(Sella)},
+        {"mark Porion", L(Porion), {}},
+        {"mark Orbitale", L(Orbitale), {}},
+        {"Porion-Orbitale", L(Porion), L(Orbitale)},
+        {"mark ANS", L(ANS), {}},
+        {"mark PNS", L(PNS), {}},
+        {"ANS-PNS", L(ANS), L(PNS)},
+        {"mark A Point", L(APoint), {}},
+        {"Nasion-A Point", L(Nasion), L(APoint)},
+        {"mark B Point", L(BPoint), {}},
+        {"Nasion-B Point", L(Nasion), L(BPoint)},
+        {"mark Pogonion", L(Pogonion), {}},
+        {"Nasion-Pogonion", L(Nasion), L(Pogonion)},
+        {"mark Menton", L(Menton), {}},
+        {"mark Corpus Left", L(CorpusLeft), {}},
+        {"Menton-Corpus Left", L(Menton), L(CorpusLeft)},
+        {"mark Ramus Down", L(RamusDown), {}},
+        {"mark Articulare", L(Articulare), {}},
+        {"Ramus Down-Articulare", L(RamusDown), L(Articulare)},
+        {"mark Mx 1 Crown", L(Mx1Crown), {}},
+        {"mark Mx 1 Root", L(Mx1Root), {}},
+        {"Mx 1 Crown-Mx 1 Root", L(Mx1Crown), L(Mx1Root)},
+        {"mark Mn 1 Crown", L(Mn1Crown), {}},
+        {"mark Mn 1 Root", L(Mn1Root), {}},
+        {"Mn 1 Crown-Mn 1 Root", L(Mn1Crown), L(Mn1Root)},
+        {"mark Mx 6 Distal", L(Mx6Distal), {}},
+        {"mark Mx 6 Root", L(Mx6Root), {}},
+        {"Mx 6 Distal-Mx 6 Root", L(Mx6Distal), L(Mx6Root)},
+        {"mark Mn 6 Distal", L(Mn6Distal), {}},
+        {"mark Mn 6 Root", L(Mn6Root), {}},
+        {"Mn 6 Distal-Mn 6 Root", L(Mn6Distal), L(Mn6Root)},
+        {"occlusal line", mid(L(Mx1Crown), L(Mn1Crown)), mid(L(Mx6Distal), L(Mn6Distal))},
+        {"mark Upper Lip", L(UpperLip), {}},
+        {"mark Lower Lip", L(LowerLip), {}},
+        {"mark Nose Tip", L(NoseTip), {}},
+        {"mark Soft Pogonion", L(SoftPogonion), {}},
+        {"Nose Tip-Soft Pogonion", L(NoseTip), L(SoftPogonion)},
+    };
+    TracingRecord r;
+    r.ScaleX1 = start.x, r.ScaleY1 = start.y, r.ScaleX2 = end.x, r.ScaleY2 = end.y;
+    for (Landmark l : kAllLandmarks) r.landmarks[l] = {L(l).x, L(l).y};
+    const std::vector<DisplayLine> lines = RepaintLines(r, View{1, 0, 0});
+    std::size_t at = 0;
+    auto next = [&] { return at < lines.size() ? std::optional(lines[at++]) : std::nullopt; };
+    auto line = [](double x1, double y1, double x2, double y2) {
+        return std::optional(DisplayLine{float(x1), float(y1), float(x2), float(y2)});
+    };
+    for (const Item& item : items) {
+        if (item.b) {
+            EXPECT_EQ(next(), line(item.a.x, item.a.y, item.b->x, item.b->y)) << item.name;
+            continue;
+        }
+        const double x = item.a.x, y = item.a.y;  // an X reaching 50 display units each way
+        EXPECT_EQ(next(), line(x + 50, y + 50, x - 50, y - 50)) << item.name << ", first stroke";
+        EXPECT_EQ(next(), line(x + 50, y - 50, x - 50, y + 50)) << item.name << ", second stroke";
+    }
+    EXPECT_EQ(at, lines.size()) << "lines beyond the last item";
 }
 
 TEST(RepaintItems, PointsOnOrBeyondTheTopOrLeftEdgeAreNotPlaced) {

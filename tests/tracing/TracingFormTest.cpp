@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <QStyle>
 #include <QTest>
 #include <filesystem>
+#include <map>
 
 #include "ceph/CephRecord.h"
 #include "intake/PreviewForm.h"
@@ -175,6 +177,20 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     // The boxes show one decimal; the record keeps the measurement itself.
     EXPECT_EQ(box("txtSNMP") + u'|' + labelText("frmCephalo", "lblPFHAFH"),
               QString::number(m.SNMP, 'f', 1) + u'|' + QString::number(m.PFHAFH, 'f', 1));
+    // Each shown value in its own box or label, with one decimal.
+    using TM = TracingMeasures;
+    const std::pair<const char*, double TM::*> shown[] = {
+        {"txtSNA", &TM::SNA},   {"txtSNB", &TM::SNB},       {"lblANB", &TM::ANB},   {"txtFA", &TM::FA},
+        {"txtABMP", &TM::ABMP}, {"lblODI", &TM::ODI},       {"lblAPDI", &TM::APDI}, {"txtPFH", &TM::PFH},
+        {"txtAFH", &TM::AFH},   {"lblPFHAFH", &TM::PFHAFH}, {"txtSNMP", &TM::SNMP}, {"txtFMA", &TM::FMA},
+        {"txtPPMP", &TM::PPMP}, {"txtWits", &TM::Wits},     {"txtOPMP", &TM::OPMP}, {"txtUISN", &TM::UISN},
+        {"txtIMPA", &TM::IMPA}, {"txtUIFP", &TM::UIFP},     {"txtLIFP", &TM::LIFP}, {"txtUL", &TM::UL},
+        {"txtLL", &TM::LL},
+    };
+    for (const auto& [name, value] : shown) {
+        const QString text = name[0] == 't' ? box(name) : labelText("frmCephalo", name);
+        EXPECT_EQ(text, QString::number(m.*value, 'f', 1)) << name;
+    }
     EXPECT_TRUE(Ceph().IIA == m.IIA && Ceph().UIFP != std::stod(box("txtUIFP").toStdString()));
     EXPECT_TRUE(Ceph().Sum == 0 && !Ceph().MsgCephalo.empty());  // Sum is not handed over; the evaluation ran
     EXPECT_TRUE(!isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdPreview") &&
@@ -188,6 +204,130 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     // Drawn with the saved page's offsets: the film's green Sella just up and left of the traced one.
     const QColor nearSella = page1.pixelColor(qRound((68.5 - 15) * 96 / 25.4), qRound((89.3 - 15) * 96 / 25.4));
     EXPECT_TRUE(nearSella.green() > 200 && nearSella.red() < 60) << nearSella.name().toStdString();
+}
+
+// The form as laid out: title, every control's caption (or a list's entries and its text), its place in
+// twips and its place in the tab order. The display is sized at load to the screen less the tool strip
+// (2495) and a margin (445).
+TEST_F(TracingFormTest, TheFormsTitleCaptionsPlacesAndTabOrder) {
+    EXPECT_EQ(form(kForm)->windowTitle(), QStringLiteral("Veltrane"));
+    const QRect screen = ScreenArea();
+    constexpr const char* kLandmarkEntries =
+        "Nasion|Sella|Porion|Orbitale|ANS|PNS|A Point|B Point|Pogonion|Menton|Corpus Left|Ramus Down|Articulare|"
+        "Mx 1 Crown|Mx 1 Root|Mn 1 Crown|Mn 1 Root|Mx 6 Distal|Mx 6 Root|Mn 6 Distal|Mn 6 Root|Nose Tip|Upper Lip|"
+        "Lower Lip|Soft Pogonion ()";
+    struct Row {
+        const char* name;
+        const char* caption;
+        int left, top, width, height;  // twips
+        int tab;
+    };
+    const Row rows[] = {
+        {"cmdOpen", "Image 열기", 360, 240, 1695, 495, 0},
+        {"cmdScale", "Scale 설정", 360, 1440, 1695, 495, 1},
+        {"cboScale", "2 cm|5 cm|10 cm (2 cm)", 360, 960, 1695, 345, 2},
+        {"cmdLandmark", "Landmark 설정", 360, 2520, 1695, 495, 3},
+        {"cmdModify", "Landmark 수정", 360, 4080, 1695, 495, 4},
+        {"cboLandmark", kLandmarkEntries, 360, 3600, 1695, 345, 5},
+        {"cmdMagnify", "Image 확대축소", 360, 4800, 1695, 495, 6},
+        {"cmdMove", "Image 이동", 360, 5520, 1695, 495, 7},
+        {"cmdPreview", "결과인쇄 보기", 360, 6240, 1695, 495, 8},
+        {"cmdClose", "닫    기", 360, 6960, 1695, 495, 9},
+        {"lblScale", "", 360, 2040, 1575, 255, 10},
+        {"lblLandmark", "", 360, 3120, 1575, 255, 11},
+        {"picCeph", "", 2520, 0, screen.width() * 15 - 2495, screen.height() * 15 - 445, 12},
+    };
+    std::map<int, QString> byTab;  // the controls that take focus, by their place in the tab order
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QWidget* w = control<QWidget>(kForm, r.name);
+        ASSERT_NE(w, nullptr);
+        QString caption;
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) caption = b->text();
+        if (auto* l = qobject_cast<QLabel*>(w)) caption = l->text();
+        if (auto* c = qobject_cast<QComboBox*>(w)) {
+            QStringList entries;
+            for (int i = 0; i < c->count(); ++i) entries << c->itemText(i);
+            caption = entries.join(u'|') + QStringLiteral(" (") + c->currentText() + u')';
+        }
+        EXPECT_EQ(caption, QString::fromUtf8(r.caption));
+        EXPECT_EQ(w->x(), r.left / 15);
+        EXPECT_EQ(w->y(), r.top / 15);
+        // Within the pixel that the display's twips fall in; the others are whole pixels.
+        EXPECT_NEAR(w->width(), r.width / 15.0, 1.0 - 1.0 / 15);
+        EXPECT_NEAR(w->height(), r.height / 15.0, 1.0 - 1.0 / 15);
+        if (!qobject_cast<QLabel*>(w)) byTab[r.tab] = QString::fromUtf8(r.name);  // a label takes no focus
+    }
+    QStringList tabOrder, chain;  // the controls that take focus, and the same along the form's focus chain
+    for (const auto& [tab, name] : byTab) tabOrder << name;
+    QWidget* first = control<QWidget>(kForm, "cmdOpen");
+    QWidget* at = first;
+    do {
+        if (tabOrder.contains(at->objectName()) && !chain.contains(at->objectName())) chain << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at != first);
+    EXPECT_EQ(chain, tabOrder);
+}
+
+// A grey film with structure and grain, as a radiograph compresses, written as an 8-bit grey JPEG.
+QString GreyFilm(const QString& path, int w, int h) {
+    QImage film(w, h, QImage::Format_Grayscale8);
+    std::uint32_t s = 11;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            s = s * 1664525u + 1013904223u;
+            film.scanLine(y)[x] = static_cast<uchar>(30 + x * 150 / w + ((x / 40 + y / 40) % 2) * 40 + (s >> 28));
+        }
+    EXPECT_TRUE(film.save(path, "JPEG", 90));
+    return path;
+}
+
+// The shown display paints the film as Qt's smooth scaling of its 32-bit copy makes it, at the fit the
+// film opens with and after each press of the magnify button, its corner on the drawing area's, and the
+// background beside it: within two levels a channel, at every pixel.
+TEST_F(TracingFormTest, TheShownFilmIsQtsSmoothScalingAtEachFit) {
+    struct Film {
+        const char* name;
+        int width, height;
+    };
+    const Film films[] = {{"wide.jpg", 1800, 1400}, {"tall.jpg", 1000, 1700}};  // the second after the first
+    for (const Film& f : films) {
+        open(GreyFilm(home() + u'/' + QString::fromUtf8(f.name), f.width, f.height));
+        const QImage film = Radiograph();
+        ASSERT_EQ(film.format(), QImage::Format_Grayscale8) << f.name;
+        const double widthFit = double(display()->width()) / film.width();
+        const double heightFit = double(display()->height()) / film.height();
+        const double fits[] = {std::min(widthFit, heightFit), std::max(widthFit, heightFit)};
+        for (int press = 0; press < 3; ++press) {
+            SCOPED_TRACE(::testing::Message() << f.name << " after " << press << " presses of the magnify button");
+            if (press > 0) click(kForm, "cmdMagnify");
+            const double zoom = fits[press % 2];
+            const QRect area = display()->contentsRect();
+            QImage expected(area.size(), QImage::Format_RGB32);
+            expected.fill(display()->palette().color(QPalette::Button));
+            QPainter(&expected).drawImage(0,
+                                          0,
+                                          film.convertToFormat(QImage::Format_RGB32)
+                                              .scaled(qRound(film.width() * zoom),
+                                                      qRound(film.height() * zoom),
+                                                      Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation));
+            const QImage shown = display()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(area);
+            ASSERT_EQ(shown.size(), expected.size());
+            int differing = 0, worst = 0;
+            QPoint first(-1, -1);
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) {
+                    const QRgb a = shown.pixel(x, y), b = expected.pixel(x, y);
+                    const int d = std::max(
+                        {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+                    worst = std::max(worst, d);
+                    if (d > 2 && differing++ == 0) first = {x, y};
+                }
+            EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y() << ", by up to " << worst;
+            QCoreApplication::processEvents();  // a glance: the other fit is made meanwhile
+        }
+    }
 }
 
 // The display's two-pixel border is no part of the picture: a press there places nothing, except that a pan

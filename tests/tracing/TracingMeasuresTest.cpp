@@ -7,19 +7,29 @@
 #include <cmath>
 #include <span>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "ceph/CephRecord.h"
 #include "platform/Seams.h"
 #include "support/SampleTracing.h"
+#include "support/WorkedTracing.h"
 #include "tracing/Geometry.h"
 #include "tracing/TracingChecks.h"
+#include "tracing/TracingHandOver.h"
 #include "tracing/TracingMeasures.h"
 
 namespace vt {
 namespace {
 
 using testing::SampleInput;
+
+// The two refusals of the result button, as the clinician reads them.
+constexpr std::string_view kLandmarksRefused =
+    "Landmark 설정이 정상적으로 입력되지 않았습니다. 확인하시고 [결과인쇄 보기] 단추를 다시 눌러 주세요!";
+constexpr std::string_view kScaleRefused =
+    "Scale 설정이 정상적으로 입력되지 않았습니다. 확인하시고 [결과인쇄 보기] 단추를 다시 눌러 주세요!";
 
 TEST(Geometry, ArcTangentAxesAreExactAndDiagonalsCarryTheProgramsPi) {
     const double rows[][3] = {{0, 0, 0},
@@ -28,7 +38,9 @@ TEST(Geometry, ArcTangentAxesAreExactAndDiagonalsCarryTheProgramsPi) {
                               {5, 0, 0},
                               {-5, 0, 180},
                               {1, 1, 45.00000000000005},
-                              {-1, -1, -134.99999999999995}};
+                              {-1, 1, 134.99999999999995},
+                              {-1, -1, -134.99999999999995},
+                              {1, -1, -45.00000000000005}};
     for (const auto& r : rows) EXPECT_NEAR(ArcTangent(r[0], r[1]), r[2], 1e-14) << r[0] << "," << r[1];
     EXPECT_GT(ArcTangent(1, 1), 45.0);  // the short pi makes every angle a hair larger
 }
@@ -42,6 +54,7 @@ TEST(Geometry, LineCrossingsFeetAndDistancesWithTheirSpecialCases) {
                                {{3, 0, 3, 5, 7, 0, 7, 5}, 3, 0},  // two verticals: first line's x
                                {{3, 0, 3, 5, 0, 1, 6, 4}, 3, 2.5},
                                {{0, 1, 6, 4, 3, 0, 3, 5}, 3, 2.5},
+                               {{0, 0, 2, 2, 0, 0, 2, 2}, 0, 0},  // the same line twice: the first point
                                {{0, 0, 2, 2, 1, 0, 3, 2}, 0, 0},
                                {{0, 2, 5, 2, 1, 0, 1, 9}, 1, 2}};  // parallels: the first point
     for (const auto& [l, x, y] : crossings)
@@ -185,32 +198,130 @@ TEST(TracingMeasures, ShiftScaleAndHeadTurnedOnTheFilm) {
     EXPECT_LT(SignedDistance({-100, 8.75}, {-100, -8.75}, {0, 0}), 0);
     EXPECT_NEAR(Measure(SampleInput(0.1, {3000, 4000}, 40)).ABMP, 73.4924, 1e-3);  // not -286.5
     // A face looking left is still refused for its landmarks.
-    EXPECT_EQ(RefusalMessage(CheckTracing(Measure(SampleInput(0.1, {3000, 4000}, 0, true)))), kLandmarkMessage);
+    EXPECT_EQ(RefusalMessage(CheckTracing(Measure(SampleInput(0.1, {3000, 4000}, 0, true)))), kLandmarksRefused);
+}
+
+// The worked tracing's 44 values, each from its definition, and the value of the cephalometric record each is
+// handed to (none: it stays with the tracing pages). Directions in degrees, counter-clockwise with y up:
+// S->N 0, S->Ar -126.87 (30 back, 40 down), Ar->S 53.13, Ar->RD -90, RD->Ar 90, CL->Me -26.57 (1 in 2),
+// Me->CL 153.43, Go->N 36.87 (100 on, 75 up), A->N 84.29 (4 on, 40 up), B->N 82.41 (12 on, 90 up), Pog->N 90,
+// Po->Or -7.13 (80 on, 10 down), Pog->A 93.27 (4 back, 70 up), B->A 80.91 (8 on, 50 up), S->Gn -60.75 (70 on,
+// 125 down), PNS->ANS 4.76 (60 on, 5 up), MM->IM 14.04 (40 on, 10 up), U1C->U1R 113.81 (15 back, 34 up),
+// U1R->U1C -66.19, L1R->L1C 65.56 (15 on, 33 up).
+struct WorkedValue {
+    const char* name;
+    double TracingMeasures::*measure;
+    double value;
+    double CephRecord::*handedTo;
+};
+
+using TM = TracingMeasures;
+using CR = CephRecord;
+const WorkedValue kWorkedValues[] = {
+    {"SA", &TM::SA, 126.869897646, nullptr},             // 0 - -126.87
+    {"AA", &TM::AA, 143.130102354, nullptr},             // 53.13 - -90
+    {"GA", &TM::GA, 116.565051177, nullptr},             // 90 - -26.57
+    {"Sum", &TM::Sum, 386.565051177, nullptr},           // SA + AA + GA; the record's Sum is its own
+    {"UGA", &TM::UGA, 53.130102354, nullptr},            // 90 - 36.87
+    {"LGA", &TM::LGA, 63.434948823, nullptr},            // 36.87 - -26.57
+    {"SNA", &TM::SNA, 84.289406863, &CR::SNA},           // 84.29 - 0
+    {"SNB", &TM::SNB, 82.405356631, &CR::SNB},           // 82.41 - 0
+    {"ANB", &TM::ANB, 1.884050231, &CR::ANB},            // SNA - SNB
+    {"SNPg", &TM::SNPg, 90, &CR::SNPg},                  // 90 - 0
+    {"FA", &TM::FA, 97.125016349, &CR::FA},              // 90 - -7.13
+    {"FC", &TM::FC, -8.981081061, nullptr},              // 84.29 - 93.27
+    {"ABA", &TM::ABA, -9.090276921, &CR::ABA},           // 80.91 - 90
+    {"YA", &TM::YA, 53.626157315, nullptr},              // -7.13 - -60.75
+    {"SNMP", &TM::SNMP, 26.565051177, &CR::SNMP},        // 0 - -26.57
+    {"FMA", &TM::FMA, 19.440034828, &CR::FMA},           // -7.13 - -26.57
+    {"PPMP", &TM::PPMP, 31.328692868, &CR::PPMP},        // 4.76 - -26.57
+    {"ABMP", &TM::ABMP, 72.525225744, &CR::ABMP},        // 153.43 - 80.91
+    {"ACB", &TM::ACB, 70, nullptr},                      // S-N
+    {"PCB", &TM::PCB, 50, nullptr},                      // Ar-S: 30 and 40
+    {"RH", &TM::RH, 35, nullptr},                        // Ar-Go along x 40
+    {"BL", &TM::BL, 100.623058987, nullptr},             // Go-Me: 90 and 45
+    {"FD", &TM::FD, 125, nullptr},                       // N-Go: 100 and 75
+    {"FL", &TM::FL, 143.265487819, nullptr},             // Gn-S: 70 and 125
+    {"PFH", &TM::PFH, 80.777472107, &CR::PFH},           // S-Go: 30 and 75
+    {"AFH", &TM::AFH, 120.415945788, &CR::AFH},          // N-Me: 10 and 120
+    {"PFHAFH", &TM::PFHAFH, 67.082039325, &CR::PFHAFH},  // PFH / AFH x 100
+    {"Wits", &TM::Wits, 19.887921253, &CR::Wits},        // AO and BO 1680 and 860 over root 1700 ahead of MM
+    {"ODI", &TM::ODI, 60.636567704, &CR::ODI},           // (FMA - PPMP) + ABMP
+    {"APDI", &TM::APDI, 76.146081388, &CR::APDI},        // (180 - ABMP) - PPMP
+    {"OPMP", &TM::OPMP, 40.601294645, &CR::OPMP},        // 14.04 - -26.57
+    {"UISN", &TM::UISN, 113.805943518, &CR::UISN},       // 113.81 - 0
+    {"UIPP", &TM::UIPP, 109.042301828, &CR::UIPP},       // 113.81 - 4.76
+    {"IMPA", &TM::IMPA, 87.878903603, &CR::IMPA},        // 153.43 - 65.56
+    {"FMIA", &TM::FMIA, 72.681061568, &CR::FMIA},        // (180 - FMA) - IMPA
+    {"IIA", &TM::IIA, 131.750101701, &CR::IIA},          // ((360 - SNMP) - UISN) - IMPA
+    {"UIOP", &TM::UIOP, 80.230299949, &CR::UIOP},        // 14.04 - -66.19
+    {"LIOP", &TM::LIOP, 51.519801752, &CR::LIOP},        // 65.56 - 14.04
+    {"UIFP", &TM::UIFP, 6, &CR::UIFP},                   // 6 ahead of N-Pog at x 140
+    {"LIFP", &TM::LIFP, 2, &CR::LIFP},                   // 2 ahead
+    {"UIAP", &TM::UIAP, 8.386319209, nullptr},           // 588 over root 4916 ahead of A-Pog
+    {"LIAP", &TM::LIAP, 4.164634709, nullptr},           // 292 over root 4916 ahead
+    {"UL", &TM::UL, -1.717795003, &CR::UL},              // 150 over root 7625 behind Prn-Pog'
+    {"LL", &TM::LL, 2.862991672, &CR::LL},               // 250 over root 7625 ahead
+};
+
+TEST(TracingMeasures, TheWorkedTracingMeasuresAsItsDefinitionsGive) {
+    const TracingMeasures m = Measure(testing::WorkedInput());
+    for (const WorkedValue& w : kWorkedValues) EXPECT_NEAR(m.*w.measure, w.value, 1e-6) << w.name;
+}
+
+// 28 values go to the cephalometric record, each to its own; its Sum and comment stay as they were.
+TEST(TracingHandOver, EachValueGoesToItsOwnPlace) {
+    TracingMeasures m;
+    for (const WorkedValue& w : kWorkedValues) m.*w.measure = w.value;
+    CephRecord before;
+    before.Sum = 395.5, before.MsgCephalo = "kept";
+    const CephRecord after = HandedOver(before, m);
+    int handed = 0;
+    for (const WorkedValue& w : kWorkedValues) {
+        if (!w.handedTo) continue;
+        ++handed;
+        EXPECT_EQ(after.*w.handedTo, w.value) << w.name;
+    }
+    EXPECT_EQ(handed, 28);
+    EXPECT_EQ(after.Sum, 395.5);
+    EXPECT_EQ(after.MsgCephalo, "kept");
 }
 
 TEST(TracingChecks, BoundsAreStrictAndTheLandmarkMessageWins) {
     const TracingMeasures good = Measure(SampleInput(0.1));
+    using TM = TracingMeasures;
     struct Row {
-        double TracingMeasures::*v;
+        const char* name;
+        double TM::*v;
         double bound;
         bool angle;
     };
-    const Row rows[] = {{&TracingMeasures::SNMP, 2, true},
-                        {&TracingMeasures::SNMP, 68, true},
-                        {&TracingMeasures::IMPA, 45, true},
-                        {&TracingMeasures::Wits, 26, false},
-                        {&TracingMeasures::Wits, -30, false},
-                        {&TracingMeasures::LL, -13, false}};
+    // Every bound of the ten angles and the seven distances.
+    const Row rows[] = {
+        {"SNMP", &TM::SNMP, 2, true},    {"SNMP", &TM::SNMP, 68, true},   {"FMA", &TM::FMA, -6, true},
+        {"FMA", &TM::FMA, 60, true},     {"PPMP", &TM::PPMP, -6, true},   {"PPMP", &TM::PPMP, 60, true},
+        {"SNA", &TM::SNA, 42, true},     {"SNA", &TM::SNA, 121, true},    {"SNB", &TM::SNB, 39, true},
+        {"SNB", &TM::SNB, 118, true},    {"FA", &TM::FA, 49, true},       {"FA", &TM::FA, 127, true},
+        {"ABMP", &TM::ABMP, 29, true},   {"ABMP", &TM::ABMP, 113, true},  {"OPMP", &TM::OPMP, -12, true},
+        {"OPMP", &TM::OPMP, 52, true},   {"UISN", &TM::UISN, 55, true},   {"UISN", &TM::UISN, 157, true},
+        {"IMPA", &TM::IMPA, 45, true},   {"IMPA", &TM::IMPA, 145, true},  {"PFH", &TM::PFH, 13, false},
+        {"PFH", &TM::PFH, 161, false},   {"AFH", &TM::AFH, 41, false},    {"AFH", &TM::AFH, 206, false},
+        {"Wits", &TM::Wits, -30, false}, {"Wits", &TM::Wits, 26, false},  {"UIFP", &TM::UIFP, -15, false},
+        {"UIFP", &TM::UIFP, 39, false},  {"LIFP", &TM::LIFP, -18, false}, {"LIFP", &TM::LIFP, 36, false},
+        {"UL", &TM::UL, -14, false},     {"UL", &TM::UL, 21, false},      {"LL", &TM::LL, -13, false},
+        {"LL", &TM::LL, 22, false},
+    };
     for (const Row& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.name << " at " << r.bound);
         TracingMeasures m = good;
         m.*r.v = r.bound;
-        EXPECT_EQ(RefusalMessage(CheckTracing(m)), r.angle ? kLandmarkMessage : kScaleMessage) << r.bound;
+        EXPECT_EQ(RefusalMessage(CheckTracing(m)), r.angle ? kLandmarksRefused : kScaleRefused);
         m.*r.v = std::nextafter(r.bound, good.*r.v);  // just inside passes
-        EXPECT_TRUE(CheckTracing(m).passed()) << r.bound;
+        EXPECT_EQ(RefusalMessage(CheckTracing(m)), "");
     }
     TracingMeasures both = good;
     both.SNMP = 68, both.Wits = 26;  // both fail: only the landmark message
-    EXPECT_EQ(RefusalMessage(CheckTracing(both)), kLandmarkMessage);
+    EXPECT_EQ(RefusalMessage(CheckTracing(both)), kLandmarksRefused);
     EXPECT_TRUE(RefusalMessage(CheckTracing(good)).empty());
     // Nasion on Menton, or no scale at all: no face height, no ratio, no NaN.
     TracingInput noHeight = SampleInput(0.1), noScale = SampleInput(0.1);
