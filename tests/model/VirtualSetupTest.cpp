@@ -145,25 +145,21 @@ TEST(ModelVirtualSetup, RowHeights) {
 // long as its length; the lower incisor ending the overjet short of the upper one, the lower row as long as its
 // length; molars, premolars and canine side by side, each touching the one before.
 TEST(ModelVirtualSetup, RowsAreCentredAndClosed) {
-    using L = double TypedLengths::*;
+    using T = TypedLengths;
     const struct {
         const char* name;
         int index;  // in the plan
         std::int16_t ext;
         double base;
-        L upper, lower;
+        double T::*upper;
+        double T::*lower;
     } setups[] = {
-        {.name = "[1]", .index = 0, .ext = 0, .base = 65, .upper = &TypedLengths::SU, .lower = &TypedLengths::SL},
-        {.name = "[2]", .index = 1, .ext = 0, .base = 145, .upper = &TypedLengths::SUx, .lower = &TypedLengths::SLx},
-        {.name = "[3]", .index = 2, .ext = 0, .base = 70, .upper = &TypedLengths::SUx, .lower = &TypedLengths::SL},
-        {.name = "[4] /44", .index = 3, .ext = 0, .base = 145, .upper = &TypedLengths::SU, .lower = &TypedLengths::SLx},
-        {.name = "[4] 44/1",
-         .index = 3,
-         .ext = 1,
-         .base = 150,
-         .upper = &TypedLengths::SUx,
-         .lower = &TypedLengths::SLi},
-        {.name = "[4] /1", .index = 3, .ext = 2, .base = 145, .upper = &TypedLengths::SU, .lower = &TypedLengths::SLi},
+        {.name = "[1]", .index = 0, .ext = 0, .base = 65, .upper = &T::SU, .lower = &T::SL},
+        {.name = "[2]", .index = 1, .ext = 0, .base = 145, .upper = &T::SUx, .lower = &T::SLx},
+        {.name = "[3]", .index = 2, .ext = 0, .base = 70, .upper = &T::SUx, .lower = &T::SL},
+        {.name = "[4] /44", .index = 3, .ext = 0, .base = 145, .upper = &T::SU, .lower = &T::SLx},
+        {.name = "[4] 44/1", .index = 3, .ext = 1, .base = 150, .upper = &T::SUx, .lower = &T::SLi},
+        {.name = "[4] /1", .index = 3, .ext = 2, .base = 145, .upper = &T::SU, .lower = &T::SLi},
     };
     for (const auto& c : setups)
         for (std::int16_t archForm = 0; archForm < 3; ++archForm)
@@ -174,7 +170,8 @@ TEST(ModelVirtualSetup, RowsAreCentredAndClosed) {
                 const SetupPlan& s = plan.setups.at(c.index);
                 const SetupPaste *mx1 = Find(s, P::Mx1), *mx7 = Find(s, P::Mx7), *mn1 = Find(s, P::Mn1),
                                  *mn7 = Find(s, P::Mn7);
-                ASSERT_TRUE(mx1 && mx7 && mn1 && mn7);
+                for (ToothPic pic : {P::Mx1, P::Mx7, P::Mn1, P::Mn7})
+                    ASSERT_NE(Find(s, pic), nullptr) << ToothPicName(pic);
                 const double upperEnd = mx1->rect.left + mx1->rect.width, lowerEnd = mn1->rect.left + mn1->rect.width;
                 EXPECT_NEAR((mx7->rect.left + upperEnd) / 2, c.base, 1e-9) << "centre of the upper row";
                 EXPECT_NEAR(upperEnd - mx7->rect.left, kMeanMaleLengths[archForm].*c.upper, 5e-5) << "upper row";
