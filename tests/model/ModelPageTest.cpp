@@ -119,11 +119,23 @@ TEST(ModelPage, MarksAtOneTwoAndThreeSD) {
     }
 }
 
-// Before any analysis the page is drawn whole: empty result lines, sums without a value.
+// Before any analysis the page is drawn whole: empty result lines, sums without a value, no basal arch block
+// and the set-up title in its place.
 TEST(ModelPage, BeforeAnyAnalysis) {
+    const struct {
+        double y;
+        const char* want;
+    } lines[] = {
+        {.y = 78, .want = "30:상악 치관폭경총합|90:97.0|110:±4.1"},
+        {.y = 123, .want = "30:Sum of Incisor|90:"},
+        {.y = 138, .want = ""},
+        {.y = 143, .want = ""},
+        {.y = 148, .want = ""},
+        {.y = 153, .want = ""},
+        {.y = 163, .want = "30:가상 Model Setup (Normal Arch Form, Overjet 2.5 mm)"},
+    };
     const RecordingSurface s = Page(ModelRecord{});
-    EXPECT_EQ(LineAt(s, 78), "30:상악 치관폭경총합|90:97.0|110:±4.1");
-    EXPECT_EQ(LineAt(s, 123), "30:Sum of Incisor|90:");
+    for (const auto& l : lines) EXPECT_EQ(LineAt(s, l.y), l.want) << "y " << l.y;
 }
 
 TEST(ModelPage, BasalArchBlockOnlyWithBothWidthsStrictlyInside10To80) {
