@@ -141,25 +141,26 @@ TEST(ModelVirtualSetup, RowHeights) {
     }
 }
 
-// Every set-up by arch form and overjet: the upper row, second molar to incisor, centred on its base x and as
-// long as its length; the lower incisor ending the overjet short of the upper one, the lower row as long as its
-// length; molars, premolars and canine side by side, each touching the one before.
+// Every set-up by arch form and overjet: in its pair of rows; the upper row, second molar to incisor, centred on its
+// base x and as long as its length; the lower incisor ending the overjet short of the upper one, the lower row as long
+// as its length; molars, premolars and canine side by side, each touching the one before.
 TEST(ModelVirtualSetup, RowsAreCentredAndClosed) {
     using T = TypedLengths;
     const struct {
         const char* name;
         int index;  // in the plan
         std::int16_t ext;
+        int pair;  // of rows: 1 above, 2 below
         double base;
         double T::*upper;
         double T::*lower;
     } setups[] = {
-        {.name = "[1]", .index = 0, .ext = 0, .base = 65, .upper = &T::SU, .lower = &T::SL},
-        {.name = "[2]", .index = 1, .ext = 0, .base = 145, .upper = &T::SUx, .lower = &T::SLx},
-        {.name = "[3]", .index = 2, .ext = 0, .base = 70, .upper = &T::SUx, .lower = &T::SL},
-        {.name = "[4] /44", .index = 3, .ext = 0, .base = 145, .upper = &T::SU, .lower = &T::SLx},
-        {.name = "[4] 44/1", .index = 3, .ext = 1, .base = 150, .upper = &T::SUx, .lower = &T::SLi},
-        {.name = "[4] /1", .index = 3, .ext = 2, .base = 145, .upper = &T::SU, .lower = &T::SLi},
+        {.name = "[1]", .index = 0, .ext = 0, .pair = 1, .base = 65, .upper = &T::SU, .lower = &T::SL},
+        {.name = "[2]", .index = 1, .ext = 0, .pair = 1, .base = 145, .upper = &T::SUx, .lower = &T::SLx},
+        {.name = "[3]", .index = 2, .ext = 0, .pair = 2, .base = 70, .upper = &T::SUx, .lower = &T::SL},
+        {.name = "[4] /44", .index = 3, .ext = 0, .pair = 2, .base = 145, .upper = &T::SU, .lower = &T::SLx},
+        {.name = "[4] 44/1", .index = 3, .ext = 1, .pair = 2, .base = 150, .upper = &T::SUx, .lower = &T::SLi},
+        {.name = "[4] /1", .index = 3, .ext = 2, .pair = 2, .base = 145, .upper = &T::SU, .lower = &T::SLi},
     };
     for (const auto& c : setups)
         for (std::int16_t archForm = 0; archForm < 3; ++archForm)
@@ -173,6 +174,7 @@ TEST(ModelVirtualSetup, RowsAreCentredAndClosed) {
                 for (ToothPic pic : {P::Mx1, P::Mx7, P::Mn1, P::Mn7})
                     ASSERT_NE(Find(s, pic), nullptr) << ToothPicName(pic);
                 const double upperEnd = mx1->rect.left + mx1->rect.width, lowerEnd = mn1->rect.left + mn1->rect.width;
+                EXPECT_EQ(mx1->rect.top, c.pair == 1 ? double(178.2f) : double(230.7f)) << "top of the upper incisor";
                 EXPECT_NEAR((mx7->rect.left + upperEnd) / 2, c.base, 1e-9) << "centre of the upper row";
                 EXPECT_NEAR(upperEnd - mx7->rect.left, kMeanMaleLengths[archForm].*c.upper, 5e-5) << "upper row";
                 EXPECT_NEAR(upperEnd - lowerEnd, overjet, 1e-9) << "overjet";
