@@ -157,10 +157,16 @@ struct BasalCase {
     const char* text;  // HowesText
 };
 
-// After the worked example, a run with other basal arch widths: out of range or empty they are absent afterwards,
-// and no Howes ratio of the earlier run stands.
+// After the worked example, a run with other basal arch widths: checked as typed, stored in their own precision;
+// out of range or empty they are absent afterwards, and no Howes ratio of the earlier run stands.
 const BasalCase kBasalCases[] = {
     {.ubaw = "50", .lbaw = "40", .UBAW = 50, .LBAW = 40, .howes = 52.63158f, .text = " PMUBAW/TM = 50.0/95.0 = 52.6"},
+    {.ubaw = "50",
+     .lbaw = "79.9999999",
+     .UBAW = 50,
+     .LBAW = 80,
+     .howes = 52.63158f,
+     .text = " PMUBAW/TM = 50.0/95.0 = 52.6"},
     {.ubaw = "10", .lbaw = "10", .UBAW = {}, .LBAW = {}, .howes = 0, .text = ""},
     {.ubaw = "80", .lbaw = "80", .UBAW = {}, .LBAW = {}, .howes = 0, .text = ""},
     {.ubaw = "", .lbaw = "", .UBAW = {}, .LBAW = {}, .howes = 0, .text = ""},
