@@ -16,6 +16,7 @@ packages=(
   libcups2-dev                     # asking the print queue whether a job was taken
   cups-daemon cups-client          # the printing tests' own private scheduler
   libgtest-dev libbenchmark-dev
+  python3                          # the fault lists' checker and planter
   xvfb                             # the start-up benchmark's X display when none is set
   fonts-nanum fonts-nanum-coding
 )

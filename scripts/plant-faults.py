@@ -3,6 +3,7 @@
 each, and reports the faults that no test catches.
 
     scripts/plant-faults.py [--jobs N] [--only ID,ID] [--tests REGEX] [FAULT FILE ...]
+    scripts/plant-faults.py --check     (every fault still finds its lines; no build)
 
 A fault file (scripts/faults/*.txt by default) holds faults like this one:
 
@@ -60,6 +61,20 @@ def read_faults(files):
     return faults
 
 
+def check(faults):
+    """A fault whose lines the code no longer holds exactly once plants nothing."""
+    stale = []
+    for f in faults:
+        path = ROOT / f.path
+        old = "\n".join(f.old) + "\n"
+        if not path.is_file() or path.read_text(encoding="utf-8").count(old) != 1:
+            stale.append(f)
+    for f in stale:
+        print(f"not found once: {f.ident} ({f.path}) [{f.origin}]")
+    print(f"{len(faults)} faults, {len(stale)} not found once in the code")
+    return 1 if stale else 0
+
+
 def run(cmd, cwd, env=None, timeout=None):
     return subprocess.run(cmd, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                           text=True, timeout=timeout)
@@ -112,10 +127,13 @@ def main():
     parser.add_argument("--jobs", type=int, default=2, help="faults tried at once")
     parser.add_argument("--only", default="", help="comma-separated fault ids")
     parser.add_argument("--tests", default="", help="CTest regular expression (default: every test)")
+    parser.add_argument("--check", action="store_true", help="only check that every fault finds its lines once")
     args = parser.parse_args()
 
     files = args.files or sorted(str(p) for p in (ROOT / "scripts" / "faults").glob("*.txt"))
     faults = read_faults(files)
+    if args.check:
+        return check(faults)
     if args.only:
         wanted = set(args.only.split(","))
         faults = [f for f in faults if f.ident in wanted]
