@@ -39,7 +39,10 @@ std::string Typed(double v) {
     std::snprintf(text, sizeof text, "%.17g", std::fabs(v));
     return text;
 }
-std::string TypedSigned(double v) { return (v < 0 ? "-" : "") + Typed(v); }
+std::string TypedSigned(double v) {
+    std::string text = v < 0 ? "-" : "";
+    return text += Typed(v);
+}
 std::int16_t OptionOf(double side) { return side > 0 ? 1 : side < 0 ? 2 : 0; }
 
 // The comment of the run, or why there is none.

@@ -99,7 +99,9 @@ TEST(ModelVirtualSetup, PasteRectangles) {
     const VirtualSetups plan = PlanVirtualSetups(MeanMale(1, 1));
     ASSERT_EQ(plan.setups.size(), 4u);
     for (const PasteCase& c : kPastes) {
-        SCOPED_TRACE("[" + std::to_string(c.setup) + "] " + ToothPicName(c.pic));
+        std::string trace = "[";
+        ((trace += std::to_string(c.setup)) += "] ") += ToothPicName(c.pic);
+        SCOPED_TRACE(trace);
         const SetupPaste* paste = Find(plan.setups[c.setup - 1], c.pic);
         ASSERT_NE(paste, nullptr);
         EXPECT_NEAR(paste->rect.left, c.left, 5e-5);

@@ -41,9 +41,11 @@ std::string PixelDifference(const QImage& written, const QImage& picture) {
     const int bytes = deep ? 8 : 4;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
-            if (std::memcmp(a.constScanLine(y) + x * bytes, b.constScanLine(y) + x * bytes, bytes) != 0)
-                return "(" + std::to_string(x) + ", " + std::to_string(y) + ") " + std::to_string(a.pixel(x, y)) +
-                       " for " + std::to_string(b.pixel(x, y));
+            if (std::memcmp(a.constScanLine(y) + x * bytes, b.constScanLine(y) + x * bytes, bytes) != 0) {
+                std::string at = "(";
+                return ((at += std::to_string(x)) += ", ") += std::to_string(y) + ") " + std::to_string(a.pixel(x, y)) +
+                                                              " for " + std::to_string(b.pixel(x, y));
+            }
     return "same";
 }
 
