@@ -101,7 +101,9 @@ class Workspace:
         if built.returncode:
             return "build fails", []
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-        cmd = ["ctest", "-j", str(jobs), "--timeout", "300"]
+        # The check of the fault lists fails in every planted tree (the
+        # planted fault no longer finds its own lines): it catches nothing.
+        cmd = ["ctest", "-j", str(jobs), "--timeout", "300", "-E", "^FaultLists\\."]
         if tests:
             cmd += ["-R", tests]
         result = run(cmd, self.build, env)
