@@ -107,6 +107,9 @@ class Workspace:
         if tests:
             cmd += ["-R", tests]
         result = run(cmd, self.build, env)
+        # A selection that matches nothing must not pass for a surviving fault.
+        if "No tests were found" in result.stdout:
+            sys.exit(f"no test matches the selection: {' '.join(cmd)}")
         failed = re.findall(r"^\s*\d+ - (\S+) \(", result.stdout, re.M)
         return ("caught" if result.returncode else "survives"), failed
 
