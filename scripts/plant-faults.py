@@ -35,6 +35,11 @@ class Fault:
     def __init__(self, ident, path, what, old, new, origin):
         self.ident, self.path, self.what, self.old, self.new, self.origin = ident, path, what, old, new, origin
 
+    def planted(self, text):
+        """`text` with the fault planted, or None when its lines are not there exactly once."""
+        old, new = "\n".join(self.old) + "\n", "\n".join(self.new) + ("\n" if self.new else "")
+        return text.replace(old, new) if text.count(old) == 1 else None
+
 
 def read_faults(files):
     faults = []
@@ -66,8 +71,7 @@ def check(faults):
     stale = []
     for f in faults:
         path = ROOT / f.path
-        old = "\n".join(f.old) + "\n"
-        if not path.is_file() or path.read_text(encoding="utf-8").count(old) != 1:
+        if not path.is_file() or f.planted(path.read_text(encoding="utf-8")) is None:
             stale.append(f)
     for f in stale:
         print(f"not found once: {f.ident} ({f.path}) [{f.origin}]")
@@ -116,10 +120,10 @@ class Workspace:
     def plant(self, fault):
         path = self.tree / fault.path
         text = path.read_text(encoding="utf-8")
-        old, new = "\n".join(fault.old) + "\n", "\n".join(fault.new) + ("\n" if fault.new else "")
-        if text.count(old) != 1:
+        planted = fault.planted(text)
+        if planted is None:
             return None, text
-        path.write_text(text.replace(old, new), encoding="utf-8")
+        path.write_text(planted, encoding="utf-8")
         return path, text
 
     def remove(self):
