@@ -51,4 +51,10 @@ void ProgramTest::startPatient(
     click("frmPatientInfo", "cmdStart");
 }
 
+void ProgramTest::openDigitizingForm() {
+    startPatient(QStringLiteral("Kim"), QStringLiteral("7"), QStringLiteral("15"), QStringLiteral("0"), 0);
+    Forms::Show("frmCephalo");
+    click("frmCephalo", "cmdImage");
+}
+
 }  // namespace vt::testing

@@ -49,6 +49,8 @@ protected:
     // Fills the start form and presses the start button.
     static void startPatient(
         const QString& name, const QString& chartNo, const QString& years, const QString& months, int sexOption = -1);
+    // Starts the patient Kim (chart 7, 15 years, male) and opens the digitizing form from the cephalometric form.
+    static void openDigitizingForm();
 
     QString home() const { return home_->path(); }
     QString patientFolder(const QString& folderName) const {

@@ -128,7 +128,9 @@ TEST(ClickMode, APressOnTheBorderPlacesNothingButAPanGrabsThere) {
 TEST(ClickMode, ToolButtonsEnterTheirSequences) {
     DigitizeState state;
     state.ClickMode = 20;
-    EXPECT_TRUE(OnLandmarkButton(state).lblLandmark == std::string("Nasion") && state.ClickMode == 11);
+    const Reaction landmark = OnLandmarkButton(state);
+    EXPECT_EQ(landmark.lblLandmark, std::string("Nasion"));
+    EXPECT_EQ(state.ClickMode, 11);
     // The list's text must match an entry exactly; other text keeps the mode.
     for (auto [text, mode] : {std::pair{"Sella", 42}, {"Soft Pogonion", 65}, {"sella", 65}, {"", 65}}) {
         EXPECT_EQ(OnModifyButton(state, text).pointer, PointerShape::Crosshair);
@@ -136,13 +138,19 @@ TEST(ClickMode, ToolButtonsEnterTheirSequences) {
     }
     // Pan interrupts mode 17 and gives it back with its pointer.
     state.ClickMode = 17;
-    EXPECT_TRUE(OnMoveButton(state).pointer == PointerShape::FourWay && state.ClickMode == 91);
-    EXPECT_TRUE(OnMouseUp(state).pointer == PointerShape::Crosshair && state.ClickMode == 17);
+    const Reaction pan = OnMoveButton(state);
+    EXPECT_EQ(pan.pointer, PointerShape::FourWay);
+    EXPECT_EQ(state.ClickMode, 91);
+    const Reaction panEnded = OnMouseUp(state);
+    EXPECT_EQ(panEnded.pointer, PointerShape::Crosshair);
+    EXPECT_EQ(state.ClickMode, 17);
     EXPECT_FALSE(OnMouseUp(state).pointer);  // releases outside pan do nothing
     // Pressed twice, pan mode saves itself and outlives its drags.
     state.ClickMode = 100;
     for (int press = 0; press < 2; ++press) OnMoveButton(state);
-    EXPECT_TRUE(OnMouseUp(state).pointer == PointerShape::Arrow && state.ClickMode == 91);
+    const Reaction dragEnded = OnMouseUp(state);
+    EXPECT_EQ(dragEnded.pointer, PointerShape::Arrow);
+    EXPECT_EQ(state.ClickMode, 91);
 }
 
 // The scale button takes the length of the entry chosen, compared exactly; other text keeps the last length.
@@ -301,16 +309,19 @@ TEST(ClickMode, OpeningFitsTheWholePictureAndMagnifyToggles) {
         TracingRecord record;
         record.landmarks[Landmark::Sella].x = record.ScaleX1 = 500, record.MmPerPixel = 0.1;
         OnOpened(state, record, row.sizes);
-        EXPECT_TRUE(state.view.Zoom == row.open && state.view.ViewX == 0) << row.open;
+        EXPECT_EQ(state.view.Zoom, row.open) << "opened at " << row.open;
+        EXPECT_EQ(state.view.ViewX, 0) << "opened at " << row.open;
         // A new digitization: every point goes, the last scale stays.
         EXPECT_EQ((std::tuple{record.landmarks[Landmark::Sella].x, record.ScaleX1, record.MmPerPixel}),
                   (std::tuple{kNotPlaced, kNotPlaced, 0.1}));
         state.ClickMode = 91, state.view.ViewX = 40;  // not below 70: the default pointer
         EXPECT_EQ(OnMagnifyButton(state, row.sizes).pointer, PointerShape::Arrow);
-        EXPECT_TRUE(state.view.Zoom == row.second && state.view.ViewX == 0) << row.second;
+        EXPECT_EQ(state.view.Zoom, row.second) << "magnified to " << row.second;
+        EXPECT_EQ(state.view.ViewX, 0) << "magnified to " << row.second;
         state.ClickMode = 1;
         EXPECT_EQ(OnMagnifyButton(state, row.sizes).pointer, PointerShape::Crosshair);
-        EXPECT_TRUE(state.view.Zoom == row.open && state.ClickMode == 1) << row.open;
+        EXPECT_EQ(state.view.Zoom, row.open) << "magnified back to " << row.open;
+        EXPECT_EQ(state.ClickMode, 1) << "magnified back to " << row.open;
     }
 }
 
@@ -337,7 +348,8 @@ TEST(ClickMode, PanFollowsEachAxisOnItsOwnWithoutClamping) {
     };
     for (const Step& s : steps) {
         const Reaction r = OnMouseMove(state, L, s.X, s.Y, wide);
-        EXPECT_TRUE(state.view.ViewX == s.viewX && state.view.ViewY == 0) << s.X;
+        EXPECT_EQ(state.view.ViewX, s.viewX) << s.X;
+        EXPECT_EQ(state.view.ViewY, 0) << s.X;
         EXPECT_EQ(static_cast<int>(r.repaints.size()), s.repaints) << s.X;
     }
     EXPECT_TRUE(OnMouseMove(state, L + R, 2400, 0, wide).repaints.empty());
@@ -346,7 +358,9 @@ TEST(ClickMode, PanFollowsEachAxisOnItsOwnWithoutClamping) {
     state.view = {3, 0, 0}, state.DragX = state.DragY = 1000;
     const Reaction both = OnMouseMove(state, L, 1500, 1500, DisplaySizes{9000, 6000, 4000, 4000});
     ASSERT_EQ(both.repaints.size(), 2u);
-    EXPECT_TRUE(both.repaints[0].ViewX == 500 && both.repaints[0].ViewY == 0 && both.repaints[1].ViewY == 500);
+    EXPECT_EQ(both.repaints[0].ViewX, 500);
+    EXPECT_EQ(both.repaints[0].ViewY, 0);
+    EXPECT_EQ(both.repaints[1].ViewY, 500);
 }
 
 TEST(ToolEnabling, ToolsAlongATypicalRun) {

@@ -77,9 +77,7 @@ class FilmEndingTest : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        startPatient(QStringLiteral("Kim"), QStringLiteral("7"), QStringLiteral("15"), QStringLiteral("0"), 0);
-        Forms::Show("frmCephalo");
-        click("frmCephalo", "cmdImage");
+        openDigitizingForm();
         CurrentSeams().openDialog = [this](const OpenDialogRequest&) { return std::optional(answer); };
     }
     // Writes `bytes` as name.ending in the home folder and opens it with the open button; the messages
@@ -87,7 +85,11 @@ protected:
     QStringList open(const QString& name, const char* ending, const QByteArray& bytes) {
         answer = home() + u'/' + name + u'.' + QString::fromLatin1(ending);
         QFile file(answer);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << answer.toStdString();
+        const bool opened = file.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(opened) << "opening " << answer.toStdString();
+        if (opened) {
+            EXPECT_EQ(file.write(bytes), bytes.size()) << answer.toStdString();
+        }
         file.close();
         messages.clear();
         click(kForm, "cmdOpen");

@@ -39,9 +39,7 @@ class TracingFormTest : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        startPatient(QStringLiteral("Kim"), QStringLiteral("7"), QStringLiteral("15"), QStringLiteral("0"), 0);
-        Forms::Show("frmCephalo");
-        click("frmCephalo", "cmdImage");
+        openDigitizingForm();
         CurrentSeams().openDialog = [this](const OpenDialogRequest& request) -> std::optional<QString> {
             dialogs << request.title + u'|' + request.filter;
             starts << request.startFolder;
@@ -59,9 +57,16 @@ protected:
         QPainter(&img).fillRect(QRectF(kSellaPx - 12, kSellaPy - 12, 24, 24), Qt::green);
         const QString path = home() + u'/' + name;
         QFile file(path);
-        EXPECT_TRUE(name.endsWith(QStringLiteral(".gif"))
-                        ? file.open(QIODevice::WriteOnly) && WriteGif(img, file)
-                        : img.save(path, name.endsWith(QStringLiteral("BMP")) ? "BMP" : "JPEG"));
+        if (name.endsWith(QStringLiteral(".gif"))) {
+            const bool opened = file.open(QIODevice::WriteOnly);
+            EXPECT_TRUE(opened) << "opening " << path.toStdString();
+            if (opened) {
+                EXPECT_TRUE(WriteGif(img, file)) << "writing " << path.toStdString();
+            }
+        } else {
+            EXPECT_TRUE(img.save(path, name.endsWith(QStringLiteral("BMP")) ? "BMP" : "JPEG"))
+                << "saving " << path.toStdString();
+        }
         return path;
     }
     void open(const QString& path) { answer = path, click(kForm, "cmdOpen"); }
@@ -105,10 +110,13 @@ protected:
 
 TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     EXPECT_FALSE(isVisible("frmCephalo"));
-    EXPECT_FALSE(isEnabled(kForm, "cmdScale") || isEnabled(kForm, "cmdMagnify") || isEnabled(kForm, "cmdPreview"));
+    EXPECT_FALSE(isEnabled(kForm, "cmdScale")) << "scale button enabled before a film";
+    EXPECT_FALSE(isEnabled(kForm, "cmdMagnify")) << "magnify button enabled before a film";
+    EXPECT_FALSE(isEnabled(kForm, "cmdPreview")) << "result button enabled before a film";
     // Only the three lengths can be chosen; a landmark name can be typed.
-    EXPECT_TRUE(combo("cboScale")->currentText() == QStringLiteral("2 cm") && !combo("cboScale")->isEditable() &&
-                combo("cboLandmark")->isEditable());
+    EXPECT_EQ(combo("cboScale")->currentText(), QStringLiteral("2 cm"));
+    EXPECT_FALSE(combo("cboScale")->isEditable()) << "scale list editable";
+    EXPECT_TRUE(combo("cboLandmark")->isEditable()) << "landmark list editable";
     const QString film = picture(QStringLiteral("film.jpg"), 1000, 1100);
     open(film);
     EXPECT_TRUE(dialogs.value(0).startsWith(QStringLiteral("Open Ceph Image|JPEG Files (*.jpg *.JPG")));
@@ -118,9 +126,12 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     click(kForm, "cmdScale");
     for (int twice = 0; twice < 2; ++twice) clickAt(100, 100);
     EXPECT_EQ(messages, QStringList{QStringLiteral("Scale의 시작점과 끝점이 같습니다. 끝점을 다시 눌러 주세요.")});
-    EXPECT_TRUE(image().digitizing().ClickMode == 2 && Tracing().ScaleX2 == kNotPlaced && Tracing().MmPerPixel == 0);
+    EXPECT_EQ(image().digitizing().ClickMode, 2);
+    EXPECT_EQ(Tracing().ScaleX2, kNotPlaced);
+    EXPECT_EQ(Tracing().MmPerPixel, 0);
     clickAt(100 + 50 / kMmPerPixel, 100);
-    EXPECT_TRUE(Tracing().ScaleLength == 50 && std::abs(Tracing().MmPerPixel - kMmPerPixel / 15) < 1e-5);
+    EXPECT_EQ(Tracing().ScaleLength, 50);
+    EXPECT_LT(std::abs(Tracing().MmPerPixel - kMmPerPixel / 15), 1e-5) << "MmPerPixel " << Tracing().MmPerPixel;
     messages.clear();
     click(kForm, "cmdLandmark");
     for (Landmark l : kAllLandmarks) {
@@ -134,8 +145,9 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
         EXPECT_EQ(labelText(kForm, "lblLandmark"), QStringLiteral("Mx 6 Crown"));
         place();
     }
-    EXPECT_TRUE(labelText(kForm, "lblLandmark").isEmpty() && isEnabled(kForm, "cmdPreview") &&
-                isEnabled(kForm, "cmdScale"));
+    EXPECT_EQ(labelText(kForm, "lblLandmark"), QString());
+    EXPECT_TRUE(isEnabled(kForm, "cmdPreview")) << "result button enabled after the 25 landmarks";
+    EXPECT_TRUE(isEnabled(kForm, "cmdScale")) << "scale button enabled after the 25 landmarks";
     // Marks are drawn in light red, and the window shows the retained drawing.
     const int sx = qRound(kSellaPx * view().Zoom), sy = qRound(kSellaPy * view().Zoom);
     EXPECT_EQ(display()->drawing().pixelColor(sx, sy), QColor(255, 0, 0));
@@ -147,7 +159,8 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     click(kForm, "cmdMove");
     mouse(QEvent::MouseButtonPress, Qt::LeftButton, 300, 200, Qt::LeftButton);
     mouse(QEvent::MouseMove, Qt::NoButton, 250, 150, Qt::LeftButton);
-    EXPECT_TRUE(std::abs(view().ViewX - 750) < 1 && view().ViewY == 0) << view().ViewX;
+    EXPECT_LT(std::abs(view().ViewX - 750), 1) << "ViewX " << view().ViewX;
+    EXPECT_EQ(view().ViewY, 0);
     mouse(QEvent::MouseButtonRelease, Qt::LeftButton, 250, 150);
     EXPECT_EQ(image().digitizing().ClickMode, 100);
     // Sella placed again from the list, on the same spot.
@@ -164,9 +177,14 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     EXPECT_EQ(messages,
               QStringList{QStringLiteral(
                   "Scale 설정이 정상적으로 입력되지 않았습니다. 확인하시고 [결과인쇄 보기] 단추를 다시 눌러 주세요!")});
-    EXPECT_TRUE(box("txtSNA").isEmpty() && Ceph().SNA == CephRecord{}.SNA && LastTracing().measures.SNMP == 0);
-    EXPECT_TRUE(isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdNext") && isVisible(kForm));
-    EXPECT_FALSE(fs::exists(file("CephAx1.png")) || fs::exists(file("CephAx2.png")) || fs::exists(file("CephAx3.png")));
+    EXPECT_EQ(box("txtSNA"), QString());
+    EXPECT_EQ(Ceph().SNA, CephRecord{}.SNA);
+    EXPECT_EQ(LastTracing().measures.SNMP, 0);
+    EXPECT_TRUE(isEnabled("frmCephalo", "cmdCephalo")) << "cephalometric form's evaluate button enabled";
+    EXPECT_FALSE(isEnabled("frmCephalo", "cmdNext")) << "cephalometric form's next button enabled";
+    EXPECT_TRUE(isVisible(kForm)) << "digitizing form visible";
+    for (const char* page : {"CephAx1.png", "CephAx2.png", "CephAx3.png"})
+        EXPECT_FALSE(fs::exists(file(page))) << page << " written";
     messages.clear();
     Tracing().MmPerPixel *= 10;
     QFile::remove(film);  // the picture in memory serves; its file is not read again
@@ -191,11 +209,17 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
         const QString text = name[0] == 't' ? box(name) : labelText("frmCephalo", name);
         EXPECT_EQ(text, QString::number(m.*value, 'f', 1)) << name;
     }
-    EXPECT_TRUE(Ceph().IIA == m.IIA && Ceph().UIFP != std::stod(box("txtUIFP").toStdString()));
-    EXPECT_TRUE(Ceph().Sum == 0 && !Ceph().MsgCephalo.empty());  // Sum is not handed over; the evaluation ran
-    EXPECT_TRUE(!isEnabled("frmCephalo", "cmdCephalo") && !isEnabled("frmCephalo", "cmdPreview") &&
-                isEnabled("frmCephalo", "cmdNext"));
-    EXPECT_TRUE(State() == PreviewState::Tracing1 && isVisible("frmAxPreview") && !isVisible(kForm));
+    EXPECT_EQ(Ceph().IIA, m.IIA);
+    EXPECT_NE(Ceph().UIFP, std::stod(box("txtUIFP").toStdString()));
+    // Sum is not handed over; the evaluation ran.
+    EXPECT_EQ(Ceph().Sum, 0);
+    EXPECT_FALSE(Ceph().MsgCephalo.empty()) << "the evaluation's message";
+    EXPECT_FALSE(isEnabled("frmCephalo", "cmdCephalo")) << "cephalometric form's evaluate button enabled";
+    EXPECT_FALSE(isEnabled("frmCephalo", "cmdPreview")) << "cephalometric form's result button enabled";
+    EXPECT_TRUE(isEnabled("frmCephalo", "cmdNext")) << "cephalometric form's next button enabled";
+    EXPECT_EQ(State(), PreviewState::Tracing1);
+    EXPECT_TRUE(isVisible("frmAxPreview")) << "preview form visible";
+    EXPECT_FALSE(isVisible(kForm)) << "digitizing form visible";
     // Written page 2, page 3, page 1; page 1 is the saved image of the page shown.
     EXPECT_LT(fs::last_write_time(file("CephAx2.png")), fs::last_write_time(file("CephAx3.png")));
     EXPECT_LT(fs::last_write_time(file("CephAx3.png")), fs::last_write_time(file("CephAx1.png")));
@@ -203,7 +227,8 @@ TEST_F(TracingFormTest, FromARadiographThrough25ClicksToTheThreeFiles) {
     EXPECT_EQ(page1, DrawSavedPage(PageProcedureFor(PreviewState::Tracing1)).convertToFormat(page1.format()));
     // Drawn with the saved page's offsets: the film's green Sella just up and left of the traced one.
     const QColor nearSella = page1.pixelColor(qRound((68.5 - 15) * 96 / 25.4), qRound((89.3 - 15) * 96 / 25.4));
-    EXPECT_TRUE(nearSella.green() > 200 && nearSella.red() < 60) << nearSella.name().toStdString();
+    EXPECT_GT(nearSella.green(), 200) << nearSella.name().toStdString();
+    EXPECT_LT(nearSella.red(), 60) << nearSella.name().toStdString();
 }
 
 // The form as laid out: title, every control's caption (or a list's entries and its text), its place in
@@ -489,7 +514,8 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
                          home() + QStringLiteral("/missing.jpg")};
     for (auto [name, bytes] : {std::pair{names[1], "not a picture"}, {names[2], ""}}) {
         QFile file(name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        ASSERT_GE(file.write(bytes), 0) << name.toStdString();
     }
     // Pictures the decoder reads only in part: cut short (to `keep` bytes), or whole with a stray
     // end-of-image marker in the middle of the coded data.
@@ -529,7 +555,8 @@ TEST_F(TracingFormTest, UnreadableFilesAndMarksPastThePicturesEdge) {
     EXPECT_EQ(LineCrossX(0, 0, 1e-300, 1e300, 0, 1, 1, 1), 0);
     EXPECT_EQ(titled, QStringList{QStringLiteral("LineCrossX|Error: 6. Overflow")});
     click(kForm, "cmdClose");
-    EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm));
+    EXPECT_TRUE(isVisible("frmCephalo")) << "cephalometric form visible";
+    EXPECT_FALSE(isVisible(kForm)) << "digitizing form visible";
 }
 
 }  // namespace

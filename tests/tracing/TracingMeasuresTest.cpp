@@ -157,7 +157,9 @@ TEST(TracingMeasures, WorkedExamples) {
     TracingPoints p = PointsOnSheet(SampleInput(0.1));
     p[Landmark::Pogonion] = {140, 190}, p[Landmark::Nasion] = {140, 80};
     p[Landmark::Mx1Crown] = {145, 160}, p[Landmark::Mn1Crown] = {135, 160};
-    EXPECT_TRUE(std::abs(MeasureTracing(p).UIFP - 5) < 1e-12 && std::abs(MeasureTracing(p).LIFP + 5) < 1e-12);
+    const TracingMeasures crowns = MeasureTracing(p);
+    EXPECT_LT(std::abs(crowns.UIFP - 5), 1e-12) << "UIFP " << crowns.UIFP;
+    EXPECT_LT(std::abs(crowns.LIFP + 5), 1e-12) << "LIFP " << crowns.LIFP;
     EXPECT_EQ(SignedDistance({140, 120}, {140, 80}, {140, 190}), 0);
     // Occlusal line IM (150, 160) - MM (110, 160); A (148, 130), B (146, 190).
     TracingInput in = SampleInput(1, {70, 90});
@@ -191,7 +193,9 @@ TEST(TracingMeasures, ShiftScaleAndHeadTurnedOnTheFilm) {
     }
     TracingInput coarse = SampleInput(0.1);
     coarse.MmPerPixel = 0.2;  // the same clicks at twice the scale
-    EXPECT_TRUE(std::abs(Measure(coarse).IIA - base.IIA) < 1e-9 && std::abs(Measure(coarse).ACB - 2 * base.ACB) < 1e-9);
+    const TracingMeasures twice = Measure(coarse);
+    EXPECT_LT(std::abs(twice.IIA - base.IIA), 1e-9) << "IIA " << twice.IIA << " against " << base.IIA;
+    EXPECT_LT(std::abs(twice.ACB - 2 * base.ACB), 1e-9) << "ACB " << twice.ACB << " against " << base.ACB;
     const double turns[][3] = {{170, -170, -20}, {-170, 170, 20}, {180, 0, 180}, {0, 180, 180}, {90, -90, 180}};
     for (const auto& t : turns) EXPECT_EQ(AngleBetween(t[0], t[1]), t[2]) << t[0] << " - " << t[1];
     // The side test across the seam at 180: a point just behind a line pointing left.
@@ -327,8 +331,10 @@ TEST(TracingChecks, BoundsAreStrictAndTheLandmarkMessageWins) {
     TracingInput noHeight = SampleInput(0.1), noScale = SampleInput(0.1);
     noHeight.landmarks[Landmark::Menton] = noHeight.landmarks[Landmark::Nasion];
     noScale.MmPerPixel = 0;
-    for (const TracingInput& in : {noHeight, noScale})
-        EXPECT_TRUE(Measure(in).PFHAFH == 0 && !CheckTracing(Measure(in)).ScaleOK);
+    for (const auto& [name, in] : {std::pair{"Nasion on Menton", noHeight}, {"no scale", noScale}}) {
+        EXPECT_EQ(Measure(in).PFHAFH, 0) << name;
+        EXPECT_FALSE(CheckTracing(Measure(in)).ScaleOK) << name << ": scale accepted";
+    }
 }
 
 }  // namespace

@@ -63,11 +63,23 @@ TEST(TracingPages, RadiographSellaLiesUnderTracedSellaOnEverySurface) {
             return image.pixelColor(static_cast<int>((x - r.originX) * r.ppm),
                                     static_cast<int>((y - r.originY) * r.ppm));
         };
-        auto green = [&](double x, double y) { return at(x, y).green() > 200 && at(x, y).red() < 60; };
+        SCOPED_TRACE(::testing::Message() << "origin " << r.originX << "," << r.originY << " at " << r.ppm << " px/mm");
         // The 6.3 mm square, life-size, centred on (70, 90); white beside the film.
-        for (double d : {-2.9, 2.9}) EXPECT_TRUE(green(70 + d, 90) && green(70, 90 + d)) << r.originY << " " << d;
-        for (double d : {-3.5, 3.5}) EXPECT_FALSE(green(70 + d, 90) || green(70, 90 + d)) << r.originY << " " << d;
-        EXPECT_TRUE(at(40, 150) == QColor(Qt::white) && at(150, 150).red() == 128 && at(185, 150) == QColor(Qt::white));
+        for (double d : {-2.9, 2.9})
+            for (const QPointF p : {QPointF(70 + d, 90), QPointF(70, 90 + d)}) {
+                const QColor c = at(p.x(), p.y());
+                EXPECT_GT(c.green(), 200) << "inside the square at " << p.x() << "," << p.y();
+                EXPECT_LT(c.red(), 60) << "inside the square at " << p.x() << "," << p.y();
+            }
+        for (double d : {-3.5, 3.5})
+            for (const QPointF p : {QPointF(70 + d, 90), QPointF(70, 90 + d)}) {
+                const QColor c = at(p.x(), p.y());
+                const bool green = c.green() > 200 && c.red() < 60;
+                EXPECT_FALSE(green) << "the square reaches " << p.x() << "," << p.y() << ": " << c.name().toStdString();
+            }
+        EXPECT_EQ(at(40, 150), QColor(Qt::white)) << "left of the film";
+        EXPECT_EQ(at(150, 150).red(), 128) << "on the film";
+        EXPECT_EQ(at(185, 150), QColor(Qt::white)) << "right of the film";
     }
 }
 
@@ -276,12 +288,15 @@ TEST(TracingPages, PageOneRedOverBluePageTwoBlackWithoutRadiograph) {
     CephAx1(one, t, Someone());
     CephAx2(two, t, Someone());
     // Page 2: no radiograph, the tracing in the text colour (black).
-    EXPECT_TRUE(one.ops().front().kind == SurfaceOp::PaintPicture && two.count(SurfaceOp::PaintPicture) == 0 &&
-                two.count(SurfaceOp::Line) == 26 && two.texts()[5].color == 0);
+    EXPECT_EQ(one.ops().front().kind, SurfaceOp::PaintPicture);
+    EXPECT_EQ(two.count(SurfaceOp::PaintPicture), 0);
+    EXPECT_EQ(two.count(SurfaceOp::Line), 26);
+    EXPECT_EQ(two.texts().at(5).color, 0);
     std::vector<DrawnLine> red;
     for (const DrawnLine& l : one.lines()) {
         if (l.color == 12) red.push_back(l);
-        EXPECT_FALSE(l.y1 == 40 && l.y2 == 40);  // no table rule
+        const bool tableRule = l.y1 == 40 && l.y2 == 40;
+        EXPECT_FALSE(tableRule) << "a table rule at y 40 from x " << l.x1 << " to " << l.x2;
     }
     ASSERT_EQ(red.size(), 26u);
     // Sella to Nasion, then the cross on the upper incisor root.
@@ -292,8 +307,11 @@ TEST(TracingPages, PageOneRedOverBluePageTwoBlackWithoutRadiograph) {
     const std::vector<PrintedText> texts = one.texts();
     ASSERT_EQ(texts.size(), 5u + 43u);
     for (std::size_t i = 5; i < texts.size(); ++i) EXPECT_EQ(texts[i].color, 9);
-    EXPECT_TRUE(texts[4 + 1].x == 63 && texts[4 + 1].y == 84);  // SA, 7 left of and 6 above Sella
-    EXPECT_TRUE(texts[4 + 36].text.starts_with("ODI = ") && texts[4 + 43].text.starts_with("PFH/AFH = "));
+    // SA, 7 left of and 6 above Sella.
+    EXPECT_EQ(texts[4 + 1].x, 63);
+    EXPECT_EQ(texts[4 + 1].y, 84);
+    EXPECT_EQ(texts[4 + 36].text.substr(0, 6), "ODI = ");
+    EXPECT_EQ(texts[4 + 43].text.substr(0, 10), "PFH/AFH = ");
 }
 
 // The worked tracing (no radiograph), as the result button hands it to the pages.
@@ -545,7 +563,8 @@ TEST(TracingPages, PageThreeBandsRowsAndComment) {
               "SNA|Facial Convexity|Lower Lip|±3|7.0");
     EXPECT_TRUE(row(*s, 42).empty());
     EXPECT_EQ(s->findText("Comments:")->y, 229.75);
-    EXPECT_TRUE(s->textsAtY(236.5).at(0).x == 40 && s->textsAtY(241).at(0).text == std::string(10, 'b'));
+    EXPECT_EQ(s->textsAtY(236.5).at(0).x, 40);
+    EXPECT_EQ(s->textsAtY(241).at(0).text, std::string(10, 'b'));
 }
 
 }  // namespace
