@@ -37,12 +37,16 @@ TEST(PreviewPaging, ScrollStepsStopExactlyAtTheSheetsEdges) {
         EXPECT_EQ(std::pair(step.top, step.atEnd), std::pair(r.want, r.atEnd))
             << r.down << " from " << r.top << " seeing " << r.visible;
     }
-    EXPECT_TRUE(CanScrollDownFromTop(297) && !CanScrollDownFromTop(297.01f));
+    EXPECT_TRUE(CanScrollDownFromTop(297)) << "scrolls seeing 297 mm";
+    EXPECT_FALSE(CanScrollDownFromTop(297.01f)) << "scrolls seeing 297.01 mm";
     // Only the tracing pages turn, and not past their ends.
-    EXPECT_FALSE(NextPage(PreviewState::Tracing3) || PreviousPage(PreviewState::Tracing1));
+    EXPECT_FALSE(NextPage(PreviewState::Tracing3).has_value()) << "next page after tracing page 3";
+    EXPECT_FALSE(PreviousPage(PreviewState::Tracing1).has_value()) << "page before tracing page 1";
     for (PreviewState other :
-         {PreviewState::None, PreviewState::ModelPage, PreviewState::CephPage, PreviewState::DiagnosisPage})
-        EXPECT_FALSE(NextPage(other) || PreviousPage(other)) << int(other);
+         {PreviewState::None, PreviewState::ModelPage, PreviewState::CephPage, PreviewState::DiagnosisPage}) {
+        EXPECT_FALSE(NextPage(other).has_value()) << "next page after state " << int(other);
+        EXPECT_FALSE(PreviousPage(other).has_value()) << "page before state " << int(other);
+    }
 }
 
 struct PageCall {
@@ -146,8 +150,9 @@ TEST_F(PreviewTest, CloseShowsTheFormThatStateNames) {
         Forms::Hide(row.formName);
         preview().open(PreviewState(row.state));
         row.closeBox ? void(form("frmAxPreview")->windowHandle()->close()) : click("frmAxPreview", "cmdClose");
-        EXPECT_TRUE(isVisible(row.formName) && !Forms::IsLoaded("frmAxPreview") && State() == PreviewState(row.state))
-            << row.state;
+        EXPECT_TRUE(isVisible(row.formName)) << "state " << row.state << ": " << row.formName << " visible";
+        EXPECT_FALSE(Forms::IsLoaded("frmAxPreview")) << "state " << row.state << ": preview still loaded";
+        EXPECT_EQ(int(State()), row.state) << "state " << row.state << ": state after closing";
     }
     EXPECT_EQ(endRequests, 0);
 }
@@ -198,7 +203,8 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
         EXPECT_EQ(std::pair(reader.format(), reader.size()), std::pair(QByteArray(row.format), QSize(680, 1009)))
             << row.start;
     }
-    EXPECT_TRUE(messages.isEmpty() && !QFileInfo::exists(folder + QStringLiteral("/CephAx1.png")));
+    EXPECT_EQ(messages, QStringList()) << "messages after saving";
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/CephAx1.png"))) << "cancelled save wrote CephAx1.png";
     for (const QString& config : {home() + QStringLiteral("/.config"), home() + QStringLiteral("/xdg-config")})
         EXPECT_FALSE(QDirIterator(config, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories).hasNext())
             << config.toStdString();
@@ -209,8 +215,9 @@ TEST_F(PreviewTest, SavesThePageShownInTheFormatOfItsEndingOrOfTheFilter) {
     const QString bad = dir.filePath(QStringLiteral("f.png"));
     CurrentSeams().saveDialog = [&](const QString&) { return SaveAnswer{bad, QStringLiteral("PNG Files (*.png)")}; };
     click("frmAxPreview", "cmdSave");
-    EXPECT_TRUE(messages.size() == 1 && messages[0].contains(bad) && !QFileInfo::exists(bad))
-        << messages.join(u'|').toStdString();
+    EXPECT_EQ(messages.size(), 1) << messages.join(u'|').toStdString();
+    EXPECT_TRUE(messages.value(0).contains(bad)) << "message names the file: " << messages.value(0).toStdString();
+    EXPECT_FALSE(QFileInfo::exists(bad)) << "unencodable page written";
 }
 
 // The save dialog starts at the last chosen name while the preview stays loaded; a fresh preview
@@ -270,7 +277,8 @@ TEST_F(PreviewTest, PrintsFromTheSheetsCornerAndSaysOnceWhenItCannot) {
     press("cmdPrint");
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(std::pair(calls[0].origin, preview().scrollTop()), std::pair(QPointF(0, 0), 20.0f));
-    EXPECT_TRUE(messages.isEmpty() && QFileInfo(home() + QStringLiteral("/page.pdf")).size() > 0);
+    EXPECT_EQ(messages, QStringList()) << "messages after printing";
+    EXPECT_GT(QFileInfo(home() + QStringLiteral("/page.pdf")).size(), 0) << "printed page.pdf size";
     const QString failed = QStringLiteral("인쇄할 수 없습니다. 프린터를 확인해 주세요.");
     CurrentSeams().printToFile = home() + QStringLiteral("/missing/page.pdf");
     click("frmAxPreview", "cmdPrint");

@@ -27,7 +27,9 @@ TEST_F(StartFormTest, AnAgeIsRefusedOnTheFormOrNamesThePatientFolder) {
     const QString old = patientFolder(QStringLiteral("77(12Y0M)/ModelAx.png"));
     ASSERT_TRUE(QDir().mkpath(QFileInfo(old).path()));
     QFile file(old);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("earlier page") == 12 && (file.close(), true));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << old.toStdString();
+    ASSERT_EQ(file.write("earlier page"), 12) << old.toStdString();
+    file.close();
     // The record takes the age as read, refused or not; months round halves to even.
     const struct {
         const char *chart, *years, *months, *folder;
@@ -60,34 +62,41 @@ TEST_F(StartFormTest, AnAgeIsRefusedOnTheFormOrNamesThePatientFolder) {
             EXPECT_EQ(messages,
                       QStringList{QStringLiteral(
                           "나이가 정상적으로 입력되지 않았습니다. 확인하시고 [시작] 단추를 다시 눌러 주세요!")});
-            ASSERT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded("frmModel")) << row.years;
+            ASSERT_TRUE(isVisible("frmPatientInfo")) << row.years << ": start form visible";
+            ASSERT_FALSE(Forms::IsLoaded("frmModel")) << row.years << ": model form loaded";
             EXPECT_EQ(control<QLineEdit>("frmPatientInfo", "txtMonth")->text(), QString::fromUtf8(row.months));
             continue;
         }
-        EXPECT_TRUE(messages.isEmpty() && isVisible("frmModel") && !Forms::IsLoaded("frmPatientInfo") &&
-                    QFileInfo(patientFolder(QString::fromUtf8(row.folder))).isDir())
-            << row.folder;
+        EXPECT_EQ(messages, QStringList()) << row.folder;
+        EXPECT_TRUE(isVisible("frmModel")) << row.folder << ": model form visible";
+        EXPECT_FALSE(Forms::IsLoaded("frmPatientInfo")) << row.folder << ": start form still loaded";
+        EXPECT_TRUE(QFileInfo(patientFolder(QString::fromUtf8(row.folder))).isDir()) << row.folder << ": folder made";
         NextPatient();
     }
     EXPECT_EQ(QDir(home() + QStringLiteral("/Patient Data")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 7);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "earlier page");  // an old folder is left alone
+    // An old folder is left alone.
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "earlier page readable";
+    EXPECT_EQ(file.readAll(), QByteArray("earlier page"));
 }
 
 TEST_F(StartFormTest, RefusesChartNumbersThatLeaveThePatientFolder) {
     for (const char* chart : {"a/b", "..", ".", "a\\b", "7\t7", "7\x7f", "7\u00857"}) {
         messages.clear();
         startPatient("Lee", chart, "12", "0");
-        EXPECT_TRUE(messages.size() == 1 && messages[0].contains(QStringLiteral("차트 번호")) &&
-                    !Forms::IsLoaded("frmModel"))
-            << chart;
+        EXPECT_EQ(messages.size(), 1) << chart << ": " << messages.join(u'|').toStdString();
+        EXPECT_TRUE(messages.value(0).contains(QStringLiteral("차트 번호")))
+            << chart << ": " << messages.value(0).toStdString();
+        EXPECT_FALSE(Forms::IsLoaded("frmModel")) << chart << ": model form loaded";
     }
     EXPECT_FALSE(QDir(home()).exists(QStringLiteral("Patient Data")));
 }
 
 TEST_F(StartFormTest, EveryPageAndEveryFormThatNavigationNamesIsRegistered) {
-    for (int state = 1; state <= 6; ++state)
-        EXPECT_TRUE(PageProcedureFor(PreviewState(state)) && Forms::IsRegistered(FormForState(PreviewState(state))))
-            << state;
+    for (int state = 1; state <= 6; ++state) {
+        EXPECT_NE(PageProcedureFor(PreviewState(state)), nullptr) << "page procedure of state " << state;
+        EXPECT_TRUE(Forms::IsRegistered(FormForState(PreviewState(state))))
+            << "form of state " << state << ": " << FormForState(PreviewState(state));
+    }
     for (const char* name : {FormName::Start, FormName::Preview}) EXPECT_TRUE(Forms::IsRegistered(name)) << name;
 }
 
@@ -145,15 +154,19 @@ TEST_F(StartFormTest, LayoutHelpAndExit) {
     for (int x = 540; x < shown.width(); ++x)
         for (int y = 0; y < 283; ++y)
             if (qRed(shown.pixel(x, y)) > 120) ++(x < shown.width() - 12 ? arch : edge);
-    EXPECT_TRUE(arch > 1000 && edge == 0) << arch << ' ' << edge;
+    EXPECT_GT(arch, 1000) << "light pixels of the arch";
+    EXPECT_EQ(edge, 0) << "light pixels at the right edge";
     click("frmPatientInfo", "cmdHelp");
-    ASSERT_TRUE(HelpWindow() && HelpWindow()->isVisible() && endRequests == 0);
+    ASSERT_NE(HelpWindow(), nullptr) << "help window made";
+    ASSERT_TRUE(HelpWindow()->isVisible()) << "help window visible";
+    ASSERT_EQ(endRequests, 0);
+    const auto helpShown = [] { return HelpWindow() != nullptr && HelpWindow()->isVisible(); };
     QTest::keyClick(HelpWindow()->findChild<QWidget*>(QStringLiteral("helpText")), Qt::Key_Escape);  // Escape closes it
-    EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
+    EXPECT_FALSE(helpShown()) << "help window still shown after Escape";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     click("frmPatientInfo", "cmdHelp");
     HelpWindow()->findChild<QAbstractButton*>(QStringLiteral("cmdClose"))->click();  // and so does its own button
-    EXPECT_TRUE(HelpWindow() == nullptr || !HelpWindow()->isVisible());
+    EXPECT_FALSE(helpShown()) << "help window still shown after its close button";
     click("frmPatientInfo", "cmdExit");
     EXPECT_EQ(endRequests, 1);
 }
@@ -172,7 +185,9 @@ TEST_F(StartFormTest, FormsAreCentredOnceStayPutCloseAsTheirButtonsDoAndSpeakKor
     Forms::Hide(FormName::Model);
     Forms::Show(FormName::Image);
     form(FormName::Image)->windowHandle()->close();  // what the window manager does for the close box
-    ASSERT_TRUE(isVisible(FormName::Cephalo) && !isVisible(FormName::Image) && endRequests == 0);
+    ASSERT_TRUE(isVisible(FormName::Cephalo)) << "cephalometric form shown by the image form's close box";
+    ASSERT_FALSE(isVisible(FormName::Image)) << "image form still shown after its close box";
+    ASSERT_EQ(endRequests, 0);
     EXPECT_LE(OffCentre(form(FormName::Cephalo)), 4);
     form(FormName::Cephalo)->windowHandle()->close();
     EXPECT_EQ(endRequests, 1);

@@ -176,7 +176,8 @@ TEST_F(ImageWriterTest, OtherEndingsANullPictureAndAMissingFolderWriteNothing) {
     EXPECT_TRUE(files().isEmpty()) << files().join(u' ').toStdString();
     // A refused ending leaves a file of that name alone.
     QFile old(QString::fromStdString(path("page.emf")));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly)) << "page.emf";
+    ASSERT_EQ(old.write("old"), 3) << "page.emf";
     old.close();
     EXPECT_FALSE(SaveBitmapAs(picture, path("page.emf")));
     EXPECT_EQ(old.size(), 3);
@@ -206,8 +207,10 @@ TEST(GifWriter, KeepsTheColoursAndRefusesWhatGifCannotHold) {
     QBuffer buffer;
     QImage tooWide(65536, 1, QImage::Format_RGB32);
     tooWide.fill(Qt::white);
-    EXPECT_FALSE(!buffer.open(QIODevice::WriteOnly) || WriteGif(QImage(), buffer) || WriteGif(tooWide, buffer) ||
-                 !buffer.data().isEmpty());
+    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly)) << "memory buffer opened";
+    EXPECT_FALSE(WriteGif(QImage(), buffer)) << "a null picture written as GIF";
+    EXPECT_FALSE(WriteGif(tooWide, buffer)) << "a picture 65536 pixels wide written as GIF";
+    EXPECT_EQ(buffer.data().size(), 0) << "bytes written for refused pictures";
     EXPECT_EQ(GifWrittenAndRead(tooWide.copy(0, 0, 65535, 1)).width(), 65535);
     QBuffer closed;  // not opened: every write fails
     EXPECT_FALSE(WriteGif(tooWide.copy(0, 0, 10, 1), closed));

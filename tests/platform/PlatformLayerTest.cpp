@@ -125,7 +125,8 @@ TEST(Printer, LinesLandAtTheirMillimetresOnOneA4Sheet) {
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
     const auto box =
         QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])")).match(QString::fromLatin1(bytes));
-    ASSERT_TRUE(box.hasMatch() && std::abs(box.captured(1).toDouble() - 595) < 1) << "not A4 portrait";
+    ASSERT_TRUE(box.hasMatch()) << "no media box";
+    ASSERT_LT(std::abs(box.captured(1).toDouble() - 595), 1) << "not A4 portrait: " << box.captured(0).toStdString();
     const std::vector<LineMm> printed = PrintedLines(bytes, box.captured(2).toDouble());
     ASSERT_EQ(printed.size(), std::size(drawn));
     for (std::size_t i = 0; i < printed.size(); ++i) {

@@ -39,7 +39,8 @@ protected:
     }
     void write(const char* name, const QByteArray& bytes) {
         QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name;
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name;
+        ASSERT_EQ(file.write(bytes), bytes.size()) << name;
     }
     qsizetype files() const {
         return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size();
@@ -97,7 +98,11 @@ TEST_F(WholeFileTest, EveryFormatFailingAtAnyByteKeepsTheEarlierFileWhole) {
 
 TEST_F(WholeFileTest, AFailedFillOrABadNameLeavesNothing) {
     write("page.png", "earlier");
-    EXPECT_FALSE(WriteWholeFile(path("page.png"), [](QIODevice& file) { return file.write("new") == 3 && false; }));
+    const auto writesThenFails = [](QIODevice& file) {
+        file.write("new");
+        return false;
+    };
+    EXPECT_FALSE(WriteWholeFile(path("page.png"), writesThenFails)) << "a fill that fails after writing";
     EXPECT_FALSE(WriteWholeFile(path("missing/page.png"), [](QIODevice&) { return true; }));
     // A NUL would cut the name short: "page" must not appear.
     EXPECT_FALSE(WriteWholeFile(path("page") + QChar(0) + QStringLiteral(".png"), [](QIODevice&) { return true; }));
@@ -123,9 +128,12 @@ TEST_F(WholeFileTest, AFullDiskKeepsTheEarlierFileWholeInEveryFormat) {
         ASSERT_GT(room, 0) << name;
         write("filler", QByteArray(room, 'f'));
         const bool saved = save(picture, name);
-        EXPECT_TRUE(!saved && read(name) == "earlier" && files() == qsizetype(format + 2)) << name;
+        EXPECT_FALSE(saved) << name << " saved on a full disk";
+        EXPECT_EQ(read(name), QByteArray("earlier")) << name;
+        EXPECT_EQ(files(), qsizetype(format + 2)) << name;
         QFile::remove(path("filler"));
-        EXPECT_TRUE(save(picture, name) && QImage(path(name)).size() == picture.size()) << name;
+        EXPECT_TRUE(save(picture, name)) << name << " saved with room";
+        EXPECT_EQ(QImage(path(name)).size(), picture.size()) << name;
     }
     ::umount2(mountPoint.constData(), MNT_DETACH);
 }
