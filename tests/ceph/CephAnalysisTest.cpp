@@ -102,11 +102,13 @@ TEST(CephInputs, DerivedValuesKeepTheirOperandOrder) {
                 {&R::LIOP, 70},
                 {&R::LL, 1}};
     for (const auto& row : rows) EXPECT_EQ(r.*row.value, row.expected) << row.expected;
-    EXPECT_TRUE(std::abs(r.PFHAFH - 200.0 / 3) < 1e-12 && r.MsgCephalo == "kept");
+    EXPECT_LT(std::abs(r.PFHAFH - 200.0 / 3), 1e-12) << "PFH/AFH " << r.PFHAFH;
+    EXPECT_EQ(r.MsgCephalo, "kept") << "comment";
     CephRecord typed = kValid;
     typed.PFH = 85.2, typed.ABMP = 68.1, typed.FMA = 23.1, typed.PPMP = 23.2;
     const CephRecord o = ApplyCephInputs(typed).value();
-    EXPECT_TRUE(o.PFHAFH > 71.0 && o.ODI == 68.0) << o.PFHAFH << " " << o.ODI;
+    EXPECT_GT(o.PFHAFH, 71.0) << "PFH/AFH of PFH 85.2";
+    EXPECT_EQ(o.ODI, 68.0) << "ODI of ABMP 68.1, FMA 23.1, PPMP 23.2";
 }
 
 using Section = void (*)(const CephRecord&, EvalGroup, EvalWork&);

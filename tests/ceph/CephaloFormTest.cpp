@@ -66,7 +66,8 @@ TEST_F(CephaloFormTest, RunsNavigationAndNextPatient) {
                    kComment.toStdString(),
                    -5,
                    PreviewState::CephPage));
-    EXPECT_TRUE(isEnabled(kForm, "cmdPreview") && isEnabled(kForm, "cmdNext"));
+    EXPECT_TRUE(isEnabled(kForm, "cmdPreview")) << "cmdPreview enabled after a passing run";
+    EXPECT_TRUE(isEnabled(kForm, "cmdNext")) << "cmdNext enabled after a passing run";
     QImageReader page(cephPage());
     EXPECT_EQ(std::tuple(page.format(), page.size()), std::tuple(QByteArray("png"), QSize(680, 1009)));
 
@@ -117,13 +118,18 @@ TEST_F(CephaloFormTest, RunsNavigationAndNextPatient) {
         EXPECT_EQ(std::tuple(isVisible(target), isVisible(kForm), State()), std::tuple(true, false, state)) << button;
     }
     click("frmAxPreview", "cmdClose");
-    EXPECT_TRUE(isVisible(kForm) && control<QLineEdit>(kForm, "txtSNA")->text() == "80");  // still loaded
+    EXPECT_TRUE(isVisible(kForm)) << "cephalometric form shown again on closing the preview";
+    const QLineEdit* sna = control<QLineEdit>(kForm, "txtSNA");
+    ASSERT_NE(sna, nullptr) << "txtSNA";
+    EXPECT_EQ(sna->text(), QString("80")) << "txtSNA still loaded";
 
     click(kForm, "cmdNextPatient");
-    EXPECT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded(kForm));
+    EXPECT_TRUE(isVisible("frmPatientInfo")) << "frmPatientInfo shown for the next patient";
+    EXPECT_FALSE(Forms::IsLoaded(kForm)) << "cephalometric form still loaded";
     Forms::Show(kForm);  // fresh, with nothing of the last patient
-    EXPECT_FALSE(!control<QLineEdit>(kForm, "txtSNA")->text().isEmpty() || isEnabled(kForm, "cmdPreview") ||
-                 isEnabled(kForm, "cmdNext"));
+    EXPECT_EQ(control<QLineEdit>(kForm, "txtSNA")->text(), QString()) << "txtSNA of the fresh form";
+    EXPECT_FALSE(isEnabled(kForm, "cmdPreview")) << "cmdPreview enabled on the fresh form";
+    EXPECT_FALSE(isEnabled(kForm, "cmdNext")) << "cmdNext enabled on the fresh form";
     EXPECT_EQ(std::tuple(Ceph().PFH, Ceph().Wits, Ceph().MsgCephalo, Scores().SkelAP),
               std::tuple(1.0, 100.0, std::string(), 0));
     run();  // every box empty

@@ -69,7 +69,8 @@ protected:
 };
 
 TEST_F(DiagnosisFormTest, FromTheStartFormToDiagnosisPng) {
-    ASSERT_TRUE(isVisible(kForm) && !isEnabled(kForm, "cmdPreview"));
+    ASSERT_TRUE(isVisible(kForm)) << "diagnosis form shown from the cephalometric form";
+    ASSERT_FALSE(isEnabled(kForm, "cmdPreview")) << "cmdPreview enabled before any run";
     typeFindings();
     click(kForm, "cmdExt");
     EXPECT_EQ(labelText(kForm, "lblJarabak"), QStringLiteral(" 4.0/2 + 2.0/2 + (5.0-5) = 3.0          (non-ext)"));
@@ -88,7 +89,8 @@ TEST_F(DiagnosisFormTest, FromTheStartFormToDiagnosisPng) {
                              "수술하지 않고 치료할 경우, 소구치 발치 없이 치료하는 방법이 추천된다. "
                              "Finishing 과정에서 상하악 전치부 크기 부조화를 고려해야 한다. "));
     // The incisor floor of the analyses never reaches the cephalometric record.
-    EXPECT_TRUE(isEnabled(kForm, "cmdPreview") && Ceph().LIFP == 4);
+    EXPECT_TRUE(isEnabled(kForm, "cmdPreview")) << "cmdPreview enabled after the diagnosis";
+    EXPECT_EQ(Ceph().LIFP, 4) << "LIFP of the cephalometric record";
     const QImage png(page());
     ASSERT_EQ(png.size(), QSize(680, 1009));
     int drawn = 0;  // the comment's first line crosses this column, 163 mm down the sheet
@@ -101,7 +103,9 @@ TEST_F(DiagnosisFormTest, FromTheStartFormToDiagnosisPng) {
     click(kForm, "cmdDiagnosis");
     EXPECT_EQ(labelText(kForm, "lblDiagnosis"), comment);
     click(kForm, "cmdPreview");
-    EXPECT_TRUE(isVisible("frmAxPreview") && !isVisible(kForm) && State() == PreviewState::DiagnosisPage);
+    EXPECT_TRUE(isVisible("frmAxPreview")) << "preview form shown";
+    EXPECT_FALSE(isVisible(kForm)) << "diagnosis form still shown under the preview";
+    EXPECT_EQ(State(), PreviewState::DiagnosisPage) << "page in the preview";
     click("frmAxPreview", "cmdClose");
     EXPECT_TRUE(isVisible(kForm));
 }
@@ -123,8 +127,10 @@ TEST_F(DiagnosisFormTest, RefusedPressesKeepTheAcceptedRun) {
         (QStringList{
             QStringLiteral("수치가 정상적으로 입력되지 않았습니다. 확인하시고 [진단] 단추를 다시 눌러 주세요!"),
             QStringLiteral("수치가 정상적으로 입력되지 않았습니다. 확인하시고 [발치 분석] 단추를 다시 눌러 주세요!")}));
-    EXPECT_TRUE(labelText(kForm, "lblJarabak").isEmpty() && labelText(kForm, "lblKims").isEmpty() &&
-                labelText(kForm, "lblDiagnosis").isEmpty() && isEnabled(kForm, "cmdPreview"));
+    EXPECT_EQ(labelText(kForm, "lblJarabak"), QString()) << "lblJarabak after a refused press";
+    EXPECT_EQ(labelText(kForm, "lblKims"), QString()) << "lblKims after a refused press";
+    EXPECT_EQ(labelText(kForm, "lblDiagnosis"), QString()) << "lblDiagnosis after a refused press";
+    EXPECT_TRUE(isEnabled(kForm, "cmdPreview")) << "cmdPreview enabled after a refused press";
     EXPECT_EQ((std::tuple{Findings().OB, Findings().ALDMx, Findings().DxText}),
               (std::tuple{accepted.OB, accepted.ALDMx, accepted.DxText}));
     EXPECT_EQ(QFileInfo(page()).lastModified(), written);
@@ -143,17 +149,24 @@ TEST_F(DiagnosisFormTest, RefusedPressesKeepTheAcceptedRun) {
 
 TEST_F(DiagnosisFormTest, NavigationAndAFreshForm) {
     for (const char* option : {"optMolarRt_2", "optMolarRt_0", "optCrossRt_1"}) click(kForm, option);
-    EXPECT_TRUE(Findings().optMolarRtIdx == 0 && Findings().optCrossRtIdx == 1);
+    EXPECT_EQ(Findings().optMolarRtIdx, 0) << "right molar option";
+    EXPECT_EQ(Findings().optCrossRtIdx, 1) << "right cross-bite option";
     type(kForm, "txtOB", QStringLiteral("3"));
     click(kForm, "cmdCephalo");
-    EXPECT_TRUE(isVisible("frmCephalo") && !isVisible(kForm) && State() == PreviewState::Tracing2);
+    EXPECT_TRUE(isVisible("frmCephalo")) << "cephalometric form shown";
+    EXPECT_FALSE(isVisible(kForm)) << "diagnosis form still shown after cmdCephalo";
+    EXPECT_EQ(State(), PreviewState::Tracing2) << "page in the preview after cmdCephalo";
     click("frmCephalo", "cmdNext");
     EXPECT_EQ(control<QLineEdit>(kForm, "txtOB")->text(), QStringLiteral("3"));
     click(kForm, "cmdNextPatient");
-    EXPECT_TRUE(isVisible("frmPatientInfo") && !Forms::IsLoaded(kForm) && State() == PreviewState::None);
+    EXPECT_TRUE(isVisible("frmPatientInfo")) << "frmPatientInfo shown for the next patient";
+    EXPECT_FALSE(Forms::IsLoaded(kForm)) << "diagnosis form still loaded";
+    EXPECT_EQ(State(), PreviewState::None) << "page in the preview for the next patient";
     Forms::Show(kForm);
-    EXPECT_TRUE(control<QLineEdit>(kForm, "txtOB")->text().isEmpty() && !isEnabled(kForm, "cmdPreview"));
-    EXPECT_TRUE(control<QRadioButton>(kForm, "optCrossRt_0")->isChecked() && Findings().optCrossRtIdx == 0);
+    EXPECT_EQ(control<QLineEdit>(kForm, "txtOB")->text(), QString()) << "txtOB of the fresh form";
+    EXPECT_FALSE(isEnabled(kForm, "cmdPreview")) << "cmdPreview enabled on the fresh form";
+    EXPECT_TRUE(control<QRadioButton>(kForm, "optCrossRt_0")->isChecked()) << "optCrossRt_0 selected on the fresh form";
+    EXPECT_EQ(Findings().optCrossRtIdx, 0) << "right cross-bite option of the fresh form";
     click(kForm, "cmdExit");
     EXPECT_EQ(endRequests, 1);
 }

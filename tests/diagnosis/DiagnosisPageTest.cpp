@@ -20,7 +20,9 @@ TEST(DiagnosisPage, WordTables) {
                              {3.0, "(Mild)"},
                              {3.05, "(Deep)"}})
         EXPECT_STREQ(CurveClass(cos), word) << cos;
-    EXPECT_TRUE(*ClassWord(3) == 0 && *CrossBiteWord(-1) == 0);  // no fourth option
+    // No fourth option.
+    EXPECT_STREQ(ClassWord(3), "") << "class word of option 3";
+    EXPECT_STREQ(CrossBiteWord(-1), "") << "cross-bite word of option -1";
     const struct {
         std::int16_t index;
         const char *classWord, *crossBiteWord;
@@ -82,9 +84,13 @@ TEST(DiagnosisPage, ValuesAtTheirPlaces) {
                 {40, 183, "하나 둘 셋 "}};
     for (const auto& row : rows) {
         const auto printed = s.findText(row.text);
-        EXPECT_TRUE(printed && printed->x == row.x && printed->y == row.y) << row.text;
+        EXPECT_TRUE(printed) << row.text << " not printed";
+        if (!printed) continue;
+        EXPECT_EQ(printed->x, row.x) << row.text;
+        EXPECT_EQ(printed->y, row.y) << row.text;
     }
-    EXPECT_TRUE(s.findText("Class III")->fontName == "돋움체" && s.findText("Class III")->fontSize == 11);
+    EXPECT_EQ(s.findText("Class III")->fontName, "돋움체") << "font of Class III";
+    EXPECT_EQ(s.findText("Class III")->fontSize, 11) << "font size of Class III";
     for (double y : {93.0, 103.0})
         for (const PrintedText& t : s.textsAtY(y)) EXPECT_NE(t.x, 140) << y;
 }

@@ -44,7 +44,8 @@ TEST(ExtractionAnalysis, WorkedExamplesAndKimsIndexAsText) {
     const CephRecord c = Ceph(72.1, 79.3, 130, 1.7, 0.7);
     ASSERT_EQ(KimIndex(c), 149.99999999999997);
     ComputeExtraction(r, c);
-    EXPECT_TRUE(r.KimEI == "150" && r.KimsText.ends_with("= 150.0" + Blanks(48) + "(border-line)")) << r.KimsText;
+    EXPECT_EQ(r.KimEI, "150") << "Kim's index held as text";
+    EXPECT_TRUE(r.KimsText.ends_with("= 150.0" + Blanks(48) + "(border-line)")) << "Kim's line: " << r.KimsText;
 }
 
 TEST(ExtractionAnalysis, VerdictsAtTheirBounds) {
@@ -87,7 +88,8 @@ TEST(ExtractionAnalysis, EntryRangesAndIncisorFloor) {
     for (auto [lifp, jarabak, shown] :
          {std::tuple{4.9, 0.0, "(5.0-5)"}, {-17.0, 0.0, "(5.0-5)"}, {6.0, 1.0, "(6.0-5)"}}) {
         const auto run = RunExtraction({}, {}, Ceph(0, 0, 0, 0, 0, lifp));
-        EXPECT_TRUE(run->JarabakVal == jarabak && Has(run->JarabakText, shown)) << run->JarabakText;
+        EXPECT_EQ(run->JarabakVal, jarabak) << "Jarabak value at LIFP " << lifp;
+        EXPECT_TRUE(Has(run->JarabakText, shown)) << "Jarabak line at LIFP " << lifp << ": " << run->JarabakText;
     }
 }
 
@@ -159,7 +161,8 @@ TEST(DiagnosisRun, SameDiagnosisInBothButtonOrders) {
         const FindingsEntries e{"6", "7", "3", "1", "-1", "2", "1", "", ""};
         const auto direct = RunDiagnosis(WithOptions(2, 1, 0, 0), e, world.sources());
         const auto extFirst = RunExtraction(WithOptions(2, 1, 0, 0), e, world.ceph);
-        ASSERT_TRUE(direct && extFirst);
+        ASSERT_TRUE(direct) << "diagnosis refused at LIFP " << lifp;
+        ASSERT_TRUE(extFirst) << "extraction analysis refused at LIFP " << lifp;
         const auto after = RunDiagnosis(*extFirst, e, world.sources());
         ASSERT_TRUE(after);
         EXPECT_EQ(
